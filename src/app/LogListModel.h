@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <string>
+#include <vector>
+
+// The log itself: the ordered lines shown in the main window's list, held as the single-byte bytes
+// that are written to the file. The list view decodes them for display only, so a loaded file is
+// saved back byte for byte, and appending a line touches only that row.
+class LogListModel final : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+    const std::vector<std::string>& Lines() const { return m_lines; }
+    int Count() const { return static_cast<int>(m_lines.size()); }
+
+    void Append(std::string line);
+    void Append(const std::vector<std::string>& lines);
+    void Clear();
+    // Removes every line that is exactly `line`.
+    void RemoveAll(const std::string& line);
+
+private:
+    std::vector<std::string> m_lines;
+};

@@ -1,0 +1,210 @@
+#include "Unit1.h"
+
+#include "DateTime.h"
+#include "Guard.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Win1250.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
+
+namespace {
+
+// The credit that follows the version in the "Info" hint and the version label.
+const char* const Credit = "by the ZEVO Contest team";
+
+QFont LogFont() {
+    // The QSO lines are fixed-column text: the list must use a fixed-pitch font to line them up.
+    QFont font(QStringLiteral("Courier New"), 9);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    if (!QFontInfo(font).fixedPitch())
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    return font;
+}
+
+} // namespace
+
+TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_desktop(desktop) {
+    setupUi(this);
+    ListBox1->setModel(&m_log);
+    ListBox1->setFont(LogFont());
+    UpDown1->SetRange(-1, 60);
+
+    for (QLineEdit* edit : findChildren<QLineEdit*>())
+        FieldRules(edit);
+    for (QLineEdit* edit : {Edit1, Edit4, Edit5, Edit8})
+        FieldRules(edit)->SetUpperCase(true);
+
+    ConnectGuarded(Button1, &QPushButton::clicked, this, m_desktop, &TForm1::Button1Click);
+    ConnectGuarded(Button2, &QPushButton::clicked, this, m_desktop, &TForm1::Button2Click);
+    ConnectGuarded(Button3, &QPushButton::clicked, this, m_desktop, &TForm1::Button3Click);
+    ConnectGuarded(Button5, &QPushButton::clicked, this, m_desktop, &TForm1::Button5Click);
+    // Only the button that becomes checked reports; clicking the checked one changes nothing.
+    connect(RadioButton1, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            RunGuarded(m_desktop, this, [this] { RadioButton1Click(); });
+    });
+    connect(RadioButton2, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            RunGuarded(m_desktop, this, [this] { RadioButton2Click(); });
+    });
+
+    FormCreate();
+}
+
+TForm1::~TForm1() { QCoreApplication::removeTranslator(&m_translator); }
+
+void TForm1::Attach(TForm2* headerDialog, TForm3* exportDialog) {
+    m_form2 = headerDialog;
+    m_form3 = exportDialog;
+}
+
+bool TForm1::Polish() const { return RadioButton1->isChecked(); }
+
+void TForm1::FormCreate() {
+    const QSignalBlocker blockProvince(ComboBox3);
+    ComboBox3->setCurrentIndex(-1);
+    m_headerSet = false;
+    Edit1->clear();
+    Edit8->setText(QStringLiteral("1"));
+    Edit7->setText(QStringLiteral("59"));
+    FieldRules(Edit7)->SetMaxLength(2);
+    Edit5->setText(QStringLiteral("59"));
+    FieldRules(Edit5)->SetMaxLength(2);
+    ComboBox1->setCurrentIndex(3);
+    ComboBox2->setCurrentIndex(0);
+    CheckBox1->setChecked(true);
+    Edit3->setText(QStringLiteral("15:00"));
+    Edit4->clear();
+    Edit6->clear();
+    if (const auto date = zevo::ProposedContestDate(m_desktop.Today().year()))
+        Edit2->setText(FromWin1250(*date));
+    Edit1->setReadOnly(false);
+    UpDown1->SetPosition(0);
+    RadioButton2->setChecked(true);
+    m_unsavedLog = false;
+    ApplyLanguage();
+}
+
+void TForm1::ApplyLanguage() {
+    // A language radio button names its translation in the "languageCode" property; the one
+    // without a code is the source language, English.
+    QString code;
+    for (const QRadioButton* button : findChildren<QRadioButton*>())
+        if (button->isChecked() && button->property("languageCode").isValid())
+            code = button->property("languageCode").toString();
+    QCoreApplication::removeTranslator(&m_translator);
+    if (!code.isEmpty() && m_translator.load(QStringLiteral(":/i18n/zevo_") + code))
+        QCoreApplication::installTranslator(&m_translator);
+
+    const bool polish = Polish();
+    for (QWidget* english : std::initializer_list<QWidget*>{Label10, Edit8, CheckBox1, Label13, Label12})
+        english->setVisible(!polish);
+    for (QWidget* polishOnly : std::initializer_list<QWidget*>{Label14, ComboBox3})
+        polishOnly->setVisible(polish);
+
+    retranslateUi(this);
+    Button3->setToolTip(tr("Ver. 4.00 freeware ") + QString::fromLatin1(Credit));
+    update();
+}
+
+void TForm1::RadioButton1Click() { ApplyLanguage(); }
+
+void TForm1::RadioButton2Click() { ApplyLanguage(); }
+
+void TForm1::Button1Click() {
+    if (m_headerSet) {
+        ShowError(tr("Cabrillo header"),
+                  tr("Sorry, but you cannot change Cabrillo file header now!\nPlease use external editor like "
+                     "Notepad after end of program\nto make changes in Cabrillo output file."));
+        return;
+    }
+    ShowHeaderDialog();
+}
+
+void TForm1::ShowHeaderDialog() {
+    m_form2->jezyk1();
+    m_form2->show();
+    m_form2->raise();
+    m_form2->activateWindow();
+}
+
+void TForm1::Button2Click() {
+    if (!m_headerSet) {
+        ShowError(tr("Error"), tr("Please set the Header of Cabrillo file first!"));
+        return;
+    }
+}
+
+void TForm1::Button3Click() {
+    const QString name = Polish() ? QStringLiteral("info_pl.txt") : QStringLiteral("info_eng.txt");
+    const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
+    m_desktop.OpenInTextEditor(this, QDir::toNativeSeparators(path));
+}
+
+void TForm1::Button5Click() {
+    if (m_unsavedLog &&
+        Ask(tr("Warning"), tr("Cabrillo file is not saved now!\nSave it?", "question of Exit")) == Desktop::Answer::Yes) {
+        Button2Click();
+        // A save that did not write the file (Cancel at its overwrite question) keeps the log open.
+        if (m_unsavedLog)
+            return;
+    }
+    EndProgram();
+}
+
+void TForm1::FormCloseQuery(bool& canClose) {
+    if (m_unsavedLog && Ask(tr("Attention"), tr("Cabrillo file is not saved now!\nSave it?",
+                                                "question of closing the window")) == Desktop::Answer::Yes) {
+        // Until the save has written the file the window may not close, not even when it fails.
+        canClose = false;
+        Button2Click();
+        canClose = !m_unsavedLog;
+        return;
+    }
+    canClose = true;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (m_ending) {
+        event->accept();
+        return;
+    }
+    bool canClose = false;
+    // A save that stops with an error keeps the window open: canClose stays false.
+    RunGuarded(m_desktop, this, [&] { FormCloseQuery(canClose); });
+    if (!canClose) {
+        event->ignore();
+        return;
+    }
+    m_ending = true;
+    if (m_form2)
+        m_form2->hide();
+    if (m_form3)
+        m_form3->hide();
+    event->accept();
+}
+
+void TForm1::EndProgram() {
+    // Ending this way asks nothing more: closeEvent sees m_ending. With every window hidden the
+    // event loop stops.
+    m_ending = true;
+    if (m_form2)
+        m_form2->hide();
+    if (m_form3)
+        m_form3->hide();
+    close();
+}
+
+void TForm1::ShowError(const QString& caption, const QString& text) {
+    m_desktop.ShowMessage(this, caption, text, Desktop::Icon::Error, Desktop::Buttons::Ok);
+}
+
+Desktop::Answer TForm1::Ask(const QString& caption, const QString& text) {
+    return m_desktop.ShowMessage(this, caption, text, Desktop::Icon::Question, Desktop::Buttons::YesNo);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+// The Cabrillo header dialog, shown without blocking the main window.
+//
+// Edit1      used call (required), upper case
+// Edit7      claimed score: digits only from the keyboard
+// Edit2      name and surname (required)
+// Edit3      e-mail
+// Edit4      address: street (required); Edit5 city (drawn as required); Edit6 country
+// Edit8      calls of all operators
+// Memo1      soapbox comments, wrapped at the box's width
+// GroupBox1  category: ComboBox1 operator, ComboBox3 mode, ComboBox2 band choice,
+//            GroupBox2 power (RadioButton1 high, RadioButton2 low, RadioButton3 QRP),
+//            CheckBox1..CheckBox6 the bands 160m..10m
+// Button3    OK
+// Button1    Cancel
+// Image1     the picture
+
+#include "Desktop.h"
+#include "ui_Unit2.h"
+
+#include <QDialog>
+
+class TForm1;
+
+class TForm2 final : public QDialog, private Ui::TForm2 {
+    Q_OBJECT
+    friend class TForm1;
+
+public:
+    TForm2(TForm1& mainWindow, Desktop& desktop);
+
+    // Puts the dialog's captions into the interface language. Runs at creation and each time right
+    // before the main window shows the dialog, never on its own.
+    void jezyk1();
+
+    // Handlers.
+    void FormCreate();
+    void Button1Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    TForm1& m_main;
+    Desktop& m_desktop;
+};

@@ -1,0 +1,54 @@
+#include "Win1250.h"
+
+#include <QLineEdit>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+QString FromWin1250(const std::string& bytes) {
+    QStringDecoder decoder("windows-1250");
+    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+std::string ToWin1250(const QString& text) {
+    QStringEncoder encoder("windows-1250");
+    QByteArray bytes = encoder.encode(text);
+    if (!encoder.hasError())
+        return bytes.toStdString();
+    std::string result;
+    result.reserve(static_cast<std::size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // A surrogate pair is one character that no single byte holds.
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        QStringEncoder single("windows-1250");
+        const QByteArray one = single.encode(QStringView(text).mid(i, length));
+        result += single.hasError() || one.size() != 1 ? std::string("?") : one.toStdString();
+        i += length - 1;
+    }
+    return result;
+}
+
+bool FitsWin1250(const QString& text) {
+    QStringEncoder encoder("windows-1250");
+    const QByteArray bytes = encoder.encode(text);
+    return !encoder.hasError();
+}
+
+QValidator::State FieldValidator::validate(QString& input, int&) const {
+    if (!FitsWin1250(input))
+        return Invalid;
+    if (m_maxLength >= 0 && input.size() > m_maxLength)
+        return Invalid;
+    if (m_upperCase)
+        for (QChar& c : input)
+            if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+                c = QChar(c.unicode() - 'a' + 'A');
+    return Acceptable;
+}
+
+FieldValidator* FieldRules(QLineEdit* edit) {
+    if (auto* existing = qobject_cast<FieldValidator*>(const_cast<QValidator*>(edit->validator())))
+        return existing;
+    auto* validator = new FieldValidator(edit);
+    edit->setValidator(validator);
+    return validator;
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "Desktop.h"
+
+#include <QList>
+#include <QStringList>
+#include <deque>
+
+// A desktop that answers from a script and records what the windows asked of it. A box or a file
+// dialog that nothing in the script answered, or an answer left over at the end, is a problem that
+// the test reports (see Problems()).
+class ScriptedDesktop final : public Desktop {
+public:
+    struct Box {
+        QString caption;
+        QString text;
+        Icon icon;
+        Buttons buttons;
+    };
+    struct FileDialog {
+        bool save;
+        QString proposedName;
+        QString filter;
+        int selectedFilter;
+    };
+
+    // The next message box is answered with `answer`, whatever it says.
+    void Answer(Desktop::Answer answer);
+    // The next message box must read exactly so; it is answered with `answer`.
+    void Expect(const QString& caption, const QString& text, Icon icon, Buttons buttons, Desktop::Answer answer);
+    // The next file dialog returns `path`, or is dismissed when `path` is empty.
+    void ChooseFile(const std::optional<QString>& path);
+    void SetToday(const QDate& date) { m_today = date; }
+
+    // What happened.
+    const QList<Box>& Boxes() const { return m_boxes; }
+    const QList<FileDialog>& FileDialogs() const { return m_fileDialogs; }
+    const QStringList& OpenedInEditor() const { return m_openedInEditor; }
+    int Beeps() const { return m_beeps; }
+    // Boxes or dialogs nobody answered, mismatched expectations and answers never used.
+    QStringList Problems() const;
+
+    Desktop::Answer ShowMessage(QWidget* owner, const QString& caption, const QString& text, Icon icon,
+                                Buttons buttons) override;
+    std::optional<QString> SaveFileName(QWidget* owner, const QString& proposedName, const QString& filter,
+                                        int selectedFilter) override;
+    std::optional<QString> OpenFileName(QWidget* owner, const QString& filter, int selectedFilter) override;
+    void OpenInTextEditor(QWidget* owner, const QString& path) override;
+    void Beep() override { ++m_beeps; }
+    QDate Today() override { return m_today; }
+
+private:
+    struct ScriptedBox {
+        std::optional<Box> expected;
+        Desktop::Answer answer;
+    };
+    std::optional<QString> NextFile(const char* what);
+
+    std::deque<ScriptedBox> m_answers;
+    std::deque<std::optional<QString>> m_files;
+    QList<Box> m_boxes;
+    QList<FileDialog> m_fileDialogs;
+    QStringList m_openedInEditor;
+    QStringList m_problems;
+    QDate m_today{2026, 6, 1};
+    int m_beeps = 0;
+};
+
+QString Describe(Desktop::Icon icon);
+QString Describe(Desktop::Buttons buttons);
+
+// Fails the running QtTest function when the desktop script was not played exactly.
+#define VERIFY_SCRIPT_PLAYED(desktop)                                                                        \
+    QVERIFY2((desktop).Problems().isEmpty(), qPrintable((desktop).Problems().join(QStringLiteral("\n"))))

@@ -1,0 +1,90 @@
+// The pieces every window stands on: the Windows-1250 edge and the uniform error box.
+#include "Guard.h"
+#include "LogListModel.h"
+#include "RunTimeError.h"
+#include "ScriptedDesktop.h"
+#include "Win1250.h"
+
+#include <QWidget>
+#include <QtTest>
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+private slots:
+    void everyWindows1250ByteSurvivesTheWindowEdge();
+    void polishLettersHaveTheirWindows1250Bytes();
+    void charactersWithoutAByteBecomeQuestionMarks();
+    void uncaughtFailureShowsTheUniformErrorBox_data();
+    void uncaughtFailureShowsTheUniformErrorBox();
+    void logListKeepsTheBytesItWasGiven();
+};
+
+void TestPlatform::everyWindows1250ByteSurvivesTheWindowEdge() {
+    for (int byte = 1; byte < 256; ++byte) {
+        const std::string one(1, static_cast<char>(byte));
+        const QString shown = FromWin1250(one);
+        QCOMPARE(shown.size(), 1);
+        if (shown.at(0) == QChar::ReplacementCharacter)
+            continue; // one of the five bytes that Windows-1250 leaves undefined
+        QCOMPARE(ToWin1250(shown), one);
+    }
+}
+
+void TestPlatform::polishLettersHaveTheirWindows1250Bytes() {
+    const QString letters = QString::fromUtf8("ąćęłńóśźżĄĆĘŁŃÓŚŹŻ");
+    const std::string bytes = "\xb9\xe6\xea\xb3\xf1\xf3\x9c\x9f\xbf\xa5\xc6\xca\xa3\xd1\xd3\x8c\x8f\xaf";
+    QCOMPARE(ToWin1250(letters), bytes);
+    QCOMPARE(FromWin1250(bytes), letters);
+    QVERIFY(FitsWin1250(letters));
+}
+
+void TestPlatform::charactersWithoutAByteBecomeQuestionMarks() {
+    QVERIFY(!FitsWin1250(QString::fromUtf8("Ш")));
+    QCOMPARE(ToWin1250(QString::fromUtf8("aШb😀c")), std::string("a?b?c"));
+}
+
+void TestPlatform::uncaughtFailureShowsTheUniformErrorBox_data() {
+    QTest::addColumn<QString>("thrown");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("file") << "File not found" << "File not found.";
+    QTest::newRow("integer") << "'12A' is not a valid integer value" << "'12A' is not a valid integer value.";
+    QTest::newRow("io") << "I/O error 5" << "I/O error 5.";
+    QTest::newRow("full stop") << "Disk full." << "Disk full.";
+}
+
+void TestPlatform::uncaughtFailureShowsTheUniformErrorBox() {
+    QFETCH(QString, thrown);
+    QFETCH(QString, shown);
+    ScriptedDesktop desktop;
+    QWidget window;
+    desktop.Expect("ZEVO Contest", shown, Desktop::Icon::Error, Desktop::Buttons::Ok, Desktop::Answer::Ok);
+    bool before = false;
+    bool after = false;
+    RunGuarded(desktop, &window, [&] {
+        before = true;
+        throw zevo::RunTimeError(thrown.toStdString());
+        after = true;
+    });
+    // The handler stops at the failing step; what it did before stays done.
+    QVERIFY(before);
+    QVERIFY(!after);
+    VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+void TestPlatform::logListKeepsTheBytesItWasGiven() {
+    LogListModel log;
+    const std::string polish = "SOAPBOX: \xa3\xf3\x64\x9f"; // "Łódź" in Windows-1250
+    log.Append("START-OF-LOG: 2.0");
+    log.Append(polish);
+    log.Append("END-OF-LOG:");
+    log.Append("QSO: x");
+    log.Append("END-OF-LOG:");
+    QCOMPARE(log.data(log.index(1), Qt::DisplayRole).toString(), QString::fromUtf8("SOAPBOX: Łódź"));
+    log.RemoveAll("END-OF-LOG:");
+    QCOMPARE(log.Count(), 3);
+    QCOMPARE(log.Lines()[1], polish);
+    QCOMPARE(log.Lines()[2], std::string("QSO: x"));
+}
+
+QTEST_MAIN(TestPlatform)
+#include "TestPlatform.moc"
