@@ -1,4 +1,208 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Used call</source>
+        <translation>Używany znak</translation>
+    </message>
+    <message>
+        <source>Header of Cabrillo file</source>
+        <translation>Nagłówek pliku Cabrillo</translation>
+    </message>
+    <message>
+        <source>Report Sent</source>
+        <translation>Raport nad.</translation>
+    </message>
+    <message>
+        <source>Report Rcvd</source>
+        <translation>Raport odebr.</translation>
+    </message>
+    <message>
+        <source>Date (yyyy-mm-dd)</source>
+        <translation>Data (rrrr-mm-dd)</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Pasmo</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Emisja</translation>
+    </message>
+    <message>
+        <source>Time UTC (hh:mm)</source>
+        <translation>Czas UTC (gg:mm)</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Znak</translation>
+    </message>
+    <message>
+        <source>Number Rcvd</source>
+        <translation>Numer odebr.</translation>
+    </message>
+    <message>
+        <source>Add to file</source>
+        <translation>Dodaj do pliku</translation>
+    </message>
+    <message>
+        <source>Output file:</source>
+        <translation>Plik wyjściowy:</translation>
+    </message>
+    <message>
+        <source>Load Cabrillo file</source>
+        <translation>Ładuj plik Cabrillo</translation>
+    </message>
+    <message>
+        <source>Load file to add QSOs</source>
+        <translation>Ładuj plik w celu dodania łączności</translation>
+    </message>
+    <message>
+        <source>Save Cabrillo file</source>
+        <translation>Zapisz plik Cabrillo</translation>
+    </message>
+    <message>
+        <source>Save ADIF file</source>
+        <translation>Zapisz plik ADIF</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>Ver. 4.00 freeware </source>
+        <translation>Wer. 4.00 freeware </translation>
+    </message>
+    <message>
+        <source>Cabrillo header</source>
+        <translation>Nagłówek Cabrillo</translation>
+    </message>
+    <message>
+        <source>Sorry, but you cannot change Cabrillo file header now!
+Please use external editor like Notepad after end of program
+to make changes in Cabrillo output file.</source>
+        <translation>Niestety nie można zmienić teraz nagłówka pliku Cabrillo!
+W celu wprowadzenia zmian w wyjściowym pliku Cabrillo
+należy użyć zewnętrznego edytora (np. Notatnika)
+po zakończeniu działania programu.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Please set the Header of Cabrillo file first!</source>
+        <translation>Należy najpierw uzupełnic nagłówek pliku Cabrillo!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>Cabrillo file is not saved now!
+Save it?</source>
+        <comment>question of Exit</comment>
+        <translation>Plik Cabrillo nie został zapisany!
+Zapisać?</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>Cabrillo file is not saved now!
+Save it?</source>
+        <comment>question of closing the window</comment>
+        <translation>Plik Cabrillo nie jest jeszcze zapisany!
+Zapisać?</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>Cabrillo Header</source>
+        <translation>Nagłówek Cabrillo</translation>
+    </message>
+    <message>
+        <source>Used call</source>
+        <translation>Używany znak</translation>
+    </message>
+    <message>
+        <source>Claimed Score</source>
+        <translation>Liczba punktów</translation>
+    </message>
+    <message>
+        <source>Name and Surname</source>
+        <translation>Imię i nazwisko</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Ulica</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Miasto</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Kraj</translation>
+    </message>
+    <message>
+        <source>Calls of all operators (separated by SPACE)</source>
+        <translation>Znaki wszystkich operatorów (oddzielone spacjami)</translation>
+    </message>
+    <message>
+        <source>Soapbox comments</source>
+        <translation>Komentarz</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategoria</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Emisja</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Pasmo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>TForm3</name>
+    <message>
+        <source>ADIF file</source>
+        <translation>Zapis pliku ADIF</translation>
+    </message>
+    <message>
+        <source>Comment for all records:</source>
+        <translation>Komentarz dla wszystkich rekordów:</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Add FREQ to all records</source>
+        <translation>Dodaj pole częstotliwości</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Powrót</translation>
+    </message>
+</context>
 </TS>

@@ -1,10 +1,17 @@
 // The pieces every window stands on: the Windows-1250 edge and the uniform error box.
 #include "Guard.h"
+#include "QtDesktop.h"
 #include "LogListModel.h"
 #include "RunTimeError.h"
 #include "ScriptedDesktop.h"
 #include "Win1250.h"
 
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 #include <QtTest>
 
@@ -17,7 +24,30 @@ private slots:
     void uncaughtFailureShowsTheUniformErrorBox_data();
     void uncaughtFailureShowsTheUniformErrorBox();
     void logListKeepsTheBytesItWasGiven();
+    void desktopFilterListBecomesDialogFilters();
+    void desktopShowsARealMessageBox();
+    void desktopShowsARealSaveDialog();
 };
+
+namespace {
+
+// Runs `inspect` on the modal window as soon as it appears, then closes it with `close`, even when
+// a check in between fails, so that a failing test never hangs on an open box.
+template <typename Window>
+void WhenModalAppears(const std::function<void(Window*)>& inspect, const std::function<void(Window*)>& close) {
+    QTimer::singleShot(0, [=] {
+        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+        if (!window) {
+            if (QWidget* other = QApplication::activeModalWidget())
+                other->close();
+            return;
+        }
+        inspect(window);
+        close(window);
+    });
+}
+
+} // namespace
 
 void TestPlatform::everyWindows1250ByteSurvivesTheWindowEdge() {
     for (int byte = 1; byte < 256; ++byte) {
@@ -84,6 +114,57 @@ void TestPlatform::logListKeepsTheBytesItWasGiven() {
     QCOMPARE(log.Count(), 3);
     QCOMPARE(log.Lines()[1], polish);
     QCOMPARE(log.Lines()[2], std::string("QSO: x"));
+}
+
+void TestPlatform::desktopFilterListBecomesDialogFilters() {
+    QCOMPARE(FileDialogFilters(QStringLiteral("Cabrillo files|*.cbr|All files|*.*")),
+             QStringList({QStringLiteral("Cabrillo files (*.cbr)"), QStringLiteral("All files (*.*)")}));
+    QCOMPARE(FileDialogFilters(QStringLiteral("Pliki ADIF|*.adi;*.adif")),
+             QStringList({QStringLiteral("Pliki ADIF (*.adi *.adif)")}));
+}
+
+void TestPlatform::desktopShowsARealMessageBox() {
+    QtDesktop desktop;
+    QString caption;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    WhenModalAppears<QMessageBox>(
+        [&](QMessageBox* box) {
+            caption = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            buttons = box->standardButtons();
+        },
+        [](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
+    const auto answer = desktop.ShowMessage(nullptr, QStringLiteral("Warning"), QStringLiteral("File \"a\" exists.\nOK?"),
+                                            Desktop::Icon::Warning, Desktop::Buttons::YesNoCancel);
+    QCOMPARE(answer, Desktop::Answer::No);
+    QCOMPARE(caption, QStringLiteral("Warning"));
+    QCOMPARE(text, QStringLiteral("File \"a\" exists.\nOK?"));
+    QCOMPARE(icon, QMessageBox::Warning);
+    QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+}
+
+void TestPlatform::desktopShowsARealSaveDialog() {
+    QtDesktop desktop;
+    QString filter;
+    QStringList filters;
+    QString typedName;
+    WhenModalAppears<QFileDialog>(
+        [&](QFileDialog* dialog) {
+            filter = dialog->selectedNameFilter();
+            filters = dialog->nameFilters();
+            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                typedName = name->text();
+        },
+        [](QFileDialog* dialog) { dialog->reject(); });
+    const auto chosen = desktop.SaveFileName(nullptr, QStringLiteral("qq1aaa.cbr"),
+                                             QStringLiteral("Pliki Cabrillo|*.cbr|Wszystkie pliki|*.*"), 1);
+    QVERIFY(!chosen.has_value());
+    QCOMPARE(filters, QStringList({QStringLiteral("Pliki Cabrillo (*.cbr)"), QStringLiteral("Wszystkie pliki (*.*)")}));
+    QCOMPARE(filter, QStringLiteral("Pliki Cabrillo (*.cbr)"));
+    QCOMPARE(typedName, QStringLiteral("qq1aaa.cbr"));
 }
 
 QTEST_MAIN(TestPlatform)
