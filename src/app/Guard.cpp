@@ -8,7 +8,8 @@
 namespace {
 
 void ShowErrorBox(Desktop& desktop, QWidget* owner, const QString& text) {
-    desktop.ShowMessage(owner, QStringLiteral("ZEVO Contest"), text, Desktop::Icon::Error, Desktop::Buttons::Ok);
+    desktop.ShowMessage(owner, QStringLiteral("ZEVO Contest"), text, Desktop::Icon::Error,
+                        Desktop::Buttons::Ok);
 }
 
 } // namespace

@@ -13,7 +13,8 @@ void RunGuarded(Desktop& desktop, QWidget* owner, const std::function<void()>& h
 
 // Connects a signal that only the user raises to a handler of a window, through RunGuarded.
 template <typename Sender, typename Signal, typename Form, typename... Args>
-void ConnectGuarded(Sender* sender, Signal signal, Form* form, Desktop& desktop, void (Form::*handler)(Args...)) {
+void ConnectGuarded(Sender* sender, Signal signal, Form* form, Desktop& desktop,
+                    void (Form::*handler)(Args...)) {
     QObject::connect(sender, signal, form, [form, &desktop, handler](Args... args) {
         RunGuarded(desktop, form, [&] { (form->*handler)(args...); });
     });

@@ -6,6 +6,15 @@
 #include <QMessageBox>
 #include <QUrl>
 
+// The buttons of a message box speak the interface language too. Qt looks their texts up under
+// its own context; listing them here puts them into the program's translations.
+[[maybe_unused]] static const char* const StandardButtonTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+};
+
 Desktop::Answer QtDesktop::ShowMessage(QWidget* owner, const QString& caption, const QString& text, Icon icon,
                                        Buttons buttons) {
     QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
@@ -57,7 +66,8 @@ QStringList FileDialogFilters(const QString& pipeSeparated) {
     const QStringList parts = pipeSeparated.split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters << QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')));
+        filters << QStringLiteral("%1 (%2)").arg(
+            parts[i], QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')));
     return filters;
 }
 
@@ -65,13 +75,14 @@ static QString SelectedFilter(const QStringList& filters, int selectedFilter) {
     return selectedFilter >= 1 && selectedFilter <= filters.size() ? filters[selectedFilter - 1] : QString();
 }
 
-std::optional<QString> QtDesktop::SaveFileName(QWidget* owner, const QString& proposedName, const QString& filter,
-                                               int selectedFilter) {
+std::optional<QString> QtDesktop::SaveFileName(QWidget* owner, const QString& proposedName,
+                                               const QString& filter, int selectedFilter) {
     const QStringList filters = FileDialogFilters(filter);
     QString selected = SelectedFilter(filters, selectedFilter);
     // The program asks about an existing file itself, in its own words.
-    const QString path = QFileDialog::getSaveFileName(owner, QString(), proposedName, filters.join(QStringLiteral(";;")),
-                                                      &selected, QFileDialog::DontConfirmOverwrite);
+    const QString path =
+        QFileDialog::getSaveFileName(owner, QString(), proposedName, filters.join(QStringLiteral(";;")),
+                                     &selected, QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty())
         return std::nullopt;
     return path;
@@ -80,8 +91,8 @@ std::optional<QString> QtDesktop::SaveFileName(QWidget* owner, const QString& pr
 std::optional<QString> QtDesktop::OpenFileName(QWidget* owner, const QString& filter, int selectedFilter) {
     const QStringList filters = FileDialogFilters(filter);
     QString selected = SelectedFilter(filters, selectedFilter);
-    const QString path =
-        QFileDialog::getOpenFileName(owner, QString(), QString(), filters.join(QStringLiteral(";;")), &selected);
+    const QString path = QFileDialog::getOpenFileName(owner, QString(), QString(),
+                                                      filters.join(QStringLiteral(";;")), &selected);
     if (path.isEmpty())
         return std::nullopt;
     return path;
@@ -91,6 +102,10 @@ void QtDesktop::OpenInTextEditor(QWidget*, const QString& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void QtDesktop::Beep() { QApplication::beep(); }
+void QtDesktop::Beep() {
+    QApplication::beep();
+}
 
-QDate QtDesktop::Today() { return QDate::currentDate(); }
+QDate QtDesktop::Today() {
+    return QDate::currentDate();
+}

@@ -57,14 +57,18 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     FormCreate();
 }
 
-TForm1::~TForm1() { QCoreApplication::removeTranslator(&m_translator); }
+TForm1::~TForm1() {
+    QCoreApplication::removeTranslator(&m_translator);
+}
 
 void TForm1::Attach(TForm2* headerDialog, TForm3* exportDialog) {
     m_form2 = headerDialog;
     m_form3 = exportDialog;
 }
 
-bool TForm1::Polish() const { return RadioButton1->isChecked(); }
+bool TForm1::Polish() const {
+    return RadioButton1->isChecked();
+}
 
 void TForm1::FormCreate() {
     const QSignalBlocker blockProvince(ComboBox3);
@@ -95,9 +99,14 @@ void TForm1::ApplyLanguage() {
     // A language radio button names its translation in the "languageCode" property; the one
     // without a code is the source language, English.
     QString code;
-    for (const QRadioButton* button : findChildren<QRadioButton*>())
-        if (button->isChecked() && button->property("languageCode").isValid())
+    for (QRadioButton* button : findChildren<QRadioButton*>()) {
+        if (!button->property("languageCode").isValid())
+            continue;
+        if (button->isChecked())
             code = button->property("languageCode").toString();
+        // Of the language buttons only the checked one is a tab stop.
+        button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    }
     QCoreApplication::removeTranslator(&m_translator);
     if (!code.isEmpty() && m_translator.load(QStringLiteral(":/i18n/zevo_") + code))
         QCoreApplication::installTranslator(&m_translator);
@@ -113,15 +122,20 @@ void TForm1::ApplyLanguage() {
     update();
 }
 
-void TForm1::RadioButton1Click() { ApplyLanguage(); }
+void TForm1::RadioButton1Click() {
+    ApplyLanguage();
+}
 
-void TForm1::RadioButton2Click() { ApplyLanguage(); }
+void TForm1::RadioButton2Click() {
+    ApplyLanguage();
+}
 
 void TForm1::Button1Click() {
     if (m_headerSet) {
-        ShowError(tr("Cabrillo header"),
-                  tr("Sorry, but you cannot change Cabrillo file header now!\nPlease use external editor like "
-                     "Notepad after end of program\nto make changes in Cabrillo output file."));
+        ShowError(
+            tr("Cabrillo header"),
+            tr("Sorry, but you cannot change Cabrillo file header now!\nPlease use external editor like "
+               "Notepad after end of program\nto make changes in Cabrillo output file."));
         return;
     }
     ShowHeaderDialog();
@@ -148,8 +162,8 @@ void TForm1::Button3Click() {
 }
 
 void TForm1::Button5Click() {
-    if (m_unsavedLog &&
-        Ask(tr("Warning"), tr("Cabrillo file is not saved now!\nSave it?", "question of Exit")) == Desktop::Answer::Yes) {
+    if (m_unsavedLog && Ask(tr("Warning"), tr("Cabrillo file is not saved now!\nSave it?",
+                                              "question of Exit")) == Desktop::Answer::Yes) {
         Button2Click();
         // A save that did not write the file (Cancel at its overwrite question) keeps the log open.
         if (m_unsavedLog)

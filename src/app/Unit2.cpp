@@ -31,9 +31,13 @@ void TForm2::FormCreate() {
     jezyk1();
 }
 
-void TForm2::jezyk1() { retranslateUi(this); }
+void TForm2::jezyk1() {
+    retranslateUi(this);
+}
 
-void TForm2::Button1Click() { hide(); }
+void TForm2::Button1Click() {
+    hide();
+}
 
 void TForm2::reject() {
     // Escape hides the dialog like Cancel; everything typed stays for the next showing.

@@ -15,16 +15,22 @@ TForm3::TForm3(TForm1& mainWindow, Desktop& desktop) : m_main(mainWindow), m_des
     FormCreate();
 }
 
-void TForm3::FormCreate() { ApplyLanguage(); }
+void TForm3::FormCreate() {
+    ApplyLanguage();
+}
 
-void TForm3::ApplyLanguage() { retranslateUi(this); }
+void TForm3::ApplyLanguage() {
+    retranslateUi(this);
+}
 
 void TForm3::Button2Click() {
     m_main.show();
     hide();
 }
 
-void TForm3::reject() { Button2Click(); }
+void TForm3::reject() {
+    Button2Click();
+}
 
 void TForm3::closeEvent(QCloseEvent* event) {
     m_main.show();

@@ -4,7 +4,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-UpDown::UpDown(QWidget* parent) : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this)) {
+UpDown::UpDown(QWidget* parent)
+    : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this)) {
     setFocusPolicy(Qt::NoFocus);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -29,7 +30,9 @@ void UpDown::SetRange(int min, int max) {
     m_position = std::clamp(m_position, m_min, m_max);
 }
 
-void UpDown::SetPosition(int position) { m_position = std::clamp(position, m_min, m_max); }
+void UpDown::SetPosition(int position) {
+    m_position = std::clamp(position, m_min, m_max);
+}
 
 void UpDown::Step(int direction) {
     const int next = std::clamp(m_position + direction, m_min, m_max);

@@ -31,7 +31,9 @@ std::string ErrnoText(int errorNumber) {
     }
 }
 
-void ThrowErrno(int errorNumber) { throw RunTimeError(ErrnoText(errorNumber)); }
+void ThrowErrno(int errorNumber) {
+    throw RunTimeError(ErrnoText(errorNumber));
+}
 
 void ThrowInvalidInteger(const std::string& text) {
     throw RunTimeError("'" + text + "' is not a valid integer value");

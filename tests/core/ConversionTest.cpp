@@ -28,16 +28,15 @@ TEST_P(StrToIntTest, ReadsSigned32BitDecimals) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, StrToIntTest,
-                         testing::Values(IntegerCase{"1", true, 1}, IntegerCase{"007", true, 7},
-                                         IntegerCase{"009", true, 9}, IntegerCase{"-12", true, -12},
-                                         IntegerCase{"+5", true, 5}, IntegerCase{" 42", true, 42},
-                                         IntegerCase{"2147483647", true, 2147483647},
-                                         IntegerCase{"-2147483648", true, -2147483647 - 1},
-                                         IntegerCase{"2147483648", false, 0}, IntegerCase{"-2147483649", false, 0},
-                                         IntegerCase{"99999999999999999999", false, 0}, IntegerCase{"", false, 0},
-                                         IntegerCase{"-", false, 0}, IntegerCase{"12A", false, 0},
-                                         IntegerCase{"4 ", false, 0}, IntegerCase{"1.5", false, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, StrToIntTest,
+    testing::Values(IntegerCase{"1", true, 1}, IntegerCase{"007", true, 7}, IntegerCase{"009", true, 9},
+                    IntegerCase{"-12", true, -12}, IntegerCase{"+5", true, 5}, IntegerCase{" 42", true, 42},
+                    IntegerCase{"2147483647", true, 2147483647},
+                    IntegerCase{"-2147483648", true, -2147483647 - 1}, IntegerCase{"2147483648", false, 0},
+                    IntegerCase{"-2147483649", false, 0}, IntegerCase{"99999999999999999999", false, 0},
+                    IntegerCase{"", false, 0}, IntegerCase{"-", false, 0}, IntegerCase{"12A", false, 0},
+                    IntegerCase{"4 ", false, 0}, IntegerCase{"1.5", false, 0}));
 
 TEST(ErrorTextTest, NamesFileFailuresInTheRunTimeLibrarysWords) {
     EXPECT_EQ(zevo::ErrnoText(ENOENT), "File not found");

@@ -28,24 +28,29 @@ QString Describe(Desktop::Buttons buttons) {
 
 static QString Describe(const ScriptedDesktop::Box& box) {
     return QStringLiteral("[%1] \"%2\" (%3, %4)")
-        .arg(box.caption, QString(box.text).replace(QLatin1Char('\n'), QLatin1String("\\n")), Describe(box.icon),
-             Describe(box.buttons));
+        .arg(box.caption, QString(box.text).replace(QLatin1Char('\n'), QLatin1String("\\n")),
+             Describe(box.icon), Describe(box.buttons));
 }
 
-void ScriptedDesktop::Answer(Desktop::Answer answer) { m_answers.push_back({std::nullopt, answer}); }
+void ScriptedDesktop::Answer(Desktop::Answer answer) {
+    m_answers.push_back({std::nullopt, answer});
+}
 
 void ScriptedDesktop::Expect(const QString& caption, const QString& text, Icon icon, Buttons buttons,
                              Desktop::Answer answer) {
     m_answers.push_back({Box{caption, text, icon, buttons}, answer});
 }
 
-void ScriptedDesktop::ChooseFile(const std::optional<QString>& path) { m_files.push_back(path); }
+void ScriptedDesktop::ChooseFile(const std::optional<QString>& path) {
+    m_files.push_back(path);
+}
 
 QStringList ScriptedDesktop::Problems() const {
     QStringList problems = m_problems;
     for (const ScriptedBox& left : m_answers)
         problems << QStringLiteral("a scripted answer was never used%1")
-                        .arg(left.expected ? QStringLiteral(": expected ") + Describe(*left.expected) : QString());
+                        .arg(left.expected ? QStringLiteral(": expected ") + Describe(*left.expected)
+                                           : QString());
     for (std::size_t i = 0; i < m_files.size(); ++i)
         problems << QStringLiteral("a scripted file dialog was never shown");
     return problems;
@@ -64,7 +69,8 @@ Desktop::Answer ScriptedDesktop::ShowMessage(QWidget*, const QString& caption, c
     if (next.expected) {
         const Box& want = *next.expected;
         if (want.caption != caption || want.text != text || want.icon != icon || want.buttons != buttons)
-            m_problems << QStringLiteral("expected box %1\n   but shown %2").arg(Describe(want), Describe(box));
+            m_problems
+                << QStringLiteral("expected box %1\n   but shown %2").arg(Describe(want), Describe(box));
     }
     return next.answer;
 }
@@ -79,8 +85,8 @@ std::optional<QString> ScriptedDesktop::NextFile(const char* what) {
     return next;
 }
 
-std::optional<QString> ScriptedDesktop::SaveFileName(QWidget*, const QString& proposedName, const QString& filter,
-                                                     int selectedFilter) {
+std::optional<QString> ScriptedDesktop::SaveFileName(QWidget*, const QString& proposedName,
+                                                     const QString& filter, int selectedFilter) {
     m_fileDialogs << FileDialog{true, proposedName, filter, selectedFilter};
     return NextFile("save");
 }
@@ -90,4 +96,6 @@ std::optional<QString> ScriptedDesktop::OpenFileName(QWidget*, const QString& fi
     return NextFile("open");
 }
 
-void ScriptedDesktop::OpenInTextEditor(QWidget*, const QString& path) { m_openedInEditor << path; }
+void ScriptedDesktop::OpenInTextEditor(QWidget*, const QString& path) {
+    m_openedInEditor << path;
+}

@@ -27,7 +27,8 @@ public:
     // The next message box is answered with `answer`, whatever it says.
     void Answer(Desktop::Answer answer);
     // The next message box must read exactly so; it is answered with `answer`.
-    void Expect(const QString& caption, const QString& text, Icon icon, Buttons buttons, Desktop::Answer answer);
+    void Expect(const QString& caption, const QString& text, Icon icon, Buttons buttons,
+                Desktop::Answer answer);
     // The next file dialog returns `path`, or is dismissed when `path` is empty.
     void ChooseFile(const std::optional<QString>& path);
     void SetToday(const QDate& date) { m_today = date; }

@@ -60,7 +60,8 @@ const Caption HeaderCaptions[] = {
     {"Label11", "Street", "Ulica"},
     {"Label12", "City", "Miasto"},
     {"Label13", "Country", "Kraj"},
-    {"Label9", "Calls of all operators (separated by SPACE)", "Znaki wszystkich operatorów (oddzielone spacjami)"},
+    {"Label9", "Calls of all operators (separated by SPACE)",
+     "Znaki wszystkich operatorów (oddzielone spacjami)"},
     {"Label10", "Soapbox comments", "Komentarz"},
     {"GroupBox1", "Category", "Kategoria"},
     {"Label3", "Mode", "Emisja"},
@@ -268,8 +269,10 @@ void TestLanguage::exitQuestionSpeaksTheCurrentLanguage_data() {
     QTest::addColumn<bool>("polish");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("text");
-    QTest::newRow("English") << false << "Warning" << "Cabrillo file is not saved now!\nSave it?";
-    QTest::newRow("Polish") << true << "Uwaga" << QString::fromUtf8("Plik Cabrillo nie został zapisany!\nZapisać?");
+    QTest::newRow("English") << false << "Warning"
+                             << "Cabrillo file is not saved now!\nSave it?";
+    QTest::newRow("Polish") << true << "Uwaga"
+                            << QString::fromUtf8("Plik Cabrillo nie został zapisany!\nZapisać?");
 }
 
 void TestLanguage::exitQuestionSpeaksTheCurrentLanguage() {
@@ -309,17 +312,19 @@ void TestLanguage::refusalRightAfterASwitchSpeaksTheNewLanguage() {
     program.form1.show();
     program.form1.SetHeaderSet(true);
     Choose(program.form1, true);
-    desktop.Expect(QString::fromUtf8("Nagłówek Cabrillo"),
-                   QString::fromUtf8("Niestety nie można zmienić teraz nagłówka pliku Cabrillo!\nW celu wprowadzenia "
-                                     "zmian w wyjściowym pliku Cabrillo\nnależy użyć zewnętrznego edytora (np. "
-                                     "Notatnika)\npo zakończeniu działania programu."),
-                   Desktop::Icon::Error, Desktop::Buttons::Ok, Desktop::Answer::Ok);
+    desktop.Expect(
+        QString::fromUtf8("Nagłówek Cabrillo"),
+        QString::fromUtf8("Niestety nie można zmienić teraz nagłówka pliku Cabrillo!\nW celu wprowadzenia "
+                          "zmian w wyjściowym pliku Cabrillo\nnależy użyć zewnętrznego edytora (np. "
+                          "Notatnika)\npo zakończeniu działania programu."),
+        Desktop::Icon::Error, Desktop::Buttons::Ok, Desktop::Answer::Ok);
     QTest::mouseClick(Find<QPushButton>(&program.form1, "Button1"), Qt::LeftButton);
     Choose(program.form1, false);
-    desktop.Expect("Cabrillo header",
-                   "Sorry, but you cannot change Cabrillo file header now!\nPlease use external editor like Notepad "
-                   "after end of program\nto make changes in Cabrillo output file.",
-                   Desktop::Icon::Error, Desktop::Buttons::Ok, Desktop::Answer::Ok);
+    desktop.Expect(
+        "Cabrillo header",
+        "Sorry, but you cannot change Cabrillo file header now!\nPlease use external editor like Notepad "
+        "after end of program\nto make changes in Cabrillo output file.",
+        Desktop::Icon::Error, Desktop::Buttons::Ok, Desktop::Answer::Ok);
     QTest::mouseClick(Find<QPushButton>(&program.form1, "Button1"), Qt::LeftButton);
     VERIFY_SCRIPT_PLAYED(desktop);
 }

@@ -1,7 +1,7 @@
 // The pieces every window stands on: the Windows-1250 edge and the uniform error box.
 #include "Guard.h"
-#include "QtDesktop.h"
 #include "LogListModel.h"
+#include "QtDesktop.h"
 #include "RunTimeError.h"
 #include "ScriptedDesktop.h"
 #include "Win1250.h"
@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QTranslator>
 #include <QWidget>
 #include <QtTest>
 
@@ -27,6 +28,7 @@ private slots:
     void desktopFilterListBecomesDialogFilters();
     void desktopShowsARealMessageBox();
     void desktopShowsARealSaveDialog();
+    void polishBoxesHavePolishButtons();
 };
 
 namespace {
@@ -34,7 +36,8 @@ namespace {
 // Runs `inspect` on the modal window as soon as it appears, then closes it with `close`, even when
 // a check in between fails, so that a failing test never hangs on an open box.
 template <typename Window>
-void WhenModalAppears(const std::function<void(Window*)>& inspect, const std::function<void(Window*)>& close) {
+void WhenModalAppears(const std::function<void(Window*)>& inspect,
+                      const std::function<void(Window*)>& close) {
     QTimer::singleShot(0, [=] {
         auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
         if (!window) {
@@ -76,10 +79,14 @@ void TestPlatform::charactersWithoutAByteBecomeQuestionMarks() {
 void TestPlatform::uncaughtFailureShowsTheUniformErrorBox_data() {
     QTest::addColumn<QString>("thrown");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("file") << "File not found" << "File not found.";
-    QTest::newRow("integer") << "'12A' is not a valid integer value" << "'12A' is not a valid integer value.";
-    QTest::newRow("io") << "I/O error 5" << "I/O error 5.";
-    QTest::newRow("full stop") << "Disk full." << "Disk full.";
+    QTest::newRow("file") << "File not found"
+                          << "File not found.";
+    QTest::newRow("integer") << "'12A' is not a valid integer value"
+                             << "'12A' is not a valid integer value.";
+    QTest::newRow("io") << "I/O error 5"
+                        << "I/O error 5.";
+    QTest::newRow("full stop") << "Disk full."
+                               << "Disk full.";
 }
 
 void TestPlatform::uncaughtFailureShowsTheUniformErrorBox() {
@@ -137,8 +144,9 @@ void TestPlatform::desktopShowsARealMessageBox() {
             buttons = box->standardButtons();
         },
         [](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
-    const auto answer = desktop.ShowMessage(nullptr, QStringLiteral("Warning"), QStringLiteral("File \"a\" exists.\nOK?"),
-                                            Desktop::Icon::Warning, Desktop::Buttons::YesNoCancel);
+    const auto answer =
+        desktop.ShowMessage(nullptr, QStringLiteral("Warning"), QStringLiteral("File \"a\" exists.\nOK?"),
+                            Desktop::Icon::Warning, Desktop::Buttons::YesNoCancel);
     QCOMPARE(answer, Desktop::Answer::No);
     QCOMPARE(caption, QStringLiteral("Warning"));
     QCOMPARE(text, QStringLiteral("File \"a\" exists.\nOK?"));
@@ -162,9 +170,30 @@ void TestPlatform::desktopShowsARealSaveDialog() {
     const auto chosen = desktop.SaveFileName(nullptr, QStringLiteral("qq1aaa.cbr"),
                                              QStringLiteral("Pliki Cabrillo|*.cbr|Wszystkie pliki|*.*"), 1);
     QVERIFY(!chosen.has_value());
-    QCOMPARE(filters, QStringList({QStringLiteral("Pliki Cabrillo (*.cbr)"), QStringLiteral("Wszystkie pliki (*.*)")}));
+    QCOMPARE(filters, QStringList({QStringLiteral("Pliki Cabrillo (*.cbr)"),
+                                   QStringLiteral("Wszystkie pliki (*.*)")}));
     QCOMPARE(filter, QStringLiteral("Pliki Cabrillo (*.cbr)"));
     QCOMPARE(typedName, QStringLiteral("qq1aaa.cbr"));
+}
+
+void TestPlatform::polishBoxesHavePolishButtons() {
+    QTranslator polish;
+    QVERIFY(polish.load(QStringLiteral(":/i18n/zevo_pl")));
+    QCoreApplication::installTranslator(&polish);
+    QtDesktop desktop;
+    QStringList texts;
+    WhenModalAppears<QMessageBox>(
+        [&](QMessageBox* box) {
+            for (QAbstractButton* button : box->buttons())
+                texts << button->text();
+        },
+        [](QMessageBox* box) { box->button(QMessageBox::Cancel)->click(); });
+    const auto answer = desktop.ShowMessage(nullptr, QStringLiteral("Uwaga"), QStringLiteral("?"),
+                                            Desktop::Icon::Warning, Desktop::Buttons::YesNoCancel);
+    QCoreApplication::removeTranslator(&polish);
+    QCOMPARE(answer, Desktop::Answer::Cancel);
+    texts.sort();
+    QCOMPARE(texts, QStringList({QStringLiteral("&Nie"), QStringLiteral("&Tak"), QStringLiteral("Anuluj")}));
 }
 
 QTEST_MAIN(TestPlatform)

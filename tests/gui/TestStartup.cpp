@@ -33,6 +33,7 @@ private slots:
     void infoOpensTheTextOfTheLanguageBesideTheProgram();
     void headerButtonShowsTheDialogWithoutBlocking();
     void headerButtonRefusesOnceTheHeaderIsSet();
+    void tabWalksTheControlsInEntryOrder();
 };
 
 void TestStartup::proposesTheContestDateOfTheClocksYear_data() {
@@ -225,12 +226,36 @@ void TestStartup::headerButtonRefusesOnceTheHeaderIsSet() {
     Program program(desktop);
     program.form1.show();
     program.form1.SetHeaderSet(true);
-    desktop.Expect("Cabrillo header",
-                   "Sorry, but you cannot change Cabrillo file header now!\nPlease use external editor like Notepad "
-                   "after end of program\nto make changes in Cabrillo output file.",
-                   Desktop::Icon::Error, Desktop::Buttons::Ok, Desktop::Answer::Ok);
+    desktop.Expect(
+        "Cabrillo header",
+        "Sorry, but you cannot change Cabrillo file header now!\nPlease use external editor like Notepad "
+        "after end of program\nto make changes in Cabrillo output file.",
+        Desktop::Icon::Error, Desktop::Buttons::Ok, Desktop::Answer::Ok);
     QTest::mouseClick(Find<QPushButton>(&program.form1, "Button1"), Qt::LeftButton);
     QVERIFY(!program.form2.isVisible());
+    VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+void TestStartup::tabWalksTheControlsInEntryOrder() {
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    TForm1& main = program.form1;
+    main.show();
+    QApplication::setActiveWindow(&main);
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    Find<QLineEdit>(&main, "Edit1")->setFocus();
+    QStringList walked{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 20; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        walked << QApplication::focusWidget()->objectName();
+    }
+    // English: the province selector is hidden; of the radio buttons only the checked one is a stop.
+    // Call, number received and "Add to file" follow each other.
+    const QStringList expected{"Edit1",        "Button1", "ListBox1", "ComboBox1", "Edit2",   "Edit3",
+                               "Edit4",        "Edit6",   "Button4",  "ComboBox2", "Edit8",   "CheckBox1",
+                               "Edit7",        "Edit5",   "Button2",  "Button3",   "Button5", "Button6",
+                               "RadioButton2", "Button7", "Edit1"};
+    QCOMPARE(walked, expected);
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 
