@@ -15,7 +15,10 @@
 // Button3    OK
 // Button1    Cancel
 // Image1     the picture
+//
+// The three choice boxes take typed text too; typed text leaves a box with no item selected.
 
+#include "CabrilloHeader.h"
 #include "Desktop.h"
 #include "ui_Unit2.h"
 
@@ -37,12 +40,35 @@ public:
     // Handlers.
     void FormCreate();
     void Button1Click();
+    void Button3Click();
+    // A character typed into the claimed score; setting `key` to a null character discards it.
+    void Edit7KeyPress(QChar& key);
+    void ComboBox1Change();
+    void ComboBox2Change();
+    void ComboBox3Change();
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
 private:
+    // Text typed into a choice box: the box keeps the text with no item selected, then reacts as to
+    // a choice.
+    void ComboBox1TextEdited();
+    void ComboBox2TextEdited();
+    void ComboBox3TextEdited();
+
+    zevo::TickedBands TickedBands() const;
+    zevo::CategoryChoices CategoryChoices() const;
+    void ApplyToMainWindow(const zevo::Category& category);
+    void Refuse(const QString& text);
+    void SetPowerEnabled(bool enabled);
+    void SetBandBoxesEnabled(bool enabled);
+    // Puts "MIXED" back at the end of the mode list when a single band took it away.
+    void RestoreMixedMode();
+
     TForm1& m_main;
     Desktop& m_desktop;
 };
