@@ -196,6 +196,48 @@ Zapisać?</translation>
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Please insert used call!
+All blue fields must be completed!</source>
+        <translation>Proszę wprowadzić znak używany podczas zawodów!
+Wszystkie niebieskie pola muszą być wypełnione!</translation>
+    </message>
+    <message>
+        <source>Please insert your full name!
+All blue fields must be completed!</source>
+        <translation>Proszę wprowadzić imię i nazwisko!
+Wszystkie niebieskie pola muszą być wypełnione!</translation>
+    </message>
+    <message>
+        <source>Please insert your address!
+All blue fields must be completed!</source>
+        <translation>Proszę wprowadzić adres!
+Wszystkie niebieskie pola muszą być wypełnione!</translation>
+    </message>
+    <message>
+        <source>Exactly tree bands must be set!</source>
+        <translation>Należy wybrać dokładnie 3 pasma!</translation>
+    </message>
+    <message>
+        <source>Exactly one band must be set!</source>
+        <translation>Należy wybrać dokładnie 1 pasmo!</translation>
+    </message>
+    <message>
+        <source>You select category:
+
+%1
+
+Is it OK?</source>
+        <translation>Wybrana kategoria to:
+
+%1
+
+Potwierdzasz ten wybór?</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>

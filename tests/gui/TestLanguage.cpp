@@ -129,6 +129,7 @@ private slots:
     void exitQuestionSpeaksTheCurrentLanguage_data();
     void exitQuestionSpeaksTheCurrentLanguage();
     void refusalRightAfterASwitchSpeaksTheNewLanguage();
+    void headerDialogMessagesSpeakPolish();
 };
 
 void TestLanguage::mainWindowSpeaksTheChosenLanguageThereAndBack() {
@@ -326,6 +327,56 @@ void TestLanguage::refusalRightAfterASwitchSpeaksTheNewLanguage() {
         "after end of program\nto make changes in Cabrillo output file.",
         Desktop::Icon::Error, Desktop::Buttons::Ok, Desktop::Answer::Ok);
     QTest::mouseClick(Find<QPushButton>(&program.form1, "Button1"), Qt::LeftButton);
+    VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+void TestLanguage::headerDialogMessagesSpeakPolish() {
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    program.form1.show();
+    Choose(program.form1, true);
+    QTest::mouseClick(Find<QPushButton>(&program.form1, "Button1"), Qt::LeftButton);
+    TForm2& dialog = program.form2;
+    auto* ok = Find<QPushButton>(&dialog, "Button3");
+    auto* bandChoice = Find<QComboBox>(&dialog, "ComboBox2");
+    const auto chooseBands = [bandChoice](int index) {
+        bandChoice->setCurrentIndex(index);
+        emit bandChoice->activated(index);
+    };
+    const QString blue = QString::fromUtf8("\nWszystkie niebieskie pola muszą być wypełnione!");
+    // Each refusal in turn, the missing entry filled in after it.
+    const struct {
+        const char* text;
+        std::function<void()> mend;
+    } refusals[] = {
+        {"Proszę wprowadzić znak używany podczas zawodów!",
+         [&] { Type(Find<QLineEdit>(&dialog, "Edit1"), "SP9ZZZ"); }},
+        {"Proszę wprowadzić imię i nazwisko!",
+         [&] { Type(Find<QLineEdit>(&dialog, "Edit2"), QString::fromUtf8("Jan Wójcik")); }},
+        {"Proszę wprowadzić adres!",
+         [&] {
+             Type(Find<QLineEdit>(&dialog, "Edit4"), "Polna 1");
+             chooseBands(1);
+         }},
+        {"Należy wybrać dokładnie 3 pasma!", [&] { chooseBands(2); }},
+        {"Należy wybrać dokładnie 1 pasmo!", [&] { chooseBands(0); }},
+    };
+    for (const auto& refusal : refusals) {
+        const QString text = QString::fromUtf8(refusal.text);
+        desktop.Expect(QString::fromUtf8("Błąd"),
+                       text.endsWith(QLatin1String("pasma!")) || text.endsWith(QLatin1String("pasmo!"))
+                           ? text
+                           : text + blue,
+                       Desktop::Icon::Error, Desktop::Buttons::Ok, Desktop::Answer::Ok);
+        QTest::mouseClick(ok, Qt::LeftButton);
+        refusal.mend();
+    }
+    desktop.Expect(QStringLiteral("Kategoria"),
+                   QString::fromUtf8("Wybrana kategoria to:\n\nSO AB MIXED HP\n\nPotwierdzasz ten wybór?"),
+                   Desktop::Icon::Question, Desktop::Buttons::YesNo, Desktop::Answer::No);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(program.form1.Log().Count(), 0);
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 
