@@ -1,7 +1,10 @@
 #include "Unit1.h"
 
+#include "CabrilloFile.h"
+#include "Conversion.h"
 #include "DateTime.h"
 #include "Guard.h"
+#include "RunTimeError.h"
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Win1250.h"
@@ -43,6 +46,7 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     ConnectGuarded(Button1, &QPushButton::clicked, this, m_desktop, &TForm1::Button1Click);
     ConnectGuarded(Button2, &QPushButton::clicked, this, m_desktop, &TForm1::Button2Click);
     ConnectGuarded(Button3, &QPushButton::clicked, this, m_desktop, &TForm1::Button3Click);
+    ConnectGuarded(Button4, &QPushButton::clicked, this, m_desktop, &TForm1::Button4Click);
     ConnectGuarded(Button5, &QPushButton::clicked, this, m_desktop, &TForm1::Button5Click);
     // Only the button that becomes checked reports; clicking the checked one changes nothing.
     connect(RadioButton1, &QRadioButton::toggled, this, [this](bool checked) {
@@ -57,14 +61,18 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     FormCreate();
 }
 
-TForm1::~TForm1() { QCoreApplication::removeTranslator(&m_translator); }
+TForm1::~TForm1() {
+    QCoreApplication::removeTranslator(&m_translator);
+}
 
 void TForm1::Attach(TForm2* headerDialog, TForm3* exportDialog) {
     m_form2 = headerDialog;
     m_form3 = exportDialog;
 }
 
-bool TForm1::Polish() const { return RadioButton1->isChecked(); }
+bool TForm1::Polish() const {
+    return RadioButton1->isChecked();
+}
 
 void TForm1::FormCreate() {
     const QSignalBlocker blockProvince(ComboBox3);
@@ -113,15 +121,20 @@ void TForm1::ApplyLanguage() {
     update();
 }
 
-void TForm1::RadioButton1Click() { ApplyLanguage(); }
+void TForm1::RadioButton1Click() {
+    ApplyLanguage();
+}
 
-void TForm1::RadioButton2Click() { ApplyLanguage(); }
+void TForm1::RadioButton2Click() {
+    ApplyLanguage();
+}
 
 void TForm1::Button1Click() {
     if (m_headerSet) {
-        ShowError(tr("Cabrillo header"),
-                  tr("Sorry, but you cannot change Cabrillo file header now!\nPlease use external editor like "
-                     "Notepad after end of program\nto make changes in Cabrillo output file."));
+        ShowError(
+            tr("Cabrillo header"),
+            tr("Sorry, but you cannot change Cabrillo file header now!\nPlease use external editor like "
+               "Notepad after end of program\nto make changes in Cabrillo output file."));
         return;
     }
     ShowHeaderDialog();
@@ -147,9 +160,80 @@ void TForm1::Button3Click() {
     m_desktop.OpenInTextEditor(this, QDir::toNativeSeparators(path));
 }
 
+void TForm1::Button4Click() {
+    if (!m_headerSet) {
+        ShowError(tr("Error"), tr("Please set the Header of Cabrillo file first!"));
+        return;
+    }
+    if (Edit4->text().isEmpty()) {
+        ShowError(tr("Error"), tr("No Call set!"));
+        return;
+    }
+    if (Polish() && ComboBox3->currentIndex() < 0) {
+        //: Shown only in the Polish interface; its text there is
+        //: "Brak wybranego nadawanego skrótu województwa!"
+        const QString noProvince = tr("No province sent selected!");
+        ShowError(tr("Error"), noProvince);
+        return;
+    }
+
+    m_log.Append(zevo::ComposeQsoLine(ReadContact()));
+    // The contact is in the log whatever happens to the number sent, so the window must say so
+    // before a number that cannot be raised is reported.
+    std::optional<zevo::RunTimeError> numberError;
+    try {
+        RaiseNumberSent();
+    } catch (const zevo::RunTimeError& error) {
+        numberError = error;
+    }
+    m_unsavedLog = true;
+    Edit4->clear();
+    Edit6->clear();
+    Edit4->setFocus();
+    SelectLastLine();
+    if (numberError)
+        throw *numberError;
+}
+
+zevo::QsoEntry TForm1::ReadContact() const {
+    const int band = ComboBox1->currentIndex();
+    // A mode typed over the first entry is no longer that entry.
+    const bool firstMode =
+        ComboBox2->currentIndex() == 0 && ComboBox2->currentText() == ComboBox2->itemText(0);
+    // In English the station sends its serial number, in Polish the letter of its province.
+    const QString exchange =
+        Polish() ? ComboBox3->itemText(ComboBox3->currentIndex()).left(1) : Edit8->text();
+    return zevo::QsoEntry{.band = band < 0 ? std::nullopt : std::optional<int>(band),
+                          .firstMode = firstMode,
+                          .date = ToWin1250(Edit2->text()),
+                          .time = ToWin1250(Edit3->text()),
+                          .usedCall = ToWin1250(Edit1->text()),
+                          .reportSent = ToWin1250(Edit5->text()),
+                          .exchangeSent = ToWin1250(exchange),
+                          .callReceived = ToWin1250(Edit4->text()),
+                          .reportReceived = ToWin1250(Edit7->text()),
+                          .numberReceived = ToWin1250(Edit6->text())};
+}
+
+void TForm1::RaiseNumberSent() {
+    // Counts in both languages: in Polish the field is hidden but goes on counting.
+    if (!CheckBox1->isChecked())
+        return;
+    // Sixty-four bits, so that the largest 32-bit number does not turn negative; the next contact
+    // then reports it as not a valid number.
+    const qint64 next = qint64{zevo::StrToInt(ToWin1250(Edit8->text()))} + 1;
+    Edit8->setText(QString::number(next));
+}
+
+void TForm1::SelectLastLine() {
+    const QModelIndex last = m_log.index(m_log.Count() - 1);
+    ListBox1->setCurrentIndex(last);
+    ListBox1->scrollTo(last);
+}
+
 void TForm1::Button5Click() {
-    if (m_unsavedLog &&
-        Ask(tr("Warning"), tr("Cabrillo file is not saved now!\nSave it?", "question of Exit")) == Desktop::Answer::Yes) {
+    if (m_unsavedLog && Ask(tr("Warning"), tr("Cabrillo file is not saved now!\nSave it?",
+                                              "question of Exit")) == Desktop::Answer::Yes) {
         Button2Click();
         // A save that did not write the file (Cancel at its overwrite question) keeps the log open.
         if (m_unsavedLog)
