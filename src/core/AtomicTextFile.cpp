@@ -92,7 +92,7 @@ void AtomicTextFile::WriteLine(std::string_view line) {
     if (m_fd < 0)
         ThrowErrno(EBADF);
     m_buffer.append(line);
-    m_buffer.append("\r\n");
+    m_buffer.append("\r\n", 2);
     if (m_buffer.size() >= BufferSize)
         Flush();
 }

@@ -1,77 +1,85 @@
 #include "QsoLine.h"
 
+#include <algorithm>
 #include <array>
+#include <string_view>
 
 namespace zevo {
 
 namespace {
 
-// Each field's column in the line (counting from 0) and its width.
+// Where each field begins (columns counted from 0) and how wide it is.
 constexpr std::size_t ReportSentColumn = 44;
+constexpr std::size_t ExchangeSentColumn = 48;
+constexpr std::size_t CallReceivedColumn = 55;
 constexpr std::size_t ReportReceivedColumn = 69;
+constexpr std::size_t NumberReceivedColumn = 73;
+constexpr std::size_t LineLength = 79;
+constexpr std::size_t CallWidth = 14;
 constexpr std::size_t ReportWidth = 3;
 constexpr std::size_t ExchangeWidth = 6;
 
-// Byte `position` (from 0) of `text`, or nothing when the text is shorter.
-std::string Characters(const std::string& text, std::size_t position, std::size_t count) {
-    return position < text.size() ? text.substr(position, count) : std::string();
+constexpr std::array<std::string_view, 6> Frequencies{" 1800", " 3500", " 7000", "14000", "21000", "28000"};
+
+// `count` bytes of `text` from byte `position` (from 0), fewer or none when the text is shorter.
+std::string_view Characters(std::string_view text, std::size_t position, std::size_t count) {
+    return position < text.size() ? text.substr(position, count) : std::string_view();
 }
 
-// Pads with blanks or cuts `line` so that the next field starts at `column`.
-void AlignTo(std::string& line, std::size_t column) {
-    line.resize(column, ' ');
+// Copies `text` over the blanks of `line` from `column` on, cut at `end`; returns the column after it.
+std::size_t Put(std::string& line, std::size_t column, std::string_view text, std::size_t end) {
+    if (column >= end)
+        return end;
+    const std::size_t count = std::min(text.size(), end - column);
+    text.copy(line.data() + column, count);
+    return column + count;
 }
 
-// A report is left-aligned in its three columns and followed by a blank, so that an emptied or
-// shortened report field cannot move the fields behind it.
-void AppendReport(std::string& line, const std::string& report) {
-    std::string field = report.substr(0, ReportWidth);
-    field.resize(ReportWidth, ' ');
-    line += field;
-    line += ' ';
+// Left-aligned in its columns: a shorter text leaves blanks behind it, a longer one is cut.
+void PutLeft(std::string& line, std::size_t column, std::size_t width, std::string_view text) {
+    Put(line, column, text, column + width);
 }
 
-// Right-aligned in six columns; a longer value keeps its last six characters.
-void AppendRightAligned(std::string& line, const std::string& value) {
-    if (value.size() >= ExchangeWidth)
-        line.append(value, value.size() - ExchangeWidth, ExchangeWidth);
-    else
-        line.append(ExchangeWidth - value.size(), ' ').append(value);
+// Right-aligned in its columns: a longer text keeps its last characters.
+void PutRight(std::string& line, std::size_t column, std::size_t width, std::string_view text) {
+    const std::string_view tail = text.size() > width ? text.substr(text.size() - width) : text;
+    Put(line, column + width - tail.size(), tail, column + width);
 }
 
 } // namespace
 
 std::string BandFrequency(std::optional<int> band) {
-    static constexpr std::array<const char*, 6> Frequencies{" 1800", " 3500", " 7000",
-                                                            "14000", "21000", "28000"};
     if (!band || *band < 0 || *band >= static_cast<int>(Frequencies.size()))
         return {};
-    return Frequencies[static_cast<std::size_t>(*band)];
+    return std::string(Frequencies[static_cast<std::size_t>(*band)]);
 }
 
 std::string ComposeQsoLine(const QsoEntry& entry) {
-    std::string line;
-    line.reserve(96);
-    line += "QSO: ";
+    std::string line(LineLength, ' ');
+
+    // Up to the report sent the fields follow one another, so a date or time of another length moves
+    // the used call; whatever would reach past column 44 is cut there.
+    std::size_t column = 0;
+    const auto append = [&](std::string_view text) { column = Put(line, column, text, ReportSentColumn); };
+    append("QSO: ");
     // Without a band the frequency columns stay blank rather than pulling the rest of the line left.
     const std::string frequency = BandFrequency(entry.band);
-    line += frequency.empty() ? std::string(5, ' ') : frequency;
-    line += ' ';
-    line += entry.firstMode ? "PH " : "CW ";
-    line += entry.date;
-    line += ' ';
-    line += Characters(entry.time, 0, 2);
-    line += Characters(entry.time, 3, 2);
-    line += ' ';
-    line += entry.usedCall;
-    AlignTo(line, ReportSentColumn);
-    AppendReport(line, entry.reportSent);
-    AppendRightAligned(line, entry.exchangeSent);
-    line += ' ';
-    line += entry.callReceived;
-    AlignTo(line, ReportReceivedColumn);
-    AppendReport(line, entry.reportReceived);
-    AppendRightAligned(line, entry.numberReceived);
+    append(frequency.empty() ? std::string_view("     ") : std::string_view(frequency));
+    append(entry.firstMode ? " PH " : " CW ");
+    append(entry.date);
+    append(" ");
+    append(Characters(entry.time, 0, 2)); // hh:mm without the colon
+    append(Characters(entry.time, 3, 2));
+    append(" ");
+    append(entry.usedCall);
+
+    // From the report sent on every field has columns of its own: an emptied or shortened report
+    // cannot move the fields behind it.
+    PutLeft(line, ReportSentColumn, ReportWidth, entry.reportSent);
+    PutRight(line, ExchangeSentColumn, ExchangeWidth, entry.exchangeSent);
+    PutLeft(line, CallReceivedColumn, CallWidth, entry.callReceived);
+    PutLeft(line, ReportReceivedColumn, ReportWidth, entry.reportReceived);
+    PutRight(line, NumberReceivedColumn, ExchangeWidth, entry.numberReceived);
     return line;
 }
 
