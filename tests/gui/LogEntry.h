@@ -14,9 +14,9 @@
 
 // Lines like the ones the header dialog appends.
 inline const std::vector<std::string>& HeaderLines() {
-    static const std::vector<std::string> lines{"START-OF-LOG: 2.0",      "CALLSIGN: QQ1AAA",
+    static const std::vector<std::string> lines{"START-OF-LOG: 2.0",           "CALLSIGN: QQ1AAA",
                                                 "CATEGORY: SINGLE-OP ALL LOW", "CLAIMED-SCORE: 0",
-                                                "NAME: Jan Kowalski",     "SOAPBOX: ZEVO Contest"};
+                                                "NAME: Jan Kowalski",          "SOAPBOX: ZEVO Contest"};
     return lines;
 }
 
@@ -39,7 +39,9 @@ inline void AddContact(TForm1& form, const QString& call, const QString& number)
     QTest::mouseClick(Find<QPushButton>(&form, "Button4"), Qt::LeftButton);
 }
 
-inline std::vector<std::string> LogLines(TForm1& form) { return form.Log().Lines(); }
+inline std::vector<std::string> LogLines(TForm1& form) {
+    return form.Log().Lines();
+}
 
 inline QByteArray ReadFileBytes(const QString& path) {
     QFile file(path);
@@ -63,4 +65,6 @@ inline QByteArray CrLfFile(const std::vector<std::string>& lines) {
 }
 
 // The main window's text in the language now chosen.
-inline QString MainWindowText(const char* source) { return QCoreApplication::translate("TForm1", source); }
+inline QString MainWindowText(const char* source) {
+    return QCoreApplication::translate("TForm1", source);
+}

@@ -14,7 +14,8 @@
 
 namespace {
 
-const char* const FirstLine = "QSO: 14000 PH 2026-04-05 1500 QQ1AAA        59       1 QQ2BBB        59      12";
+const char* const FirstLine =
+    "QSO: 14000 PH 2026-04-05 1500 QQ1AAA        59       1 QQ2BBB        59      12";
 
 // A window on the screen, active, so that the keyboard focus can be checked.
 void ShowActive(TForm1& form) {
@@ -115,7 +116,8 @@ void TestContacts::theNewLineIsSelectedAndInViewInALongLog() {
     QVERIFY(list->selectionModel()->isSelected(last));
     // In view from top to bottom; the row may be wider than the viewport.
     const QRect row = list->visualRect(last);
-    QVERIFY2(row.top() >= 0 && row.bottom() <= list->viewport()->rect().bottom(), "the new line is out of view");
+    QVERIFY2(row.top() >= 0 && row.bottom() <= list->viewport()->rect().bottom(),
+             "the new line is out of view");
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 
@@ -127,10 +129,14 @@ void TestContacts::refusesWithNothingChanged_data() {
     // With every field filled, the header comes first.
     QTest::newRow("no header") << false << false << "QQ2BBB"
                                << "Please set the Header of Cabrillo file first!";
-    QTest::newRow("no header, no call") << false << false << "" << "Please set the Header of Cabrillo file first!";
-    QTest::newRow("no call") << true << false << "" << "No Call set!";
-    QTest::newRow("no call, Polish") << true << true << "" << "No Call set!";
-    QTest::newRow("no province, Polish") << true << true << "QQ2BBB" << "No province sent selected!";
+    QTest::newRow("no header, no call") << false << false << ""
+                                        << "Please set the Header of Cabrillo file first!";
+    QTest::newRow("no call") << true << false << ""
+                             << "No Call set!";
+    QTest::newRow("no call, Polish") << true << true << ""
+                                     << "No Call set!";
+    QTest::newRow("no province, Polish") << true << true << "QQ2BBB"
+                                         << "No province sent selected!";
 }
 
 void TestContacts::refusesWithNothingChanged() {
@@ -211,13 +217,27 @@ void TestContacts::numberSent_data() {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("columns49to54");
     QTest::addColumn<QString>("after");
-    QTest::newRow("1") << true << "1" << "     1" << "2";
-    QTest::newRow("leading zeros") << true << "007" << "   007" << "8";
-    QTest::newRow("009") << true << "009" << "   009" << "10";
-    QTest::newRow("eight digits") << true << "12345678" << "345678" << "12345679";
-    QTest::newRow("largest") << true << "2147483646" << "483646" << "2147483647";
-    QTest::newRow("box unchecked") << false << "5" << "     5" << "5";
-    QTest::newRow("empty, box unchecked") << false << "" << "      " << "";
+    QTest::newRow("1") << true << "1"
+                       << "     1"
+                       << "2";
+    QTest::newRow("leading zeros") << true << "007"
+                                   << "   007"
+                                   << "8";
+    QTest::newRow("009") << true << "009"
+                         << "   009"
+                         << "10";
+    QTest::newRow("eight digits") << true << "12345678"
+                                  << "345678"
+                                  << "12345679";
+    QTest::newRow("largest") << true << "2147483646"
+                             << "483646"
+                             << "2147483647";
+    QTest::newRow("box unchecked") << false << "5"
+                                   << "     5"
+                                   << "5";
+    QTest::newRow("empty, box unchecked") << false << ""
+                                          << "      "
+                                          << "";
 }
 
 void TestContacts::numberSent() {
@@ -250,10 +270,14 @@ void TestContacts::numberSent() {
 void TestContacts::aNumberThatCannotBeRaisedStillCompletesTheContact_data() {
     QTest::addColumn<QString>("numberSent");
     QTest::addColumn<QString>("columns49to54");
-    QTest::newRow("empty") << "" << "      ";
-    QTest::newRow("letters") << "12A" << "   12A";
-    QTest::newRow("beyond 32 bits") << "2147483648" << "483648";
-    QTest::newRow("blank") << " " << "      ";
+    QTest::newRow("empty") << ""
+                           << "      ";
+    QTest::newRow("letters") << "12A"
+                             << "   12A";
+    QTest::newRow("beyond 32 bits") << "2147483648"
+                                    << "483648";
+    QTest::newRow("blank") << " "
+                           << "      ";
 }
 
 void TestContacts::aNumberThatCannotBeRaisedStillCompletesTheContact() {
