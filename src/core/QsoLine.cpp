@@ -46,12 +46,16 @@ void PutRight(std::string& line, std::size_t column, std::size_t width, std::str
     Put(line, column + width - tail.size(), tail, column + width);
 }
 
+std::string_view Frequency(std::optional<int> band) {
+    if (!band || *band < 0 || *band >= static_cast<int>(Frequencies.size()))
+        return {};
+    return Frequencies[static_cast<std::size_t>(*band)];
+}
+
 } // namespace
 
 std::string BandFrequency(std::optional<int> band) {
-    if (!band || *band < 0 || *band >= static_cast<int>(Frequencies.size()))
-        return {};
-    return std::string(Frequencies[static_cast<std::size_t>(*band)]);
+    return std::string(Frequency(band));
 }
 
 std::string ComposeQsoLine(const QsoEntry& entry) {
@@ -63,8 +67,8 @@ std::string ComposeQsoLine(const QsoEntry& entry) {
     const auto append = [&](std::string_view text) { column = Put(line, column, text, ReportSentColumn); };
     append("QSO: ");
     // Without a band the frequency columns stay blank rather than pulling the rest of the line left.
-    const std::string frequency = BandFrequency(entry.band);
-    append(frequency.empty() ? std::string_view("     ") : std::string_view(frequency));
+    const std::string_view frequency = Frequency(entry.band);
+    append(frequency.empty() ? "     " : frequency);
     append(entry.firstMode ? " PH " : " CW ");
     append(entry.date);
     append(" ");
