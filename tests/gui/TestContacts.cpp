@@ -54,6 +54,7 @@ private slots:
     void aNumberThatCannotBeRaisedStillCompletesTheContact_data();
     void aNumberThatCannotBeRaisedStillCompletesTheContact();
     void contactsGoAfterTheEndOfLogLineOfASave();
+    void aModeTypedOverTheFirstEntryIsCw();
 };
 
 void TestContacts::addsTheTypedContactAndGetsReadyForTheNext() {
@@ -319,6 +320,23 @@ void TestContacts::contactsGoAfterTheEndOfLogLineOfASave() {
     AddContact(form, "qq2bbb", "12");
     QCOMPARE(form.Log().Lines()[form.Log().Lines().size() - 2], "END-OF-LOG:");
     QCOMPARE(form.Log().Lines().back(), FirstLine);
+    VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+void TestContacts::aModeTypedOverTheFirstEntryIsCw() {
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    TForm1& form = program.form1;
+    ShowActive(form);
+    SetHeader(form);
+    auto* mode = Find<QComboBox>(&form, "ComboBox2");
+    QTest::mouseClick(mode->lineEdit(), Qt::LeftButton);
+    mode->lineEdit()->selectAll();
+    Type(mode->lineEdit(), "FM");
+    QCOMPARE(mode->currentText(), QStringLiteral("FM"));
+    AddContact(form, "qq2bbb", "12");
+    QCOMPARE(form.Log().Lines().back(),
+             "QSO: 14000 CW 2026-04-05 1500 QQ1AAA        59       1 QQ2BBB        59      12");
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 
