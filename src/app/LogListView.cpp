@@ -35,6 +35,8 @@ int LogListView::RowWidth() const {
 }
 
 std::pair<int, int> LogListView::RowsBetween(int top, int bottom) const {
+    if (bottom < 0)
+        return {0, -1};
     const int height = RowHeight();
     const int first = qMax(0, top / height);
     const int last = qMin(RowCount() - 1, bottom / height);
