@@ -1,7 +1,10 @@
 #include "Unit1.h"
 
+#include "CabrilloFile.h"
+#include "Conversion.h"
 #include "DateTime.h"
 #include "Guard.h"
+#include "RunTimeError.h"
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Win1250.h"
@@ -9,6 +12,8 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 
@@ -43,6 +48,7 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     ConnectGuarded(Button1, &QPushButton::clicked, this, m_desktop, &TForm1::Button1Click);
     ConnectGuarded(Button2, &QPushButton::clicked, this, m_desktop, &TForm1::Button2Click);
     ConnectGuarded(Button3, &QPushButton::clicked, this, m_desktop, &TForm1::Button3Click);
+    ConnectGuarded(Button4, &QPushButton::clicked, this, m_desktop, &TForm1::Button4Click);
     ConnectGuarded(Button5, &QPushButton::clicked, this, m_desktop, &TForm1::Button5Click);
     // Only the button that becomes checked reports; clicking the checked one changes nothing.
     connect(RadioButton1, &QRadioButton::toggled, this, [this](bool checked) {
@@ -149,8 +155,35 @@ void TForm1::ShowHeaderDialog() {
 }
 
 void TForm1::Button2Click() {
-    if (!m_headerSet) {
-        ShowError(tr("Error"), tr("Please set the Header of Cabrillo file first!"));
+    // "No" at the overwrite question starts over with the dialog: a loop rather than a recursion.
+    for (;;) {
+        if (!m_headerSet) {
+            ShowError(tr("Error"), tr("Please set the Header of Cabrillo file first!"));
+            return;
+        }
+        const QString proposed = FromWin1250(zevo::ProposedCabrilloFileName(ToWin1250(Edit1->text())));
+        // A dismissed dialog still saves, under the proposed name in the current folder.
+        const QString fileName =
+            m_desktop.SaveFileName(this, proposed, tr("Cabrillo files|*.cbr|All files|*.*"), 1)
+                .value_or(proposed);
+        if (QFileInfo::exists(fileName)) {
+            const Desktop::Answer answer = m_desktop.ShowMessage(
+                this, tr("Warning"), tr("File \"%1\" exists.\nDo you want to overwrite it?").arg(fileName),
+                Desktop::Icon::Warning, Desktop::Buttons::YesNoCancel);
+            if (answer == Desktop::Answer::Cancel)
+                return;
+            if (answer != Desktop::Answer::Yes)
+                continue;
+        }
+        // The log list changes only once the file holds it: a save that fails leaves the list, the
+        // unsaved-log flag and any earlier file exactly as they were.
+        zevo::WriteCabrilloFile(QFile::encodeName(fileName).toStdString(), m_log.Lines());
+        const std::string endOfLog(zevo::EndOfLogLine);
+        m_log.RemoveAll(endOfLog);
+        m_log.Append(endOfLog);
+        m_unsavedLog = false;
+        m_desktop.ShowMessage(this, tr("Information"), tr("Cabrillo file is saved!"),
+                              Desktop::Icon::Information, Desktop::Buttons::Ok);
         return;
     }
 }
@@ -159,6 +192,77 @@ void TForm1::Button3Click() {
     const QString name = Polish() ? QStringLiteral("info_pl.txt") : QStringLiteral("info_eng.txt");
     const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
     m_desktop.OpenInTextEditor(this, QDir::toNativeSeparators(path));
+}
+
+void TForm1::Button4Click() {
+    if (!m_headerSet) {
+        ShowError(tr("Error"), tr("Please set the Header of Cabrillo file first!"));
+        return;
+    }
+    if (Edit4->text().isEmpty()) {
+        ShowError(tr("Error"), tr("No Call set!"));
+        return;
+    }
+    if (Polish() && ComboBox3->currentIndex() < 0) {
+        //: Shown only in the Polish interface; its text there is
+        //: "Brak wybranego nadawanego skrótu województwa!"
+        const QString noProvince = tr("No province sent selected!");
+        ShowError(tr("Error"), noProvince);
+        return;
+    }
+
+    m_log.Append(zevo::ComposeQsoLine(ReadContact()));
+    // The contact is in the log whatever happens to the number sent, so the window must say so
+    // before a number that cannot be raised is reported.
+    std::optional<zevo::RunTimeError> numberError;
+    try {
+        RaiseNumberSent();
+    } catch (const zevo::RunTimeError& error) {
+        numberError = error;
+    }
+    m_unsavedLog = true;
+    Edit4->clear();
+    Edit6->clear();
+    Edit4->setFocus();
+    SelectLastLine();
+    if (numberError)
+        throw *numberError;
+}
+
+zevo::QsoEntry TForm1::ReadContact() const {
+    const int band = ComboBox1->currentIndex();
+    // A mode typed over the first entry is no longer that entry.
+    const bool firstMode =
+        ComboBox2->currentIndex() == 0 && ComboBox2->currentText() == ComboBox2->itemText(0);
+    // In English the station sends its serial number, in Polish the letter of its province.
+    const QString exchange =
+        Polish() ? ComboBox3->itemText(ComboBox3->currentIndex()).left(1) : Edit8->text();
+    return zevo::QsoEntry{.band = band < 0 ? std::nullopt : std::optional<int>(band),
+                          .firstMode = firstMode,
+                          .date = ToWin1250(Edit2->text()),
+                          .time = ToWin1250(Edit3->text()),
+                          .usedCall = ToWin1250(Edit1->text()),
+                          .reportSent = ToWin1250(Edit5->text()),
+                          .exchangeSent = ToWin1250(exchange),
+                          .callReceived = ToWin1250(Edit4->text()),
+                          .reportReceived = ToWin1250(Edit7->text()),
+                          .numberReceived = ToWin1250(Edit6->text())};
+}
+
+void TForm1::RaiseNumberSent() {
+    // Counts in both languages: in Polish the field is hidden but goes on counting.
+    if (!CheckBox1->isChecked())
+        return;
+    // Sixty-four bits, so that the largest 32-bit number does not turn negative; the next contact
+    // then reports it as not a valid number.
+    const qint64 next = qint64{zevo::StrToInt(ToWin1250(Edit8->text()))} + 1;
+    Edit8->setText(QString::number(next));
+}
+
+void TForm1::SelectLastLine() {
+    const QModelIndex last = m_log.index(m_log.Count() - 1);
+    ListBox1->setCurrentIndex(last);
+    ListBox1->scrollTo(last);
 }
 
 void TForm1::Button5Click() {

@@ -24,6 +24,7 @@
 
 #include "Desktop.h"
 #include "LogListModel.h"
+#include "QsoLine.h"
 #include "ui_Unit1.h"
 
 #include <QMainWindow>
@@ -64,6 +65,7 @@ public:
     void Button1Click();
     void Button2Click();
     void Button3Click();
+    void Button4Click();
     void Button5Click();
     void FormCloseQuery(bool& canClose);
     void RadioButton1Click();
@@ -74,6 +76,9 @@ protected:
 
 private:
     void ShowHeaderDialog();
+    zevo::QsoEntry ReadContact() const;
+    void RaiseNumberSent();
+    void SelectLastLine();
     void EndProgram();
     void ShowError(const QString& caption, const QString& text);
     Desktop::Answer Ask(const QString& caption, const QString& text);

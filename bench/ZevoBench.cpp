@@ -1,0 +1,220 @@
+// Saving a long log against plain stdio, and adding a contact to a long log against an empty one.
+// Each pair runs in the same process; the ratios of their medians are printed at the end.
+//
+//   ZevoBench            the full runs: 100,000 contacts, five repetitions each
+//   ZevoBench --smoke    a few contacts, once: only shows that everything still runs
+#include "CabrilloFile.h"
+#include "Desktop.h"
+#include "Program.h"
+#include "QsoLine.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <unistd.h>
+
+namespace {
+
+struct Sizes {
+    int contacts;    // in the long log
+    int addRounds;   // contacts added per repetition; each makes the log one line longer
+    int repetitions; //
+};
+
+std::vector<zevo::QsoEntry> Contacts(int count) {
+    std::vector<zevo::QsoEntry> contacts;
+    contacts.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        contacts.push_back(
+            zevo::QsoEntry{.band = i % 6,
+                           .firstMode = i % 3 != 0,
+                           .date = "2026-04-05",
+                           .time = "15:07",
+                           .usedCall = "QQ1AAA",
+                           .reportSent = "59",
+                           .exchangeSent = std::to_string(i + 1),
+                           .callReceived = "QQ" + std::to_string(i % 10) + "B" + std::to_string(i),
+                           .reportReceived = i % 3 != 0 ? "59" : "599",
+                           .numberReceived = std::to_string(i % 1000 + 1)});
+    return contacts;
+}
+
+std::vector<std::string> ComposedLog(const std::vector<zevo::QsoEntry>& contacts) {
+    std::vector<std::string> log{"START-OF-LOG: 2.0", "CALLSIGN: QQ1AAA"};
+    log.reserve(contacts.size() + 3);
+    for (const zevo::QsoEntry& contact : contacts)
+        log.push_back(zevo::ComposeQsoLine(contact));
+    return log;
+}
+
+// A folder for the files written, in the system's temporary folder, gone at the end.
+class BenchFolder {
+public:
+    BenchFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "zevo-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            std::abort();
+        m_path = pattern;
+    }
+    ~BenchFolder() { std::filesystem::remove_all(m_path); }
+    std::string File(const char* name) const { return (m_path / name).string(); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// The program's way: compose every line into the log list, then save the list.
+void SaveLongLog(benchmark::State& state, const std::vector<zevo::QsoEntry>& contacts) {
+    const BenchFolder folder;
+    const std::string path = folder.File("long.cbr");
+    for (auto _ : state)
+        zevo::WriteCabrilloFile(path, ComposedLog(contacts));
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
+}
+
+void WriteWithStdio(const std::string& path, const std::vector<std::string>& lines, bool sync) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr)
+        std::abort();
+    for (const std::string& line : lines) {
+        std::fwrite(line.data(), 1, line.size(), file);
+        std::fwrite("\r\n", 1, 2, file);
+    }
+    if (sync) {
+        std::fflush(file);
+        ::fsync(::fileno(file));
+    }
+    std::fclose(file);
+}
+
+// The same bytes, composed beforehand, written with stdio; optionally flushed to the disk as the
+// program's save does before it replaces the old file.
+void StdioWriteLongLog(benchmark::State& state, const std::vector<zevo::QsoEntry>& contacts, bool sync) {
+    const BenchFolder folder;
+    const std::string path = folder.File("stdio.cbr");
+    std::vector<std::string> log = ComposedLog(contacts);
+    log.emplace_back(zevo::EndOfLogLine);
+    for (auto _ : state)
+        WriteWithStdio(path, log, sync);
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
+}
+
+class QuietDesktop final : public Desktop {
+public:
+    Answer ShowMessage(QWidget*, const QString&, const QString&, Icon, Buttons) override {
+        return Answer::Ok;
+    }
+    std::optional<QString> SaveFileName(QWidget*, const QString&, const QString&, int) override { return {}; }
+    std::optional<QString> OpenFileName(QWidget*, const QString&, int) override { return {}; }
+    void OpenInTextEditor(QWidget*, const QString&) override {}
+    void Beep() override {}
+    QDate Today() override { return {2026, 6, 1}; }
+};
+
+// "Add to file" pressed on a shown main window whose log already holds `lines` lines; the list view's
+// work after the press (layout, painting) is part of it.
+void AddContact(benchmark::State& state, int lines) {
+    QuietDesktop desktop;
+    Program program(desktop);
+    TForm1& form = program.form1;
+    form.SetHeaderSet(true);
+    form.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("QQ1AAA"));
+    form.Log().Append(ComposedLog(Contacts(lines)));
+    form.show();
+    QApplication::processEvents();
+    auto* call = form.findChild<QLineEdit*>(QStringLiteral("Edit4"));
+    auto* number = form.findChild<QLineEdit*>(QStringLiteral("Edit6"));
+    auto* add = form.findChild<QPushButton*>(QStringLiteral("Button4"));
+    for (auto _ : state) {
+        call->setText(QStringLiteral("QQ2BBB"));
+        number->setText(QStringLiteral("12"));
+        add->click();
+        QApplication::processEvents();
+    }
+}
+
+// Shows the runs as usual and keeps the median time of each benchmark (or its only time) for the
+// ratios: one slow round on a shared machine does not move a median.
+class RatioReporter final : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            const std::string name = run.run_name.function_name;
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                m_times[name] = run.GetAdjustedRealTime();
+            else if (run.run_type == Run::RT_Iteration)
+                m_times.emplace(name, run.GetAdjustedRealTime());
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void PrintRatio(const std::string& what, const std::string& measured, const std::string& baseline,
+                    double goal) const {
+        const auto m = m_times.find(measured);
+        const auto b = m_times.find(baseline);
+        if (m == m_times.end() || b == m_times.end() || b->second <= 0)
+            return;
+        std::cout << what << ": " << m->second / b->second << "x (goal: within " << goal << "x)\n";
+    }
+
+private:
+    std::map<std::string, double> m_times;
+};
+
+bool TakeFlag(int& argc, char** argv, const char* flag) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], flag) == 0) {
+            std::copy(argv + i + 1, argv + argc, argv + i);
+            --argc;
+            return true;
+        }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const Sizes sizes = TakeFlag(argc, argv, "--smoke") ? Sizes{1000, 5, 1} : Sizes{100000, 1000, 5};
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+
+    const std::vector<zevo::QsoEntry> contacts = Contacts(sizes.contacts);
+    const auto repeated = [&](benchmark::internal::Benchmark* benchmark) {
+        benchmark->Repetitions(sizes.repetitions)->ReportAggregatesOnly(sizes.repetitions > 1);
+    };
+    repeated(benchmark::RegisterBenchmark("SaveLongLog", SaveLongLog, std::cref(contacts))
+                 ->Unit(benchmark::kMillisecond));
+    repeated(benchmark::RegisterBenchmark("StdioWriteLongLog", StdioWriteLongLog, std::cref(contacts), false)
+                 ->Unit(benchmark::kMillisecond));
+    repeated(
+        benchmark::RegisterBenchmark("StdioWriteAndSyncLongLog", StdioWriteLongLog, std::cref(contacts), true)
+            ->Unit(benchmark::kMillisecond));
+    // A fixed number of rounds: every round lengthens the log, which must stay short against the long one.
+    repeated(benchmark::RegisterBenchmark("AddContactToEmptyLog", AddContact, 0)
+                 ->Iterations(sizes.addRounds)
+                 ->Unit(benchmark::kMicrosecond));
+    repeated(benchmark::RegisterBenchmark("AddContactToLongLog", AddContact, sizes.contacts)
+                 ->Iterations(sizes.addRounds)
+                 ->Unit(benchmark::kMicrosecond));
+
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const std::string contactsText = std::to_string(sizes.contacts) + " contacts";
+    reporter.PrintRatio("composing and saving " + contactsText + " / stdio write", "SaveLongLog",
+                        "StdioWriteLongLog", 1.5);
+    reporter.PrintRatio("composing and saving " + contactsText + " / stdio write with fsync", "SaveLongLog",
+                        "StdioWriteAndSyncLongLog", 1.5);
+    reporter.PrintRatio("adding a contact to a log of " + contactsText + " / to an empty log",
+                        "AddContactToLongLog", "AddContactToEmptyLog", 1.5);
+    benchmark::Shutdown();
+    return 0;
+}
