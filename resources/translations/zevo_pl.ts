@@ -137,6 +137,33 @@ Save it?</source>
         <translation>Plik Cabrillo nie jest jeszcze zapisany!
 Zapisać?</translation>
     </message>
+    <message>
+        <source>Cabrillo files|*.cbr|All files|*.*</source>
+        <translation>Pliki Cabrillo|*.cbr|Wszystkie pliki|*.*</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; exists.
+Do you want to overwrite it?</source>
+        <translation>Plik &quot;%1&quot; istnieje.
+Czy chcesz go zastąpić?</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informacja</translation>
+    </message>
+    <message>
+        <source>Cabrillo file is saved!</source>
+        <translation>Plik Cabrillo został zapisany!</translation>
+    </message>
+    <message>
+        <source>No Call set!</source>
+        <translation>Brak znaku stacji!</translation>
+    </message>
+    <message>
+        <source>No province sent selected!</source>
+        <extracomment>Shown only in the Polish interface; its text there is &quot;Brak wybranego nadawanego skrótu województwa!&quot;</extracomment>
+        <translation>Brak wybranego nadawanego skrótu województwa!</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>

@@ -63,8 +63,3 @@ inline QByteArray CrLfFile(const std::vector<std::string>& lines) {
         bytes += QByteArray::fromStdString(line) + "\r\n";
     return bytes;
 }
-
-// The main window's text in the language now chosen.
-inline QString MainWindowText(const char* source) {
-    return QCoreApplication::translate("TForm1", source);
-}

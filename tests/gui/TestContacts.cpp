@@ -135,9 +135,9 @@ void TestContacts::refusesWithNothingChanged_data() {
     QTest::newRow("no call") << true << false << ""
                              << "No Call set!";
     QTest::newRow("no call, Polish") << true << true << ""
-                                     << "No Call set!";
-    QTest::newRow("no province, Polish") << true << true << "QQ2BBB"
-                                         << "No province sent selected!";
+                                     << "Brak znaku stacji!";
+    QTest::newRow("no province, Polish")
+        << true << true << "QQ2BBB" << QString::fromUtf8("Brak wybranego nadawanego skrótu województwa!");
 }
 
 void TestContacts::refusesWithNothingChanged() {
@@ -159,10 +159,8 @@ void TestContacts::refusesWithNothingChanged() {
     QTest::mouseClick(numberField, Qt::LeftButton);
     Type(numberField, "12");
 
-    // The texts in the language chosen; in English exactly these.
-    const QString caption = polish ? MainWindowText("Error") : QStringLiteral("Error");
-    const QString message = polish ? MainWindowText(qPrintable(text)) : text;
-    desktop.Expect(caption, message, Desktop::Icon::Error, Desktop::Buttons::Ok, Desktop::Answer::Ok);
+    const QString caption = polish ? QString::fromUtf8("Błąd") : QStringLiteral("Error");
+    desktop.Expect(caption, text, Desktop::Icon::Error, Desktop::Buttons::Ok, Desktop::Answer::Ok);
     // Enter on the focused button presses it without moving the focus.
     auto* add = Find<QPushButton>(&form, "Button4");
     add->setFocus();

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -130,6 +131,7 @@ private slots:
     void exitQuestionSpeaksTheCurrentLanguage();
     void refusalRightAfterASwitchSpeaksTheNewLanguage();
     void headerDialogMessagesSpeakPolish();
+    void addAndSaveSpeakPolish();
 };
 
 void TestLanguage::mainWindowSpeaksTheChosenLanguageThereAndBack() {
@@ -377,6 +379,40 @@ void TestLanguage::headerDialogMessagesSpeakPolish() {
     QTest::mouseClick(ok, Qt::LeftButton);
     QVERIFY(dialog.isVisible());
     QCOMPARE(program.form1.Log().Count(), 0);
+    VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+void TestLanguage::addAndSaveSpeakPolish() {
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    TForm1& main = program.form1;
+    main.show();
+    Choose(main, true);
+    const QString noHeader = QString::fromUtf8("Należy najpierw uzupełnic nagłówek pliku Cabrillo!");
+    desktop.Expect(QString::fromUtf8("Błąd"), noHeader, Desktop::Icon::Error, Desktop::Buttons::Ok,
+                   Desktop::Answer::Ok);
+    QTest::mouseClick(Find<QPushButton>(&main, "Button4"), Qt::LeftButton);
+    desktop.Expect(QString::fromUtf8("Błąd"), noHeader, Desktop::Icon::Error, Desktop::Buttons::Ok,
+                   Desktop::Answer::Ok);
+    QTest::mouseClick(Find<QPushButton>(&main, "Button2"), Qt::LeftButton);
+
+    main.SetHeaderSet(true);
+    main.Log().Append("START-OF-LOG: 2.0");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("log.cbr"));
+    QFile existing(path);
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    desktop.ChooseFile(path);
+    desktop.Expect(QStringLiteral("Uwaga"),
+                   QStringLiteral("Plik \"%1\" istnieje.\n").arg(path) +
+                       QString::fromUtf8("Czy chcesz go zastąpić?"),
+                   Desktop::Icon::Warning, Desktop::Buttons::YesNoCancel, Desktop::Answer::Yes);
+    desktop.Expect(QStringLiteral("Informacja"), QString::fromUtf8("Plik Cabrillo został zapisany!"),
+                   Desktop::Icon::Information, Desktop::Buttons::Ok, Desktop::Answer::Ok);
+    QTest::mouseClick(Find<QPushButton>(&main, "Button2"), Qt::LeftButton);
+    QVERIFY(existing.open(QIODevice::ReadOnly));
+    QCOMPARE(existing.readAll(), QByteArray("START-OF-LOG: 2.0\r\nEND-OF-LOG:\r\n"));
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 

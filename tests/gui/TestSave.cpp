@@ -161,7 +161,7 @@ void TestSave::proposesTheNameOfTheUsedCallAndTheFilterOfTheLanguage() {
     const ScriptedDesktop::FileDialog dialog = desktop.FileDialogs().first();
     QVERIFY(dialog.save);
     QCOMPARE(dialog.proposedName, proposed);
-    QCOMPARE(dialog.filter, polish ? MainWindowText("Cabrillo files|*.cbr|All files|*.*")
+    QCOMPARE(dialog.filter, polish ? QStringLiteral("Pliki Cabrillo|*.cbr|Wszystkie pliki|*.*")
                                    : QStringLiteral("Cabrillo files|*.cbr|All files|*.*"));
     QCOMPARE(dialog.selectedFilter, 1);
     VERIFY_SCRIPT_PLAYED(desktop);
