@@ -50,15 +50,19 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     ConnectGuarded(Button3, &QPushButton::clicked, this, m_desktop, &TForm1::Button3Click);
     ConnectGuarded(Button4, &QPushButton::clicked, this, m_desktop, &TForm1::Button4Click);
     ConnectGuarded(Button5, &QPushButton::clicked, this, m_desktop, &TForm1::Button5Click);
-    // Only the button that becomes checked reports; clicking the checked one changes nothing.
-    connect(RadioButton1, &QRadioButton::toggled, this, [this](bool checked) {
-        if (checked)
-            RunGuarded(m_desktop, this, [this] { RadioButton1Click(); });
-    });
-    connect(RadioButton2, &QRadioButton::toggled, this, [this](bool checked) {
-        if (checked)
-            RunGuarded(m_desktop, this, [this] { RadioButton2Click(); });
-    });
+    // Only the button that becomes checked reports; clicking the checked one changes nothing. A
+    // further language needs no code of its own: its radio button names it in "languageCode".
+    for (QRadioButton* button : findChildren<QRadioButton*>()) {
+        if (!button->property("languageCode").isValid())
+            continue;
+        void (TForm1::*handler)() = button == RadioButton1   ? &TForm1::RadioButton1Click
+                                    : button == RadioButton2 ? &TForm1::RadioButton2Click
+                                                             : &TForm1::ApplyLanguage;
+        connect(button, &QRadioButton::toggled, this, [this, handler](bool checked) {
+            if (checked)
+                RunGuarded(m_desktop, this, [this, handler] { (this->*handler)(); });
+        });
+    }
 
     FormCreate();
 }
