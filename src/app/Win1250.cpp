@@ -5,7 +5,9 @@
 #include <QStringEncoder>
 
 QString FromWin1250(const std::string& bytes) {
-    QStringDecoder decoder("windows-1250");
+    // The list view decodes every row it paints: opening the converter once saves that each time.
+    thread_local QStringDecoder decoder("windows-1250");
+    decoder.resetState();
     return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
