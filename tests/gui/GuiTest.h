@@ -11,6 +11,13 @@ template <typename T> T* Find(QWidget* window, const char* name) {
     return control;
 }
 
+// A window on the screen and active, so that the keyboard focus can be checked.
+inline void ShowActive(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
 // Types text as key presses, characters outside ASCII included (QTest::keyClicks takes ASCII only).
 inline void Type(QWidget* widget, const QString& text) {
     for (const QChar c : text) {

@@ -17,13 +17,6 @@ namespace {
 const char* const FirstLine =
     "QSO: 14000 PH 2026-04-05 1500 QQ1AAA        59       1 QQ2BBB        59      12";
 
-// A window on the screen, active, so that the keyboard focus can be checked.
-void ShowActive(TForm1& form) {
-    form.show();
-    form.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-}
-
 void ChoosePolish(TForm1& form) {
     QTest::mouseClick(Find<QRadioButton>(&form, "RadioButton1"), Qt::LeftButton);
     QVERIFY(form.Polish());
@@ -61,7 +54,7 @@ void TestContacts::addsTheTypedContactAndGetsReadyForTheNext() {
     ScriptedDesktop desktop;
     Program program(desktop);
     TForm1& form = program.form1;
-    ShowActive(form);
+    ShowActive(&form);
     SetHeader(form);
     form.SetUnsavedLog(false);
 
@@ -101,7 +94,7 @@ void TestContacts::theNewLineIsSelectedAndInViewInALongLog() {
     ScriptedDesktop desktop;
     Program program(desktop);
     TForm1& form = program.form1;
-    ShowActive(form);
+    ShowActive(&form);
     SetHeader(form);
     std::vector<std::string> earlier(500, FirstLine);
     form.Log().Append(earlier);
@@ -148,7 +141,7 @@ void TestContacts::refusesWithNothingChanged() {
     ScriptedDesktop desktop;
     Program program(desktop);
     TForm1& form = program.form1;
-    ShowActive(form);
+    ShowActive(&form);
     form.SetHeaderSet(headerSet);
     if (polish)
         ChoosePolish(form);
@@ -179,7 +172,7 @@ void TestContacts::aCallOfOneBlankIsAccepted() {
     ScriptedDesktop desktop;
     Program program(desktop);
     TForm1& form = program.form1;
-    ShowActive(form);
+    ShowActive(&form);
     SetHeader(form);
     AddContact(form, " ", "12");
     QCOMPARE(form.Log().Lines().back(),
@@ -191,7 +184,7 @@ void TestContacts::polishSendsTheProvinceLetterAndKeepsCounting() {
     ScriptedDesktop desktop;
     Program program(desktop);
     TForm1& form = program.form1;
-    ShowActive(form);
+    ShowActive(&form);
     SetHeader(form);
     auto* numberSent = Find<QLineEdit>(&form, "Edit8");
     numberSent->selectAll();
@@ -247,7 +240,7 @@ void TestContacts::numberSent() {
     ScriptedDesktop desktop;
     Program program(desktop);
     TForm1& form = program.form1;
-    ShowActive(form);
+    ShowActive(&form);
     SetHeader(form);
     auto* numberSent = Find<QLineEdit>(&form, "Edit8");
     numberSent->selectAll();
@@ -285,7 +278,7 @@ void TestContacts::aNumberThatCannotBeRaisedStillCompletesTheContact() {
     ScriptedDesktop desktop;
     Program program(desktop);
     TForm1& form = program.form1;
-    ShowActive(form);
+    ShowActive(&form);
     SetHeader(form);
     form.SetUnsavedLog(false);
     // As a loaded number or a box checked over a text that is no number leaves it.
@@ -312,7 +305,7 @@ void TestContacts::contactsGoAfterTheEndOfLogLineOfASave() {
     ScriptedDesktop desktop;
     Program program(desktop);
     TForm1& form = program.form1;
-    ShowActive(form);
+    ShowActive(&form);
     SetHeader(form);
     form.Log().Append(std::string("END-OF-LOG:"));
     AddContact(form, "qq2bbb", "12");
@@ -325,7 +318,7 @@ void TestContacts::aModeTypedOverTheFirstEntryIsCw() {
     ScriptedDesktop desktop;
     Program program(desktop);
     TForm1& form = program.form1;
-    ShowActive(form);
+    ShowActive(&form);
     SetHeader(form);
     auto* mode = Find<QComboBox>(&form, "ComboBox2");
     QTest::mouseClick(mode->lineEdit(), Qt::LeftButton);

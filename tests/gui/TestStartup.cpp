@@ -240,9 +240,7 @@ void TestStartup::tabWalksTheControlsInEntryOrder() {
     ScriptedDesktop desktop;
     Program program(desktop);
     TForm1& main = program.form1;
-    main.show();
-    QApplication::setActiveWindow(&main);
-    QVERIFY(QTest::qWaitForWindowActive(&main));
+    ShowActive(&main);
     Find<QLineEdit>(&main, "Edit1")->setFocus();
     QStringList walked{QApplication::focusWidget()->objectName()};
     for (int i = 0; i < 20; ++i) {

@@ -47,9 +47,7 @@ void TestWholeLog::headerContactsAndSaveGiveTheFileByteForByte() {
     Program program(desktop);
     TForm1& main = program.form1;
     TForm2& header = program.form2;
-    main.show();
-    QApplication::setActiveWindow(&main);
-    QVERIFY(QTest::qWaitForWindowActive(&main));
+    ShowActive(&main);
 
     QTest::mouseClick(Find<QPushButton>(&main, "Button1"), Qt::LeftButton);
     QVERIFY(header.isVisible());
