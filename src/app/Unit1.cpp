@@ -24,7 +24,7 @@ const char* const Credit = "by the ZEVO Contest team";
 
 QFont LogFont() {
     // The QSO lines are fixed-column text: the list must use a fixed-pitch font to line them up.
-    QFont font(QStringLiteral("Courier New"), 9);
+    QFont font(QStringLiteral("Courier New"), 8);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     if (!QFontInfo(font).fixedPitch())
@@ -38,6 +38,8 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     setupUi(this);
     ListBox1->setModel(&m_log);
     ListBox1->setFont(LogFont());
+    // A QSO line is read by its columns: never shorten it with an ellipsis.
+    ListBox1->setTextElideMode(Qt::ElideNone);
     UpDown1->SetRange(-1, 60);
 
     for (QLineEdit* edit : findChildren<QLineEdit*>())
