@@ -44,6 +44,8 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
 
     for (QLineEdit* edit : findChildren<QLineEdit*>())
         FieldRules(edit);
+    // The mode box takes typed text but keeps its two entries: nothing typed joins the list.
+    ComboBox2->setInsertPolicy(QComboBox::NoInsert);
     for (QLineEdit* edit : {Edit1, Edit4, Edit5, Edit8})
         FieldRules(edit)->SetUpperCase(true);
 

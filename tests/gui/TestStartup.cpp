@@ -34,6 +34,7 @@ private slots:
     void headerButtonShowsTheDialogWithoutBlocking();
     void headerButtonRefusesOnceTheHeaderIsSet();
     void tabWalksTheControlsInEntryOrder();
+    void typedModeDoesNotJoinTheModeList();
 };
 
 void TestStartup::proposesTheContestDateOfTheClocksYear_data() {
@@ -254,6 +255,20 @@ void TestStartup::tabWalksTheControlsInEntryOrder() {
                                "Edit7",        "Edit5",   "Button2",  "Button3",   "Button5", "Button6",
                                "RadioButton2", "Button7", "Edit1"};
     QCOMPARE(walked, expected);
+    VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+void TestStartup::typedModeDoesNotJoinTheModeList() {
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    ShowActive(&program.form1);
+    auto* mode = Find<QComboBox>(&program.form1, "ComboBox2");
+    mode->lineEdit()->selectAll();
+    QTest::keyClicks(mode->lineEdit(), "RTTY");
+    QTest::keyClick(mode->lineEdit(), Qt::Key_Return);
+    QCOMPARE(mode->count(), 2);
+    QCOMPARE(mode->itemText(0), QStringLiteral("SSB"));
+    QCOMPARE(mode->itemText(1), QStringLiteral("CW"));
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 
