@@ -44,6 +44,7 @@ std::vector<std::string> With(std::vector<std::string> lines, std::initializer_l
 class TestSave : public QObject {
     Q_OBJECT
 private slots:
+    void refusedBeforeTheHeaderIsSet();
     void aDismissedDialogSavesUnderTheProposedName_data();
     void aDismissedDialogSavesUnderTheProposedName();
     void everySaveEndsWithOneEndOfLogLine();
@@ -187,6 +188,22 @@ void TestSave::aSaveThatStopsKeepsTheOldFileTheLogAndTheProgram() {
     QCOMPARE(form.Log().Lines(), before);
     QVERIFY(form.UnsavedLog());
     QVERIFY(form.isVisible() && !form.Ending());
+    VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+void TestSave::refusedBeforeTheHeaderIsSet() {
+    QTemporaryDir folder;
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    program.form1.show();
+    desktop.Expect("Error", "Please set the Header of Cabrillo file first!", Desktop::Icon::Error,
+                   Desktop::Buttons::Ok, Answer::Ok);
+    QTest::mouseClick(Find<QPushButton>(&program.form1, "Button2"), Qt::LeftButton);
+    QDir::setCurrent(before);
+    QVERIFY(desktop.FileDialogs().isEmpty());
+    QVERIFY(QDir(folder.path()).isEmpty());
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 
