@@ -95,10 +95,6 @@ Category ComposeCategory(const CategoryChoices& choices) {
     return category;
 }
 
-std::string CategoryValue(const CategoryChoices& choices) {
-    return ComposeCategory(choices).value;
-}
-
 std::vector<std::string> SoapboxLines(const std::vector<std::string>& shownLines) {
     std::size_t count = shownLines.size();
     if (count > 0 && shownLines.back().empty())

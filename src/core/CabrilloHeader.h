@@ -38,7 +38,6 @@ struct Category {
 };
 
 Category ComposeCategory(const CategoryChoices& choices);
-std::string CategoryValue(const CategoryChoices& choices);
 
 // The texts of the header dialog's fields, as typed.
 struct HeaderFields {
