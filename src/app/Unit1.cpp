@@ -5,8 +5,6 @@
 #include "DateTime.h"
 #include "Guard.h"
 #include "RunTimeError.h"
-#include "Unit2.h"
-#include "Unit3.h"
 #include "Win1250.h"
 
 #include <QCloseEvent>
@@ -75,9 +73,11 @@ TForm1::~TForm1() {
     QCoreApplication::removeTranslator(&m_translator);
 }
 
-void TForm1::Attach(TForm2* headerDialog, TForm3* exportDialog) {
-    m_form2 = headerDialog;
-    m_form3 = exportDialog;
+void TForm1::SetHeaderSet(bool set) {
+    if (m_headerSet == set)
+        return;
+    m_headerSet = set;
+    emit headerSetChanged(set);
 }
 
 bool TForm1::Polish() const {
@@ -87,7 +87,7 @@ bool TForm1::Polish() const {
 void TForm1::FormCreate() {
     const QSignalBlocker blockProvince(ComboBox3);
     ComboBox3->setCurrentIndex(-1);
-    m_headerSet = false;
+    SetHeaderSet(false);
     Edit1->clear();
     Edit8->setText(QStringLiteral("1"));
     Edit7->setText(QStringLiteral("59"));
@@ -152,22 +152,60 @@ void TForm1::Button1Click() {
                "Notepad after end of program\nto make changes in Cabrillo output file."));
         return;
     }
-    ShowHeaderDialog();
+    emit headerDialogRequested();
 }
 
-void TForm1::ShowHeaderDialog() {
-    m_form2->jezyk1();
-    m_form2->show();
-    m_form2->raise();
-    m_form2->activateWindow();
+namespace {
+
+// Sets a choice from the program, showing the item's text even over typed text.
+void Select(QComboBox* box, const std::string& item) {
+    const QSignalBlocker blocker(box);
+    const int index = box->findText(FromWin1250(item));
+    box->setCurrentIndex(index);
+    if (box->isEditable() && index >= 0)
+        box->setEditText(box->itemText(index));
+}
+
+} // namespace
+
+void TForm1::ApplyCategory(const zevo::Category& category) {
+    if (category.mode)
+        Select(ComboBox2, *category.mode);
+    if (category.reports) {
+        // Set directly: the report fields keep the length limit they have.
+        Edit5->setText(FromWin1250(*category.reports));
+        Edit7->setText(FromWin1250(*category.reports));
+    }
+    if (category.band)
+        Select(ComboBox1, *category.band);
+}
+
+void TForm1::ApplyHeader(const std::vector<std::string>& headerLines, const QString& usedCall) {
+    Edit1->setText(usedCall);
+    m_log.Append(headerLines);
+    SetHeaderSet(true);
+    m_unsavedLog = true;
+    Edit1->setReadOnly(true);
+    activateWindow();
+    Edit4->setFocus();
+}
+
+void TForm1::BringForward() {
+    show();
+    raise();
+    activateWindow();
 }
 
 void TForm1::Button2Click() {
+    Save();
+}
+
+bool TForm1::Save() {
     // "No" at the overwrite question starts over with the dialog: a loop rather than a recursion.
     for (;;) {
         if (!m_headerSet) {
             ShowError(tr("Error"), tr("Please set the Header of Cabrillo file first!"));
-            return;
+            return false;
         }
         const QString proposed = FromWin1250(zevo::ProposedCabrilloFileName(ToWin1250(Edit1->text())));
         // A dismissed dialog still saves, under the proposed name in the current folder.
@@ -179,7 +217,7 @@ void TForm1::Button2Click() {
                 this, tr("Warning"), tr("File \"%1\" exists.\nDo you want to overwrite it?").arg(fileName),
                 Desktop::Icon::Warning, Desktop::Buttons::YesNoCancel);
             if (answer == Desktop::Answer::Cancel)
-                return;
+                return false;
             if (answer != Desktop::Answer::Yes)
                 continue;
         }
@@ -192,8 +230,16 @@ void TForm1::Button2Click() {
         m_unsavedLog = false;
         m_desktop.ShowMessage(this, tr("Information"), tr("Cabrillo file is saved!"),
                               Desktop::Icon::Information, Desktop::Buttons::Ok);
-        return;
+        return true;
     }
+}
+
+bool TForm1::MaybeSave(const QString& caption, const QString& question) {
+    if (!m_unsavedLog || Ask(caption, question) != Desktop::Answer::Yes)
+        return true;
+    // A save that did not write the file (Cancel at its overwrite question) keeps the log: the
+    // action that asked stops.
+    return Save();
 }
 
 void TForm1::Button3Click() {
@@ -274,56 +320,36 @@ void TForm1::SelectLastLine() {
 }
 
 void TForm1::Button5Click() {
-    if (m_unsavedLog && Ask(tr("Warning"), tr("Cabrillo file is not saved now!\nSave it?",
-                                              "question of Exit")) == Desktop::Answer::Yes) {
-        Button2Click();
-        // A save that did not write the file (Cancel at its overwrite question) keeps the log open.
-        if (m_unsavedLog)
-            return;
-    }
-    EndProgram();
+    if (MaybeSave(tr("Warning"), tr("Cabrillo file is not saved now!\nSave it?", "question of Exit")))
+        EndProgram();
 }
 
 void TForm1::FormCloseQuery(bool& canClose) {
-    if (m_unsavedLog && Ask(tr("Attention"), tr("Cabrillo file is not saved now!\nSave it?",
-                                                "question of closing the window")) == Desktop::Answer::Yes) {
-        // Until the save has written the file the window may not close, not even when it fails.
-        canClose = false;
-        Button2Click();
-        canClose = !m_unsavedLog;
-        return;
-    }
-    canClose = true;
+    // Until the save has written the file the window may not close, not even when the save fails.
+    canClose = false;
+    canClose = MaybeSave(tr("Attention"),
+                         tr("Cabrillo file is not saved now!\nSave it?", "question of closing the window"));
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (m_ending) {
-        event->accept();
-        return;
+    if (!m_ending) {
+        bool canClose = false;
+        // A save that stops with an error keeps the window open: canClose stays false.
+        RunGuarded(m_desktop, this, [&] { FormCloseQuery(canClose); });
+        if (!canClose) {
+            event->ignore();
+            return;
+        }
+        m_ending = true;
     }
-    bool canClose = false;
-    // A save that stops with an error keeps the window open: canClose stays false.
-    RunGuarded(m_desktop, this, [&] { FormCloseQuery(canClose); });
-    if (!canClose) {
-        event->ignore();
-        return;
-    }
-    m_ending = true;
-    if (m_form2)
-        m_form2->hide();
-    if (m_form3)
-        m_form3->hide();
+    emit ending();
     event->accept();
 }
 
 void TForm1::EndProgram() {
-    // Ending this way asks nothing more: closeEvent sees m_ending. With every window hidden the
-    // event loop stops.
+    // Ending this way asks nothing more: closeEvent sees m_ending and lets every window go, and with
+    // every window hidden the event loop stops.
     m_ending = true;
-    if (m_form2)
-        m_form2->hide();
-    if (m_form3)
-        m_form3->hide();
     close();
 }
 

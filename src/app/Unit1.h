@@ -22,6 +22,7 @@
 // Button5    "Exit"
 // Label15    the version
 
+#include "CabrilloHeader.h"
 #include "Desktop.h"
 #include "LogListModel.h"
 #include "QsoLine.h"
@@ -29,27 +30,23 @@
 
 #include <QMainWindow>
 #include <QTranslator>
+#include <string>
+#include <vector>
 
-class TForm2;
-class TForm3;
-
+// The dialogs never touch the main window's controls: they say what happened through their signals,
+// the main window applies it in its own methods below, and the program object connects the two.
 class TForm1 final : public QMainWindow, private Ui::TForm1 {
     Q_OBJECT
-    // The dialogs read and write the main window's controls and flags directly.
-    friend class TForm2;
-    friend class TForm3;
 
 public:
     explicit TForm1(Desktop& desktop, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // The dialogs are created after the main window; the program hands them over once they exist.
-    void Attach(TForm2* headerDialog, TForm3* exportDialog);
-
     // The log list, the header-set flag and the unsaved-log flag, shared by every handler.
     LogListModel& Log() { return m_log; }
+    const LogListModel& Log() const { return m_log; }
     bool HeaderSet() const { return m_headerSet; }
-    void SetHeaderSet(bool set) { m_headerSet = set; }
+    void SetHeaderSet(bool set);
     bool UnsavedLog() const { return m_unsavedLog; }
     void SetUnsavedLog(bool unsaved) { m_unsavedLog = unsaved; }
 
@@ -59,6 +56,19 @@ public:
     bool Ending() const { return m_ending; }
 
     void ApplyLanguage();
+
+    // What the header dialog reports: the category chosen (its defaults for the main window, in force
+    // whatever the answer to the confirmation), and the header confirmed.
+    void ApplyCategory(const zevo::Category& category);
+    void ApplyHeader(const std::vector<std::string>& headerLines, const QString& usedCall);
+    // A dialog was closed with its close control: the main window comes forward.
+    void BringForward();
+
+    // Saves the log as a Cabrillo file; true only when the file was written.
+    bool Save();
+    // Offers to save an unsaved log with the question given; true when the action that asked may go
+    // on (nothing to save, No, or a save that wrote the file).
+    bool MaybeSave(const QString& caption, const QString& question);
 
     // Handlers.
     void FormCreate();
@@ -71,11 +81,18 @@ public:
     void RadioButton1Click();
     void RadioButton2Click();
 
+signals:
+    // The header dialog is to be shown, in the language of the moment.
+    void headerDialogRequested();
+    // The header-set flag changed (a confirmed header, a loaded log).
+    void headerSetChanged(bool set);
+    // The program ends: every window goes.
+    void ending();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void ShowHeaderDialog();
     zevo::QsoEntry ReadContact() const;
     void RaiseNumberSent();
     void SelectLastLine();
@@ -84,8 +101,6 @@ private:
     Desktop::Answer Ask(const QString& caption, const QString& text);
 
     Desktop& m_desktop;
-    TForm2* m_form2 = nullptr;
-    TForm3* m_form3 = nullptr;
     LogListModel m_log;
     QTranslator m_translator;
     bool m_headerSet = false;

@@ -2,7 +2,6 @@
 
 #include "Conversion.h"
 #include "Guard.h"
-#include "Unit1.h"
 #include "Win1250.h"
 
 #include <QCloseEvent>
@@ -45,15 +44,6 @@ void LeaveNoItemSelected(QComboBox* box) {
     edit->setCursorPosition(cursor);
 }
 
-// Sets a main-window choice from the program, showing the item's text even over typed text.
-void Select(QComboBox* box, const std::string& item) {
-    const QSignalBlocker blocker(box);
-    const int index = box->findText(FromWin1250(item));
-    box->setCurrentIndex(index);
-    if (box->isEditable() && index >= 0)
-        box->setEditText(box->itemText(index));
-}
-
 // Keys that act on the dialog rather than type into the field: focus moves, the default and the
 // cancel button, and deleting.
 bool IsDialogKey(const QKeyEvent* event) {
@@ -72,7 +62,7 @@ bool IsDialogKey(const QKeyEvent* event) {
 
 } // namespace
 
-TForm2::TForm2(TForm1& mainWindow, Desktop& desktop) : m_main(mainWindow), m_desktop(desktop) {
+TForm2::TForm2(Desktop& desktop, QWidget* parent) : QDialog(parent), m_desktop(desktop) {
     setupUi(this);
     setModal(false);
     for (QLineEdit* edit : findChildren<QLineEdit*>())
@@ -111,6 +101,13 @@ void TForm2::FormCreate() {
 
 void TForm2::jezyk1() {
     retranslateUi(this);
+}
+
+void TForm2::Open() {
+    jezyk1();
+    show();
+    raise();
+    activateWindow();
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
@@ -244,8 +241,8 @@ void TForm2::Refuse(const QString& text) {
 void TForm2::Button3Click() {
     // The dialog does not block the main window, so a Cabrillo file may have been loaded while it was
     // open: that log has its header already, and a second one would land after its QSO lines.
-    if (m_main.m_headerSet) {
-        m_main.Button1Click();
+    if (m_logHasHeader) {
+        emit headerRefused();
         hide();
         return;
     }
@@ -264,7 +261,7 @@ void TForm2::Button3Click() {
 
     const zevo::Category category = zevo::ComposeCategory(CategoryChoices());
     // The main window follows the category before the question, whatever the answer.
-    ApplyToMainWindow(category);
+    emit categoryChosen(category);
     const Desktop::Answer answer = m_desktop.ShowMessage(
         this, tr("Category"), tr("You select category:\n\n%1\n\nIs it OK?").arg(FromWin1250(category.value)),
         Desktop::Icon::Question, Desktop::Buttons::YesNo);
@@ -284,26 +281,9 @@ void TForm2::Button3Click() {
     for (const QString& line : Memo1->ShownLines())
         fields.soapbox.push_back(ToWin1250(line));
 
-    m_main.Edit1->setText(FromWin1250(zevo::WithoutBlanks(fields.usedCall)));
-    m_main.Log().Append(zevo::HeaderLines(fields));
-    m_main.m_headerSet = true;
-    m_main.m_unsavedLog = true;
-    m_main.Edit1->setReadOnly(true);
+    const std::vector<std::string> headerLines = zevo::HeaderLines(fields);
     hide();
-    m_main.activateWindow();
-    m_main.Edit4->setFocus();
-}
-
-void TForm2::ApplyToMainWindow(const zevo::Category& category) {
-    if (category.mode)
-        Select(m_main.ComboBox2, *category.mode);
-    if (category.reports) {
-        // Set directly: the report fields keep the length limit they have.
-        m_main.Edit5->setText(FromWin1250(*category.reports));
-        m_main.Edit7->setText(FromWin1250(*category.reports));
-    }
-    if (category.band)
-        Select(m_main.ComboBox1, *category.band);
+    emit headerConfirmed(headerLines, FromWin1250(zevo::WithoutBlanks(fields.usedCall)));
 }
 
 void TForm2::Button1Click() {
@@ -316,8 +296,6 @@ void TForm2::reject() {
 }
 
 void TForm2::closeEvent(QCloseEvent* event) {
-    m_main.show();
-    m_main.raise();
-    m_main.activateWindow();
+    emit closed();
     event->accept();
 }

@@ -1,12 +1,11 @@
 #include "Unit3.h"
 
 #include "Guard.h"
-#include "Unit1.h"
 #include "Win1250.h"
 
 #include <QCloseEvent>
 
-TForm3::TForm3(TForm1& mainWindow, Desktop& desktop) : m_main(mainWindow), m_desktop(desktop) {
+TForm3::TForm3(Desktop& desktop, QWidget* parent) : QDialog(parent), m_desktop(desktop) {
     setupUi(this);
     setModal(false);
     for (QLineEdit* edit : findChildren<QLineEdit*>())
@@ -24,7 +23,7 @@ void TForm3::ApplyLanguage() {
 }
 
 void TForm3::Button2Click() {
-    m_main.show();
+    emit left();
     hide();
 }
 
@@ -33,6 +32,6 @@ void TForm3::reject() {
 }
 
 void TForm3::closeEvent(QCloseEvent* event) {
-    m_main.show();
+    emit left();
     event->accept();
 }

@@ -13,14 +13,11 @@
 
 #include <QDialog>
 
-class TForm1;
-
 class TForm3 final : public QDialog, private Ui::TForm3 {
     Q_OBJECT
-    friend class TForm1;
 
 public:
-    TForm3(TForm1& mainWindow, Desktop& desktop);
+    explicit TForm3(Desktop& desktop, QWidget* parent = nullptr);
 
     // Puts the dialog's captions into the interface language; runs at creation and at every opening.
     void ApplyLanguage();
@@ -29,11 +26,14 @@ public:
     void FormCreate();
     void Button2Click();
 
+signals:
+    // The dialog was left (Exit or its close control): the main window comes back.
+    void left();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
 private:
-    TForm1& m_main;
     Desktop& m_desktop;
 };
