@@ -7,15 +7,10 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QSignalBlocker>
-#include <algorithm>
 
 namespace {
 
 const QString Mixed = QStringLiteral("MIXED");
-
-bool IsSelected(const QComboBox* box, const char* item) {
-    return box->currentIndex() >= 0 && box->itemText(box->currentIndex()) == QLatin1String(item);
-}
 
 // The selected item's text, or nothing when the operator typed into the box.
 std::optional<std::string> SelectedItem(const QComboBox* box) {
@@ -132,56 +127,15 @@ void TForm2::Edit7KeyPress(QChar& key) {
 }
 
 void TForm2::ComboBox1Change() {
-    if (IsSelected(ComboBox1, "MULTI") || IsSelected(ComboBox1, "CHECKLOG")) {
-        SetPowerEnabled(false);
-        if (ComboBox3->count() == 2)
-            ComboBox3->addItem(Mixed);
-        ComboBox3->setCurrentIndex(ComboBox3->findText(Mixed));
-        ComboBox3->setEnabled(false);
-        ComboBox2->setCurrentIndex(0);
-        ComboBox2->setEnabled(false);
-        SetBandBoxesEnabled(false);
-        return;
-    }
-    SetPowerEnabled(true);
-    ComboBox3->setEnabled(true);
-    ComboBox2->setEnabled(true);
-    if (!IsSelected(ComboBox2, "All Bands"))
-        SetBandBoxesEnabled(true);
+    ApplyCategoryControls(zevo::OperatorChosen(ReadCategoryControls()));
 }
 
 void TForm2::ComboBox2Change() {
-    const bool treeBands = IsSelected(ComboBox2, "Tree Bands");
-    const bool singleBand = IsSelected(ComboBox2, "Single Band");
-    SetBandBoxesEnabled(!IsSelected(ComboBox2, "All Bands"));
-    SetPowerEnabled(!treeBands && !singleBand);
-    if (treeBands) {
-        // Without its third item (after a single band) the list loses its selection here and
-        // gets MIXED back below.
-        ComboBox3->setCurrentIndex(2);
-        ComboBox3->setEnabled(false);
-    } else {
-        ComboBox3->setEnabled(true);
-    }
-    if (singleBand) {
-        ComboBox3->setCurrentIndex(0);
-        if (ComboBox3->count() > 2)
-            ComboBox3->removeItem(2);
-    } else {
-        RestoreMixedMode();
-    }
+    ApplyCategoryControls(zevo::BandChoiceChosen(ReadCategoryControls()));
 }
 
 void TForm2::ComboBox3Change() {
-    if (!IsSelected(ComboBox1, "SINGLE") || !IsSelected(ComboBox2, "All Bands"))
-        return;
-    if (IsSelected(ComboBox3, "MIXED")) {
-        RadioButton3->setEnabled(true);
-        return;
-    }
-    if (RadioButton3->isChecked())
-        RadioButton2->setChecked(true);
-    RadioButton3->setEnabled(false);
+    ApplyCategoryControls(zevo::ModeChosen(ReadCategoryControls()));
 }
 
 void TForm2::ComboBox1TextEdited() {
@@ -199,16 +153,53 @@ void TForm2::ComboBox3TextEdited() {
     ComboBox3Change();
 }
 
-void TForm2::RestoreMixedMode() {
-    if (ComboBox3->count() != 2)
-        return;
-    ComboBox3->addItem(Mixed);
-    ComboBox3->setCurrentIndex(2);
+zevo::Power TForm2::ChosenPower() const {
+    return RadioButton3->isChecked()   ? zevo::Power::Qrp
+           : RadioButton2->isChecked() ? zevo::Power::Low
+                                       : zevo::Power::High;
 }
 
-void TForm2::SetPowerEnabled(bool enabled) {
-    for (QRadioButton* power : {RadioButton1, RadioButton2, RadioButton3})
-        power->setEnabled(enabled);
+zevo::CategoryControls TForm2::ReadCategoryControls() const {
+    zevo::CategoryControls controls;
+    controls.operatorItem = SelectedItem(ComboBox1);
+    controls.bandItem = SelectedItem(ComboBox2);
+    controls.modeItem = SelectedItem(ComboBox3);
+    controls.mixedListed = ComboBox3->count() > 2;
+    controls.bandChoiceEnabled = ComboBox2->isEnabled();
+    controls.modeChoiceEnabled = ComboBox3->isEnabled();
+    controls.bandBoxesEnabled = CheckBox1->isEnabled();
+    controls.highLowEnabled = RadioButton1->isEnabled();
+    controls.qrpEnabled = RadioButton3->isEnabled();
+    controls.power = ChosenPower();
+    return controls;
+}
+
+void TForm2::ApplyCategoryControls(const zevo::CategoryControls& controls) {
+    const zevo::CategoryControls before = ReadCategoryControls();
+    if (controls.mixedListed && !before.mixedListed)
+        ComboBox3->addItem(Mixed);
+    // An item is selected only when the rules chose another one: typed text stays otherwise.
+    const auto select = [](QComboBox* box, const std::optional<std::string>& item,
+                           const std::optional<std::string>& was) {
+        if (item && item != was)
+            box->setCurrentIndex(box->findText(FromWin1250(*item)));
+    };
+    select(ComboBox1, controls.operatorItem, before.operatorItem);
+    select(ComboBox2, controls.bandItem, before.bandItem);
+    select(ComboBox3, controls.modeItem, before.modeItem);
+    if (!controls.mixedListed && before.mixedListed)
+        ComboBox3->removeItem(ComboBox3->findText(Mixed));
+    ComboBox2->setEnabled(controls.bandChoiceEnabled);
+    ComboBox3->setEnabled(controls.modeChoiceEnabled);
+    SetBandBoxesEnabled(controls.bandBoxesEnabled);
+    RadioButton1->setEnabled(controls.highLowEnabled);
+    RadioButton2->setEnabled(controls.highLowEnabled);
+    RadioButton3->setEnabled(controls.qrpEnabled);
+    if (controls.power != before.power)
+        (controls.power == zevo::Power::Qrp   ? RadioButton3
+         : controls.power == zevo::Power::Low ? RadioButton2
+                                              : RadioButton1)
+            ->setChecked(true);
 }
 
 void TForm2::SetBandBoxesEnabled(bool enabled) {
@@ -227,11 +218,25 @@ zevo::CategoryChoices TForm2::CategoryChoices() const {
     choices.operatorItem = SelectedItem(ComboBox1);
     choices.bandItem = SelectedItem(ComboBox2);
     choices.modeItem = SelectedItem(ComboBox3);
-    choices.power = RadioButton3->isChecked()   ? zevo::Power::Qrp
-                    : RadioButton2->isChecked() ? zevo::Power::Low
-                                                : zevo::Power::High;
+    choices.power = ChosenPower();
     choices.bandList = zevo::BandList(TickedBands());
     return choices;
+}
+
+QString TForm2::RefusalText(zevo::HeaderRefusal refusal) {
+    switch (refusal) {
+    case zevo::HeaderRefusal::NoUsedCall:
+        return tr("Please insert used call!\nAll blue fields must be completed!");
+    case zevo::HeaderRefusal::NoName:
+        return tr("Please insert your full name!\nAll blue fields must be completed!");
+    case zevo::HeaderRefusal::NoAddress:
+        return tr("Please insert your address!\nAll blue fields must be completed!");
+    case zevo::HeaderRefusal::NotThreeBands:
+        return tr("Exactly tree bands must be set!");
+    case zevo::HeaderRefusal::NotOneBand:
+        return tr("Exactly one band must be set!");
+    }
+    return {};
 }
 
 void TForm2::Refuse(const QString& text) {
@@ -246,18 +251,10 @@ void TForm2::Button3Click() {
         hide();
         return;
     }
-    if (Edit1->text().isEmpty())
-        return Refuse(tr("Please insert used call!\nAll blue fields must be completed!"));
-    if (Edit2->text().isEmpty())
-        return Refuse(tr("Please insert your full name!\nAll blue fields must be completed!"));
-    if (Edit4->text().isEmpty())
-        return Refuse(tr("Please insert your address!\nAll blue fields must be completed!"));
-    const zevo::TickedBands ticked = TickedBands();
-    const auto tickedCount = std::count(ticked.begin(), ticked.end(), true);
-    if (IsSelected(ComboBox2, "Tree Bands") && tickedCount != 3)
-        return Refuse(tr("Exactly tree bands must be set!"));
-    if (IsSelected(ComboBox2, "Single Band") && tickedCount != 1)
-        return Refuse(tr("Exactly one band must be set!"));
+    if (const auto refusal =
+            zevo::CheckHeader(ToWin1250(Edit1->text()), ToWin1250(Edit2->text()), ToWin1250(Edit4->text()),
+                              SelectedItem(ComboBox2), TickedBands()))
+        return Refuse(RefusalText(*refusal));
 
     const zevo::Category category = zevo::ComposeCategory(CategoryChoices());
     // The main window follows the category before the question, whatever the answer.

@@ -75,11 +75,12 @@ private:
 
     zevo::TickedBands TickedBands() const;
     zevo::CategoryChoices CategoryChoices() const;
+    zevo::Power ChosenPower() const;
+    zevo::CategoryControls ReadCategoryControls() const;
+    void ApplyCategoryControls(const zevo::CategoryControls& controls);
+    static QString RefusalText(zevo::HeaderRefusal refusal);
     void Refuse(const QString& text);
-    void SetPowerEnabled(bool enabled);
     void SetBandBoxesEnabled(bool enabled);
-    // Puts "MIXED" back at the end of the mode list when a single band took it away.
-    void RestoreMixedMode();
 
     Desktop& m_desktop;
     bool m_logHasHeader = false;
