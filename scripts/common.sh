@@ -26,6 +26,8 @@ install_missing() {
 build() {
     # shellcheck disable=SC2086
     install_missing $BUILD_PACKAGES "$@"
-    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    # shellcheck disable=SC2086
+    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
+        ${ZEVO_CMAKE_OPTIONS:-}
     cmake --build "$BUILD" --parallel
 }

@@ -98,7 +98,7 @@ void TForm2::jezyk1() {
     retranslateUi(this);
 }
 
-void TForm2::Open() {
+void TForm2::Present() {
     jezyk1();
     show();
     raise();

@@ -36,7 +36,7 @@ public:
     // before the dialog is shown, never on its own.
     void jezyk1();
     // Shows the dialog in the language of the moment, brought forward.
-    void Open();
+    void Present();
     // The log has its header (confirmed here, or come with a loaded file): OK may not add another.
     void SetLogHasHeader(bool hasHeader) { m_logHasHeader = hasHeader; }
 
