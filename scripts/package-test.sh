@@ -47,7 +47,8 @@ dpkg -L "$PACKAGE" >"$WORK/files"
 ENTRY="/usr/share/applications/$APP_ID.desktop"
 COMMAND="$(sed -n 's/^Exec=//p' "$ENTRY" | sed 's/ *%[a-zA-Z]//g')"
 ICON="$(sed -n 's/^Icon=//p' "$ENTRY")"
-grep -qx "$(command -v "$COMMAND")" "$WORK/files" || fail "Exec=$COMMAND is not the packaged program"
+found="$(command -v "$COMMAND")" || fail "Exec=$COMMAND is not on the PATH"
+grep -qx "$(readlink -f "$found")" "$WORK/files" || fail "Exec=$COMMAND runs $found, not the packaged program"
 grep -q "/icons/hicolor/.*/apps/$ICON.png$" "$WORK/files" || fail "Icon=$ICON is not in the package"
 
 # The desktop's opener is replaced by one that writes down what "Info" asks it to open.
