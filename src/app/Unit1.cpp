@@ -4,6 +4,7 @@
 #include "Conversion.h"
 #include "DateTime.h"
 #include "Guard.h"
+#include "InfoText.h"
 #include "RunTimeError.h"
 #include "Win1250.h"
 
@@ -244,7 +245,7 @@ bool TForm1::MaybeSave(const QString& caption, const QString& question) {
 
 void TForm1::Button3Click() {
     const QString name = Polish() ? QStringLiteral("info_pl.txt") : QStringLiteral("info_eng.txt");
-    const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
+    const QString path = InfoTextPath(QCoreApplication::applicationDirPath(), name);
     m_desktop.OpenInTextEditor(this, QDir::toNativeSeparators(path));
 }
 
