@@ -110,6 +110,11 @@ void TForm2::Open() {
     activateWindow();
 }
 
+void TForm2::OpenWithCall(const QString& usedCall) {
+    Edit1->setText(usedCall);
+    Open();
+}
+
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Edit7 && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
