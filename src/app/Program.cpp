@@ -5,6 +5,7 @@
 Program::Program(Desktop& desktop) : form1(desktop), form2(desktop), form3(desktop) {
     // The header dialog leads into the main window's log; the main window opens and locks the dialog.
     QObject::connect(&form1, &TForm1::headerDialogRequested, &form2, &TForm2::Present);
+    QObject::connect(&form1, &TForm1::headerDialogRequestedWithCall, &form2, &TForm2::OpenWithCall);
     QObject::connect(&form1, &TForm1::headerSetChanged, &form2, &TForm2::SetLogHasHeader);
     QObject::connect(&form2, &TForm2::categoryChosen, &form1, &TForm1::ApplyCategory);
     QObject::connect(&form2, &TForm2::headerConfirmed, &form1, &TForm1::ApplyHeader);

@@ -15,6 +15,8 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QKeyEvent>
+#include <algorithm>
 
 namespace {
 
@@ -35,6 +37,8 @@ QFont LogFont() {
 
 TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_desktop(desktop) {
     setupUi(this);
+    // The layout's own place is not applied to a top-level window.
+    move(262, 125);
     ListBox1->setModel(&m_log);
     ListBox1->setFont(LogFont());
     // A QSO line is read by its columns: never shorten it with an ellipsis.
@@ -66,6 +70,15 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
                 RunGuarded(m_desktop, this, [this, handler] { (this->*handler)(); });
         });
     }
+    ConnectGuarded(UpDown1, &UpDown::Click, this, m_desktop, &TForm1::UpDown1Click);
+    ConnectGuarded(ComboBox2, &QComboBox::activated, this, m_desktop, &TForm1::ComboBox2Change);
+    // The program writes only digits into the number sent and checks the box only over "1": the
+    // operator's changes are the ones to follow.
+    ConnectGuarded(Edit8, &QLineEdit::textEdited, this, m_desktop, &TForm1::Edit8Change);
+    ConnectGuarded(CheckBox1, &QCheckBox::clicked, this, m_desktop, &TForm1::CheckBox1Click);
+    for (QWidget* watched :
+         std::initializer_list<QWidget*>{Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, ComboBox3})
+        watched->installEventFilter(this);
 
     FormCreate();
 }
@@ -265,6 +278,10 @@ void TForm1::Button4Click() {
         ShowError(tr("Error"), noProvince);
         return;
     }
+    // A date or time that never left its field unchecked (or was stepped from an unchecked one) would
+    // shift the line's columns.
+    if (!CheckDateField() || !CheckTimeField())
+        return;
 
     m_log.Append(zevo::ComposeQsoLine(ReadContact()));
     // The contact is in the log whatever happens to the number sent, so the window must say so
@@ -360,4 +377,258 @@ void TForm1::ShowError(const QString& caption, const QString& text) {
 
 Desktop::Answer TForm1::Ask(const QString& caption, const QString& text) {
     return m_desktop.ShowMessage(this, caption, text, Desktop::Icon::Question, Desktop::Buttons::YesNo);
+}
+
+// Contact entry: the date and time fields, the keyboard flow of a contact and the exchange sent.
+
+namespace {
+
+// Focus that leaves the window (another window activated, a menu or a message box opened) comes back to
+// the same field: the field is not left.
+bool LeavesTheField(const QFocusEvent* event) {
+    switch (event->reason()) {
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:
+        return false;
+    default:
+        return true;
+    }
+}
+
+bool IsAsciiLetter(QChar c) {
+    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+           (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
+}
+
+QString AsciiUpper(const QString& text) {
+    return FromWin1250(zevo::AsciiUpper(ToWin1250(text)));
+}
+
+const QChar Enter(13);
+
+} // namespace
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        m_entered = watched;
+        break;
+    case QEvent::FocusOut: {
+        if (watched != m_entered || !LeavesTheField(static_cast<QFocusEvent*>(event)))
+            break;
+        m_entered = nullptr;
+        void (TForm1::*handler)() = watched == Edit1   ? &TForm1::Edit1Exit
+                                    : watched == Edit2 ? &TForm1::Edit2Exit
+                                    : watched == Edit3 ? &TForm1::Edit3Exit
+                                    : watched == Edit6 ? &TForm1::Edit6Exit
+                                                       : nullptr;
+        if (handler)
+            RunGuarded(m_desktop, this, [this, handler] { (this->*handler)(); });
+        break;
+    }
+    case QEvent::KeyPress:
+        return FilterKeyPress(watched, static_cast<QKeyEvent*>(event));
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TForm1::FilterKeyPress(QObject* watched, QKeyEvent* event) {
+    const bool entryPath = watched == Edit4 || watched == Edit6;
+    if (entryPath) {
+        void (TForm1::*keyDown)(int, Qt::KeyboardModifiers) =
+            watched == Edit4 ? &TForm1::Edit4KeyDown : &TForm1::Edit6KeyDown;
+        RunGuarded(m_desktop, this, [&] { (this->*keyDown)(event->key(), event->modifiers()); });
+    }
+    // Tab and Backtab move the focus in every field; they are not typed.
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+        return false;
+    void (TForm1::*handler)(QChar&) = watched == Edit4       ? &TForm1::Edit4KeyPress
+                                      : watched == Edit6     ? &TForm1::Edit6KeyPress
+                                      : watched == Edit5     ? &TForm1::Edit5KeyPress
+                                      : watched == Edit7     ? &TForm1::Edit7KeyPress
+                                      : watched == ComboBox3 ? &TForm1::ComboBox3KeyPress
+                                                             : nullptr;
+    if (!handler)
+        return false;
+    QString text = event->text();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        text = QString(Enter);
+    const Qt::KeyboardModifiers modifiers =
+        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    // A character typed with Alt (without Ctrl, which with Alt stands for AltGr) is a command, as
+    // Alt+B and Alt+M are: it types nothing into the call or number, and goes on to the window.
+    if (entryPath && (modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier) && !text.isEmpty()) {
+        event->ignore();
+        return true;
+    }
+    bool cancelled = false;
+    for (QChar typed : text) {
+        RunGuarded(m_desktop, this, [&] { (this->*handler)(typed); });
+        if (typed.isNull())
+            cancelled = true;
+    }
+    return cancelled;
+}
+
+void TForm1::Edit1Exit() {
+    if (m_headerSet || Edit1->text().isEmpty())
+        return;
+    emit headerDialogRequestedWithCall(Edit1->text());
+}
+
+bool TForm1::CheckDateField() {
+    const zevo::CheckedField checked = zevo::CheckDate(ToWin1250(Edit2->text()));
+    const QString text = FromWin1250(checked.text);
+    if (text != Edit2->text())
+        Edit2->setText(text);
+    if (checked.fault == zevo::FieldFault::None)
+        return true;
+    ShowError(tr("Error"), checked.fault == zevo::FieldFault::Format ? tr("Incorrect date format!")
+                                                                     : tr("Incorrect data in Date field!"));
+    Edit2->setFocus();
+    return false;
+}
+
+bool TForm1::CheckTimeField() {
+    const zevo::CheckedField checked = zevo::CheckTime(ToWin1250(Edit3->text()));
+    const QString text = FromWin1250(checked.text);
+    if (text != Edit3->text())
+        Edit3->setText(text);
+    if (checked.fault == zevo::FieldFault::None) {
+        UpDown1->SetPosition(zevo::SpinPositionForMinutes(zevo::StrToInt(checked.text.substr(3, 2))));
+        return true;
+    }
+    ShowError(tr("Error"), checked.fault == zevo::FieldFault::Format ? tr("Incorrect time format!")
+                                                                     : tr("Incorrect data in Time field!"));
+    Edit3->setFocus();
+    return false;
+}
+
+void TForm1::Edit2Exit() {
+    CheckDateField();
+}
+
+void TForm1::Edit3Exit() {
+    CheckTimeField();
+}
+
+void TForm1::WriteDateTime(const zevo::StepResult& result) {
+    Edit2->setText(FromWin1250(result.fields.date));
+    Edit3->setText(FromWin1250(result.fields.time));
+    UpDown1->SetPosition(result.fields.position);
+    if (result.failure)
+        throw *result.failure;
+}
+
+void TForm1::UpDown1Click(int) {
+    // The operator is typing the time: the check sets the position from it when the field is left.
+    if (Edit3->hasFocus())
+        return;
+    WriteDateTime(zevo::SpinClick({ToWin1250(Edit2->text()), ToWin1250(Edit3->text()), UpDown1->Position()}));
+}
+
+void TForm1::StepTime(zevo::Step step) {
+    WriteDateTime(
+        zevo::StepTime({ToWin1250(Edit2->text()), ToWin1250(Edit3->text()), UpDown1->Position()}, step));
+}
+
+void TForm1::ComboBox2Change() {
+    const bool ssb = ComboBox2->currentIndex() == 0;
+    const QString report = ssb ? QStringLiteral("59") : QStringLiteral("599");
+    for (QLineEdit* edit : {Edit7, Edit5}) {
+        edit->setText(report);
+        FieldRules(edit)->SetMaxLength(ssb ? 2 : 3);
+    }
+}
+
+void TForm1::Edit5KeyPress(QChar& key) {
+    if (IsAsciiLetter(key)) {
+        key = QChar();
+        m_desktop.Beep();
+    }
+}
+
+void TForm1::Edit7KeyPress(QChar& key) {
+    Edit5KeyPress(key);
+}
+
+void TForm1::Edit4KeyPress(QChar& key) {
+    if (key != Enter)
+        return;
+    key = QChar();
+    Edit6->setFocus();
+}
+
+void TForm1::Edit6KeyPress(QChar& key) {
+    if (key != Enter)
+        return;
+    Edit6->setText(AsciiUpper(Edit6->text()));
+    key = QChar();
+    Button4Click();
+}
+
+void TForm1::Edit4KeyDown(int key, Qt::KeyboardModifiers shift) {
+    const Qt::KeyboardModifiers held = shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (key == Qt::Key_B && held == Qt::AltModifier) {
+        const QSignalBlocker blocker(ComboBox1);
+        ComboBox1->setCurrentIndex(ComboBox1->currentIndex() < 5 ? ComboBox1->currentIndex() + 1 : 0);
+    }
+    if (key == Qt::Key_M && held == Qt::AltModifier) {
+        {
+            const QSignalBlocker blocker(ComboBox2);
+            ComboBox2->setCurrentIndex(ComboBox2->currentIndex() == 0 ? 1 : 0);
+        }
+        ComboBox2Change();
+    }
+    if (key == Qt::Key_PageUp)
+        StepTime(zevo::Step::Forward);
+    else if (key == Qt::Key_PageDown)
+        StepTime(zevo::Step::Back);
+}
+
+void TForm1::Edit6KeyDown(int key, Qt::KeyboardModifiers shift) {
+    Edit4KeyDown(key, shift);
+}
+
+void TForm1::Edit6Exit() {
+    const QString upper = AsciiUpper(Edit6->text());
+    if (upper != Edit6->text())
+        Edit6->setText(upper);
+}
+
+void TForm1::Edit8Change() {
+    const QString text = Edit8->text();
+    const bool digits = std::all_of(text.begin(), text.end(),
+                                    [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    if (CheckBox1->isChecked() && !digits)
+        CheckBox1->setChecked(false);
+    const QString upper = AsciiUpper(text);
+    if (upper != text)
+        Edit8->setText(upper);
+}
+
+void TForm1::CheckBox1Click() {
+    const QString text = Edit8->text();
+    if (!CheckBox1->isChecked() || text.isEmpty())
+        return;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+            ShowError(
+                tr("Error"),
+                tr("Only digits are acceptabled\nin \"Number Sent\" field,\nif this option is selected!"));
+            Edit8->setFocus();
+            return;
+        }
+    }
+}
+
+void TForm1::ComboBox3KeyPress(QChar& key) {
+    const QChar letter = key.unicode() < 128 ? key.toUpper() : key;
+    for (int i = 0; i < ComboBox3->count() && IsAsciiLetter(letter); ++i)
+        if (ComboBox3->itemText(i).startsWith(letter))
+            ComboBox3->setCurrentIndex(i);
+    key = QChar();
 }

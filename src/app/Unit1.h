@@ -23,6 +23,7 @@
 // Label15    the version
 
 #include "CabrilloHeader.h"
+#include "DateTime.h"
 #include "Desktop.h"
 #include "LogListModel.h"
 #include "QsoLine.h"
@@ -30,6 +31,8 @@
 
 #include <QMainWindow>
 #include <QTranslator>
+
+class QKeyEvent;
 #include <string>
 #include <vector>
 
@@ -81,9 +84,32 @@ public:
     void RadioButton1Click();
     void RadioButton2Click();
 
+    // Contact entry. A key-press handler cancels the typed character by setting `key` to a null
+    // character; focus-lost handlers are the ...Exit ones.
+    void Edit1Exit();
+    void Edit2Exit();
+    void Edit3Exit();
+    void UpDown1Click(int direction);
+    void StepTime(zevo::Step step);
+    void ComboBox2Change();
+    void Edit5KeyPress(QChar& key);
+    void Edit7KeyPress(QChar& key);
+    void Edit4KeyPress(QChar& key);
+    void Edit6KeyPress(QChar& key);
+    void Edit4KeyDown(int key, Qt::KeyboardModifiers shift);
+    void Edit6KeyDown(int key, Qt::KeyboardModifiers shift);
+    void Edit6Exit();
+    void Edit8Change();
+    void CheckBox1Click();
+    void ComboBox3KeyPress(QChar& key);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     // The header dialog is to be shown, in the language of the moment.
     void headerDialogRequested();
+    // The same, with the used call copied into the dialog's call field.
+    void headerDialogRequestedWithCall(const QString& usedCall);
     // The header-set flag changed (a confirmed header, a loaded log).
     void headerSetChanged(bool set);
     // The program ends: every window goes.
@@ -98,6 +124,12 @@ private:
     void SelectLastLine();
     void EndProgram();
     void ShowError(const QString& caption, const QString& text);
+    // The checks of the date and time fields, also made before a contact is added; false after the
+    // message, with the focus given back to the field.
+    bool CheckDateField();
+    bool CheckTimeField();
+    void WriteDateTime(const zevo::StepResult& result);
+    bool FilterKeyPress(QObject* watched, QKeyEvent* event);
     Desktop::Answer Ask(const QString& caption, const QString& text);
 
     Desktop& m_desktop;
@@ -106,4 +138,7 @@ private:
     bool m_headerSet = false;
     bool m_unsavedLog = false;
     bool m_ending = false;
+    // The field whose focus-lost handler runs when it loses the focus: the one that last took it. A
+    // check that gives the focus back takes it from a field that never had it, which must not run.
+    QObject* m_entered = nullptr;
 };

@@ -105,6 +105,11 @@ void TForm2::Present() {
     activateWindow();
 }
 
+void TForm2::OpenWithCall(const QString& usedCall) {
+    Edit1->setText(usedCall);
+    Present();
+}
+
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Edit7 && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);

@@ -37,6 +37,8 @@ public:
     void jezyk1();
     // Shows the dialog in the language of the moment, brought forward.
     void Present();
+    // The same, with the used call of the main window copied into the call field first.
+    void OpenWithCall(const QString& usedCall);
     // The log has its header (confirmed here, or come with a loaded file): OK may not add another.
     void SetLogHasHeader(bool hasHeader) { m_logHasHeader = hasHeader; }
 
