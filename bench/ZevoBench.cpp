@@ -3,7 +3,8 @@
 // of their medians are printed at the end.
 //
 //   ZevoBench            the full runs: 100,000 contacts, five repetitions each
-//   ZevoBench --smoke    a few contacts, once: only shows that everything still runs
+//   ZevoBench --smoke    a few contacts, once: every benchmark checks what it wrote or added, so a
+//                        run that measures the wrong work fails (CTest runs this)
 #include "CabrilloFile.h"
 #include "Desktop.h"
 #include "Program.h"
@@ -71,12 +72,36 @@ private:
     std::filesystem::path m_path;
 };
 
+std::string ReadAll(const std::string& path) {
+    std::string bytes;
+    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+        char chunk[65536];
+        for (std::size_t count; (count = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
+            bytes.append(chunk, count);
+        std::fclose(file);
+    }
+    return bytes;
+}
+
+// Each save and its baseline must have written the same, complete log: a ratio of different work
+// means nothing.
+void CheckSaved(benchmark::State& state, const std::string& path,
+                const std::vector<zevo::QsoEntry>& contacts) {
+    std::string expected;
+    for (const std::string& line : ComposedLog(contacts))
+        expected += line + "\r\n";
+    expected += std::string(zevo::EndOfLogLine) + "\r\n";
+    if (ReadAll(path) != expected)
+        state.SkipWithError("the file written is not the log");
+}
+
 // Every line composed into the log list, then the list saved.
 void ComposeAndSaveLongLog(benchmark::State& state, const std::vector<zevo::QsoEntry>& contacts) {
     const BenchFolder folder;
     const std::string path = folder.File("long.cbr");
     for (auto _ : state)
         zevo::WriteCabrilloFile(path, ComposedLog(contacts));
+    CheckSaved(state, path, contacts);
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
 }
 
@@ -88,6 +113,7 @@ void SaveLongLog(benchmark::State& state, const std::vector<zevo::QsoEntry>& con
     const std::vector<std::string> log = ComposedLog(contacts);
     for (auto _ : state)
         zevo::WriteCabrilloFile(path, log);
+    CheckSaved(state, path, contacts);
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
 }
 
@@ -115,6 +141,7 @@ void StdioWriteLongLog(benchmark::State& state, const std::vector<zevo::QsoEntry
     log.emplace_back(zevo::EndOfLogLine);
     for (auto _ : state)
         WriteWithStdio(path, log, sync);
+    CheckSaved(state, path, contacts);
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
 }
 
@@ -150,6 +177,10 @@ void AddContact(benchmark::State& state, int lines) {
         add->click();
         QApplication::processEvents();
     }
+    // The two header lines, the long log and one line for each contact added.
+    if (form.Log().Lines().size() !=
+        static_cast<std::size_t>(lines) + 2 + static_cast<std::size_t>(state.iterations()))
+        state.SkipWithError("\"Add to file\" did not add a line each time");
 }
 
 // Shows the runs as usual and keeps the median time of each benchmark (or its only time) for the
@@ -159,6 +190,8 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             const std::string name = run.run_name.function_name;
+            if (run.error_occurred)
+                ++m_failures;
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
                 m_times[name] = run.GetAdjustedRealTime();
             else if (run.run_type == Run::RT_Iteration)
@@ -172,16 +205,23 @@ public:
                     double goal = 0) const {
         const auto m = m_times.find(measured);
         const auto b = m_times.find(baseline);
-        if (m == m_times.end() || b == m_times.end() || b->second <= 0)
+        if (m == m_times.end() || b == m_times.end() || b->second <= 0) {
+            std::cout << what << ": not measured\n";
+            ++m_failures;
             return;
+        }
         std::cout << what << ": " << m->second / b->second << "x";
         if (goal > 0)
             std::cout << " (goal: within " << goal << "x)";
         std::cout << "\n";
     }
 
+    // Benchmarks that failed their own check or gave no time for a ratio.
+    int Failures() const { return m_failures; }
+
 private:
     std::map<std::string, double> m_times;
+    mutable int m_failures = 0;
 };
 
 bool TakeFlag(int& argc, char** argv, const char* flag) {
@@ -236,5 +276,5 @@ int main(int argc, char** argv) {
     reporter.PrintRatio("adding a contact to a log of " + contactsText + " / to an empty log",
                         "AddContactToLongLog", "AddContactToEmptyLog", 1.5);
     benchmark::Shutdown();
-    return 0;
+    return reporter.Failures() == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
 }

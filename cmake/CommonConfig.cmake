@@ -19,3 +19,12 @@ target_compile_definitions(zevo_compile_options INTERFACE
     QT_NO_URL_CAST_FROM_STRING
     QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
     QT_NO_FOREACH)
+
+# The second build of the whole suite (scripts/sanitize.sh): every target with AddressSanitizer and
+# UndefinedBehaviorSanitizer; undefined behaviour stops the program instead of being reported only.
+option(ZEVO_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(ZEVO_SANITIZE)
+    set(zevo_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    target_compile_options(zevo_compile_options INTERFACE ${zevo_sanitizers})
+    target_link_options(zevo_compile_options INTERFACE ${zevo_sanitizers})
+endif()

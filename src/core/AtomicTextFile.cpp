@@ -74,6 +74,10 @@ AtomicTextFile::AtomicTextFile(const std::string& path, FileWriteCalls calls) : 
         if (m_fd < 0 && (errno != EEXIST || attempt == 100)) {
             const int error = errno;
             m_temporaryPath.clear();
+            if (exists && S_ISREG(existing.st_mode) && (error == EACCES || error == EPERM)) {
+                OpenInPlace();
+                return;
+            }
             ThrowErrno(error);
         }
     }
@@ -88,6 +92,47 @@ AtomicTextFile::~AtomicTextFile() {
         Discard();
 }
 
+void AtomicTextFile::OpenInPlace() {
+    // The folder refuses a new file, but the file itself may be written: keep what it holds in memory
+    // so that a failed write can put it back.
+    m_fd = ::open(m_target.c_str(), O_RDWR | O_CLOEXEC);
+    if (m_fd < 0)
+        ThrowErrno(errno);
+    m_inPlace = true;
+    char chunk[BufferSize];
+    for (;;) {
+        const ssize_t count = ::read(m_fd, chunk, sizeof chunk);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            Fail(errno);
+        if (count == 0)
+            break;
+        m_original.append(chunk, static_cast<std::size_t>(count));
+    }
+    m_buffer.reserve(BufferSize + 256);
+}
+
+void AtomicTextFile::RestoreInPlace() noexcept {
+    if (!m_truncated)
+        return;
+    // Best effort with the real calls: the old bytes fitted where they were, so they fit again.
+    if (::ftruncate(m_fd, 0) != 0)
+        return;
+    std::size_t written = 0;
+    while (written < m_original.size()) {
+        const ssize_t result = ::pwrite(m_fd, m_original.data() + written, m_original.size() - written,
+                                        static_cast<off_t>(written));
+        if (result < 0 && errno == EINTR)
+            continue;
+        if (result <= 0)
+            return;
+        written += static_cast<std::size_t>(result);
+    }
+    ::fsync(m_fd);
+    m_truncated = false;
+}
+
 void AtomicTextFile::WriteLine(std::string_view line) {
     if (m_fd < 0)
         ThrowErrno(EBADF);
@@ -98,6 +143,12 @@ void AtomicTextFile::WriteLine(std::string_view line) {
 }
 
 void AtomicTextFile::Flush() {
+    if (m_inPlace && !m_truncated) {
+        // From here on the old content lives only in memory until Commit() succeeds.
+        m_truncated = true;
+        if (::ftruncate(m_fd, 0) != 0 || ::lseek(m_fd, 0, SEEK_SET) != 0)
+            Fail(errno);
+    }
     std::size_t written = 0;
     while (written < m_buffer.size()) {
         const ssize_t result = m_calls.write(m_fd, m_buffer.data() + written, m_buffer.size() - written);
@@ -122,6 +173,13 @@ void AtomicTextFile::Commit() {
     // empty file in its place.
     if (m_calls.fsync(m_fd) != 0)
         Fail(errno);
+    if (m_inPlace) {
+        m_committed = true;
+        const int fd = m_fd;
+        m_fd = -1;
+        ::close(fd);
+        return;
+    }
     const int fd = m_fd;
     m_fd = -1;
     if (::close(fd) != 0)
@@ -145,6 +203,8 @@ void AtomicTextFile::Fail(int errorNumber) {
 }
 
 void AtomicTextFile::Discard() noexcept {
+    if (m_inPlace && m_fd >= 0)
+        RestoreInPlace();
     if (m_fd >= 0) {
         ::close(m_fd);
         m_fd = -1;

@@ -22,6 +22,11 @@ struct FileWriteCalls {
 // the way (creating, writing, flushing, renaming) throws RunTimeError with the run-time library's text
 // for the error, leaves the target as it was and removes the new file again.
 //
+// One exception: an existing file that may be written, in a folder where no new file may be created,
+// has no room for a new file beside it. It is then written in place, as the operator expects of a file
+// they may write, but what it held is read first and kept: a failure on the way (or destroying the
+// object without Commit()) writes the old bytes back, so the file is again what it was.
+//
 // Lines are written byte for byte, each followed by CR LF. `path` is a file-system path (not
 // Windows-1250 text); a relative path names a file in the current folder.
 class AtomicTextFile final {
@@ -36,13 +41,16 @@ public:
     void Commit();
 
     // Where the lines go until Commit(): in the target's folder, so that the rename cannot cross file
-    // systems.
+    // systems. Empty when the target is written in place.
     const std::string& TemporaryPath() const { return m_temporaryPath; }
+    bool InPlace() const { return m_inPlace; }
 
 private:
     void Flush();
     [[noreturn]] void Fail(int errorNumber);
     void Discard() noexcept;
+    void OpenInPlace();
+    void RestoreInPlace() noexcept;
 
     std::string m_target;
     std::string m_temporaryPath;
@@ -50,6 +58,9 @@ private:
     std::string m_buffer;
     int m_fd = -1;
     bool m_committed = false;
+    bool m_inPlace = false;
+    bool m_truncated = false; // in place: the old content is no longer on the disk
+    std::string m_original;   // in place: what the file held, put back on failure
 };
 
 } // namespace zevo

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -39,11 +40,26 @@ INSTANTIATE_TEST_SUITE_P(
                     IntegerCase{"4 ", false, 0}, IntegerCase{"1.5", false, 0}));
 
 TEST(ErrorTextTest, NamesFileFailuresInTheRunTimeLibrarysWords) {
-    EXPECT_EQ(zevo::ErrnoText(ENOENT), "File not found");
-    EXPECT_EQ(zevo::ErrnoText(EACCES), "File access denied");
-    EXPECT_EQ(zevo::ErrnoText(ENOSPC), "Disk full");
-    EXPECT_EQ(zevo::ErrnoText(ENAMETOOLONG), "Invalid filename");
-    EXPECT_EQ(zevo::ErrnoText(EIO), "I/O error " + std::to_string(EIO));
+    const std::pair<int, const char*> rows[] = {{ENOENT, "File not found"},
+                                                {ENOTDIR, "Invalid filename"},
+                                                {EINVAL, "Invalid filename"},
+                                                {ENAMETOOLONG, "Invalid filename"},
+                                                {EILSEQ, "Invalid filename"},
+                                                {EMFILE, "Too many open files"},
+                                                {ENFILE, "Too many open files"},
+                                                {EACCES, "File access denied"},
+                                                {EPERM, "File access denied"},
+                                                {EROFS, "File access denied"},
+                                                {EISDIR, "File access denied"},
+                                                {ETXTBSY, "File access denied"},
+                                                {ENOSPC, "Disk full"},
+                                                {EDQUOT, "Disk full"},
+                                                {EFBIG, "Disk full"},
+                                                {EIO, "I/O error 5"},
+                                                {EBADF, "I/O error 9"},
+                                                {0, "I/O error 0"}};
+    for (const auto& [error, text] : rows)
+        EXPECT_EQ(zevo::ErrnoText(error), text) << error;
 }
 
 TEST(ErrorTextTest, TheBoxEndsWithOneFullStop) {

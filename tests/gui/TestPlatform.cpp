@@ -15,6 +15,7 @@
 #include <QTranslator>
 #include <QWidget>
 #include <QtTest>
+#include <stdexcept>
 
 class TestPlatform : public QObject {
     Q_OBJECT
@@ -26,6 +27,7 @@ private slots:
     void uncaughtFailureShowsTheUniformErrorBox();
     void logListKeepsTheBytesItWasGiven();
     void desktopFilterListBecomesDialogFilters();
+    void desktopShowsARealMessageBox_data();
     void desktopShowsARealMessageBox();
     void desktopShowsARealSaveDialog();
     void polishBoxesHavePolishButtons();
@@ -77,34 +79,40 @@ void TestPlatform::charactersWithoutAByteBecomeQuestionMarks() {
 }
 
 void TestPlatform::uncaughtFailureShowsTheUniformErrorBox_data() {
+    QTest::addColumn<bool>("runTime"); // a run-time error, or any other failure of the library
     QTest::addColumn<QString>("thrown");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("file") << "File not found"
+    QTest::newRow("file") << true << "File not found"
                           << "File not found.";
-    QTest::newRow("integer") << "'12A' is not a valid integer value"
+    QTest::newRow("integer") << true << "'12A' is not a valid integer value"
                              << "'12A' is not a valid integer value.";
-    QTest::newRow("io") << "I/O error 5"
+    QTest::newRow("io") << true << "I/O error 5"
                         << "I/O error 5.";
-    QTest::newRow("full stop") << "Disk full."
+    QTest::newRow("full stop") << true << "Disk full."
                                << "Disk full.";
+    QTest::newRow("other failure") << false << "basic_string::_M_create"
+                                   << "basic_string::_M_create.";
+    QTest::newRow("other, full stop") << false << "Out of memory."
+                                      << "Out of memory.";
 }
 
 void TestPlatform::uncaughtFailureShowsTheUniformErrorBox() {
+    QFETCH(bool, runTime);
     QFETCH(QString, thrown);
     QFETCH(QString, shown);
     ScriptedDesktop desktop;
     QWidget window;
     desktop.Expect("ZEVO Contest", shown, Desktop::Icon::Error, Desktop::Buttons::Ok, Desktop::Answer::Ok);
     bool before = false;
-    bool after = false;
+    // The failure leaves the handler at its failing step: what it did before stays done, and the
+    // program goes on after the box.
     RunGuarded(desktop, &window, [&] {
         before = true;
-        throw zevo::RunTimeError(thrown.toStdString());
-        after = true;
+        if (runTime)
+            throw zevo::RunTimeError(thrown.toStdString());
+        throw std::length_error(thrown.toStdString());
     });
-    // The handler stops at the failing step; what it did before stays done.
     QVERIFY(before);
-    QVERIFY(!after);
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 
@@ -130,28 +138,70 @@ void TestPlatform::desktopFilterListBecomesDialogFilters() {
              QStringList({QStringLiteral("Pliki ADIF (*.adi *.adif)")}));
 }
 
+void TestPlatform::desktopShowsARealMessageBox_data() {
+    QTest::addColumn<Desktop::Icon>("icon");
+    QTest::addColumn<Desktop::Buttons>("buttons");
+    QTest::addColumn<int>("key"); // pressed on the box; 0 clicks "No"
+    QTest::addColumn<Desktop::Answer>("answer");
+    QTest::addColumn<QMessageBox::Icon>("shownIcon");
+    QTest::addColumn<QMessageBox::StandardButtons>("shownButtons");
+    using I = Desktop::Icon;
+    using B = Desktop::Buttons;
+    using A = Desktop::Answer;
+    const auto yesNo = QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No);
+    const auto yesNoCancel = yesNo | QMessageBox::Cancel;
+    QTest::newRow("error, Enter") << I::Error << B::Ok << int(Qt::Key_Return) << A::Ok
+                                  << QMessageBox::Critical << QMessageBox::StandardButtons(QMessageBox::Ok);
+    QTest::newRow("information, Escape")
+        << I::Information << B::Ok << int(Qt::Key_Escape) << A::Ok << QMessageBox::Information
+        << QMessageBox::StandardButtons(QMessageBox::Ok);
+    QTest::newRow("question, Enter") << I::Question << B::YesNo << int(Qt::Key_Return) << A::Yes
+                                     << QMessageBox::Question << yesNo;
+    QTest::newRow("question, Escape")
+        << I::Question << B::YesNo << int(Qt::Key_Escape) << A::No << QMessageBox::Question << yesNo;
+    QTest::newRow("warning, Enter") << I::Warning << B::YesNoCancel << int(Qt::Key_Return) << A::Yes
+                                    << QMessageBox::Warning << yesNoCancel;
+    QTest::newRow("warning, Escape") << I::Warning << B::YesNoCancel << int(Qt::Key_Escape) << A::Cancel
+                                     << QMessageBox::Warning << yesNoCancel;
+    QTest::newRow("warning, No") << I::Warning << B::YesNoCancel << 0 << A::No << QMessageBox::Warning
+                                 << yesNoCancel;
+}
+
 void TestPlatform::desktopShowsARealMessageBox() {
+    QFETCH(Desktop::Icon, icon);
+    QFETCH(Desktop::Buttons, buttons);
+    QFETCH(int, key);
+    QFETCH(Desktop::Answer, answer);
+    QFETCH(QMessageBox::Icon, shownIcon);
+    QFETCH(QMessageBox::StandardButtons, shownButtons);
     QtDesktop desktop;
     QString caption;
     QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
+    QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons boxButtons;
     WhenModalAppears<QMessageBox>(
         [&](QMessageBox* box) {
             caption = box->windowTitle();
             text = box->text();
-            icon = box->icon();
-            buttons = box->standardButtons();
+            boxIcon = box->icon();
+            boxButtons = box->standardButtons();
         },
-        [](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
-    const auto answer =
-        desktop.ShowMessage(nullptr, QStringLiteral("Warning"), QStringLiteral("File \"a\" exists.\nOK?"),
-                            Desktop::Icon::Warning, Desktop::Buttons::YesNoCancel);
-    QCOMPARE(answer, Desktop::Answer::No);
+        [key](QMessageBox* box) {
+            if (key == 0)
+                box->button(QMessageBox::No)->click();
+            else
+                QTest::keyClick(box, Qt::Key(key));
+            // A box that the key did not close is closed here, so that a failing check never hangs.
+            if (box->isVisible())
+                box->done(-1);
+        });
+    const auto given = desktop.ShowMessage(nullptr, QStringLiteral("Warning"),
+                                           QStringLiteral("File \"a\" exists.\nOK?"), icon, buttons);
+    QCOMPARE(given, answer);
     QCOMPARE(caption, QStringLiteral("Warning"));
     QCOMPARE(text, QStringLiteral("File \"a\" exists.\nOK?"));
-    QCOMPARE(icon, QMessageBox::Warning);
-    QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QCOMPARE(boxIcon, shownIcon);
+    QCOMPARE(boxButtons, shownButtons);
 }
 
 void TestPlatform::desktopShowsARealSaveDialog() {

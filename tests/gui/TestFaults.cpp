@@ -1,0 +1,184 @@
+// The fault matrix: whatever goes wrong on the way to a file, or whatever the operator answers, no
+// line of the log is lost and an earlier file is either intact or replaced whole. The permission rows
+// mean something only without root's rights: CTest runs this program as an unprivileged user.
+#include "LogEntry.h"
+#include "ScriptedDesktop.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+using Answer = Desktop::Answer;
+
+const char* const Qso1 = "QSO: 14000 PH 2026-04-05 1500 QQ1AAA        59       1 QQ2BBB        59      12";
+const char* const Qso2 = "QSO: 14000 PH 2026-04-05 1500 QQ1AAA        59       2 QQ3CCC        59       5";
+
+// What the file dialog returns, prepared in a folder that holds an earlier file "qq1aaa.cbr".
+enum class Target {
+    Earlier,             // the earlier file itself
+    MissingFolder,       // a file in a folder that does not exist
+    RefusedName,         // a name longer than the file system takes
+    NewInReadOnlyFolder, // a new file in a folder where nothing may be created
+    EarlierInReadOnlyFolder,
+    ReadOnlyFile, // the earlier file, which may not be written
+    Folder,       // a folder instead of a file
+};
+
+// While it lives, this process writes no file beyond `bytes`: a real full disk, root or not.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &before);
+        const rlimit limit{bytes, before.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &before); }
+    rlimit before{};
+};
+
+bool NeedsPermissions(Target target) {
+    return target == Target::NewInReadOnlyFolder || target == Target::EarlierInReadOnlyFolder ||
+           target == Target::ReadOnlyFile;
+}
+
+QString Prepare(const QTemporaryDir& folder, Target target) {
+    switch (target) {
+    case Target::Earlier:
+        return folder.filePath("qq1aaa.cbr");
+    case Target::MissingFolder:
+        return folder.filePath("missing/qq1aaa.cbr");
+    case Target::RefusedName:
+        return folder.filePath(QString(300, QLatin1Char('q')) + ".cbr");
+    case Target::NewInReadOnlyFolder:
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        return folder.filePath("qq2bbb.cbr");
+    case Target::EarlierInReadOnlyFolder:
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        return folder.filePath("qq1aaa.cbr");
+    case Target::ReadOnlyFile:
+        QFile::setPermissions(folder.filePath("qq1aaa.cbr"), QFile::ReadOwner);
+        return folder.filePath("qq1aaa.cbr");
+    case Target::Folder:
+        QDir(folder.path()).mkdir("chosen");
+        return folder.filePath("chosen");
+    }
+    return {};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Target)
+
+class TestFaults : public QObject {
+    Q_OBJECT
+private slots:
+    void nothingIsLost_data();
+    void nothingIsLost();
+};
+
+void TestFaults::nothingIsLost_data() {
+    QTest::addColumn<QString>("how");           // "Save", "Exit", or closing the window
+    QTest::addColumn<Target>("target");         // what the file dialog returns, each time it is shown
+    QTest::addColumn<QList<Answer>>("answers"); // to the questions, in turn
+    QTest::addColumn<int>("dialogs");           // how often the file dialog is shown
+    QTest::addColumn<bool>("diskFull");
+    QTest::addColumn<QString>("error");   // the error box, if any
+    QTest::addColumn<QString>("outcome"); // "kept" the earlier file, "replaced" it, or "ended"
+    const auto row = [](const char* tag, const char* how, Target target, QList<Answer> answers, int dialogs,
+                        bool diskFull, const char* error, const char* outcome) {
+        QTest::newRow(tag) << QString::fromLatin1(how) << target << answers << dialogs << diskFull
+                           << QString::fromLatin1(error) << QString::fromLatin1(outcome);
+    };
+    const Answer Yes = Answer::Yes, No = Answer::No, Cancel = Answer::Cancel, Ok = Answer::Ok;
+    row("save into a missing folder", "Save", Target::MissingFolder, {}, 1, false, "File not found.", "kept");
+    row("save under a refused name", "Save", Target::RefusedName, {}, 1, false, "Invalid filename.", "kept");
+    row("save into a read-only folder", "Save", Target::NewInReadOnlyFolder, {}, 1, false,
+        "File access denied.", "kept");
+    row("save over a read-only file", "Save", Target::ReadOnlyFile, {Yes}, 1, false, "File access denied.",
+        "kept");
+    row("save over a file in a read-only folder", "Save", Target::EarlierInReadOnlyFolder, {Yes, Ok}, 1,
+        false, "", "replaced");
+    row("save onto a full disk", "Save", Target::Earlier, {Yes}, 1, true, "Disk full.", "kept");
+    row("save in place onto a full disk", "Save", Target::EarlierInReadOnlyFolder, {Yes}, 1, true,
+        "Disk full.", "kept");
+    row("save onto a folder", "Save", Target::Folder, {Yes}, 1, false, "File access denied.", "kept");
+    row("save, No, Cancel", "Save", Target::Earlier, {No, Cancel}, 2, false, "", "kept");
+    row("Exit, No", "Exit", Target::Earlier, {No}, 0, false, "", "ended");
+    row("Exit, Yes, No, Cancel", "Exit", Target::Earlier, {Yes, No, Cancel}, 2, false, "", "kept");
+    row("Exit, Yes, read-only folder", "Exit", Target::NewInReadOnlyFolder, {Yes}, 1, false,
+        "File access denied.", "kept");
+    row("Exit, Yes, full disk", "Exit", Target::Earlier, {Yes, Yes}, 1, true, "Disk full.", "kept");
+    row("close, No", "close", Target::Earlier, {No}, 0, false, "", "ended");
+    row("close, Yes, No, Cancel", "close", Target::Earlier, {Yes, No, Cancel}, 2, false, "", "kept");
+    row("close, Yes, read-only file", "close", Target::ReadOnlyFile, {Yes, Yes}, 1, false,
+        "File access denied.", "kept");
+    row("close, Yes, missing folder", "close", Target::MissingFolder, {Yes}, 1, false, "File not found.",
+        "kept");
+}
+
+void TestFaults::nothingIsLost() {
+    QFETCH(QString, how);
+    QFETCH(Target, target);
+    QFETCH(QList<Answer>, answers);
+    QFETCH(int, dialogs);
+    QFETCH(bool, diskFull);
+    QFETCH(QString, error);
+    QFETCH(QString, outcome);
+    if (NeedsPermissions(target) && geteuid() == 0)
+        QSKIP("root may write anywhere: run as an unprivileged user");
+
+    QTemporaryDir folder;
+    const QString earlier = folder.filePath("qq1aaa.cbr");
+    const QByteArray earlierBytes = CrLfFile({HeaderLines[0], HeaderLines[1], Qso1, "END-OF-LOG:"});
+    QFile file(earlier);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(earlierBytes) == earlierBytes.size());
+    file.close();
+    const QString path = Prepare(folder, target);
+    const QStringList entriesAfterPreparing =
+        QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    TForm1& form = program.form1;
+    form.show();
+    SetHeader(form);
+    form.Log().Append(std::vector<std::string>{Qso1, "END-OF-LOG:", Qso2});
+    const std::vector<std::string> before = form.Log().Lines();
+
+    for (const Answer answer : answers)
+        desktop.Answer(answer);
+    for (int i = 0; i < dialogs; ++i)
+        desktop.ChooseFile(path);
+    if (!error.isEmpty())
+        desktop.Expect("ZEVO Contest", error, Desktop::Icon::Error, Desktop::Buttons::Ok, Answer::Ok);
+    {
+        // Less than the new log needs and more than the earlier file: the write stops in the middle.
+        const FileSizeLimit limit(diskFull ? 200 : RLIM_INFINITY);
+        if (how == "close")
+            form.close();
+        else
+            QTest::mouseClick(Find<QPushButton>(&form, how == "Exit" ? "Button5" : "Button2"),
+                              Qt::LeftButton);
+    }
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    VERIFY_SCRIPT_PLAYED(desktop);
+
+    std::vector<std::string> saved{HeaderLines};
+    saved.insert(saved.end(), {Qso1, Qso2, "END-OF-LOG:"});
+    QCOMPARE(form.Log().Lines(), outcome == "replaced" ? saved : before);
+    QCOMPARE(ReadFileBytes(earlier), outcome == "replaced" ? CrLfFile(saved) : earlierBytes);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             entriesAfterPreparing);
+    QCOMPARE(form.UnsavedLog(), outcome != "replaced");
+    QCOMPARE(form.Ending(), outcome == "ended");
+    QCOMPARE(form.isVisible(), outcome != "ended");
+}
+
+QTEST_MAIN(TestFaults)
+#include "TestFaults.moc"
