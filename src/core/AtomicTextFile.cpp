@@ -39,6 +39,23 @@ std::string ResolvedTarget(const std::string& path) {
     return resolved;
 }
 
+// Writes all of `bytes`, going on after an interruption: 0, or the error number of the failure.
+int WriteAll(const std::function<ssize_t(int, const void*, std::size_t)>& write, int fd,
+             std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t result = write(fd, bytes.data(), bytes.size());
+        if (result < 0 && errno == EINTR)
+            continue;
+        if (result < 0)
+            return errno;
+        // A device that takes nothing and names no error cannot take the rest either.
+        if (result == 0)
+            return EIO;
+        bytes.remove_prefix(static_cast<std::size_t>(result));
+    }
+    return 0;
+}
+
 std::string RandomSuffix() {
     static std::mt19937 generator{std::random_device{}()};
     static constexpr char Digits[] = "abcdefghijklmnopqrstuvwxyz0123456789";
@@ -64,7 +81,7 @@ AtomicTextFile::AtomicTextFile(const std::string& path, FileWriteCalls calls) : 
     struct stat existing {};
     const bool exists = ::stat(m_target.c_str(), &existing) == 0;
     // An existing file that may not be written stays refused, as opening it for writing would be.
-    if (exists && ::access(m_target.c_str(), W_OK) != 0)
+    if (exists && ::access(m_target.c_str(), W_OK) < 0)
         ThrowErrno(errno);
 
     const std::string stem = "." + NameOf(m_target).substr(0, MaxNameStem) + ".";
@@ -82,9 +99,8 @@ AtomicTextFile::AtomicTextFile(const std::string& path, FileWriteCalls calls) : 
         }
     }
     // The replacement keeps the permissions of the file it replaces.
-    if (exists && S_ISREG(existing.st_mode) && ::fchmod(m_fd, existing.st_mode & 07777) != 0)
+    if (exists && S_ISREG(existing.st_mode) && ::fchmod(m_fd, existing.st_mode & 07777) < 0)
         Fail(errno);
-    m_buffer.reserve(BufferSize + 256);
 }
 
 AtomicTextFile::~AtomicTextFile() {
@@ -100,37 +116,20 @@ void AtomicTextFile::OpenInPlace() {
         ThrowErrno(errno);
     m_inPlace = true;
     char chunk[BufferSize];
-    for (;;) {
-        const ssize_t count = ::read(m_fd, chunk, sizeof chunk);
-        if (count < 0 && errno == EINTR)
-            continue;
+    // Read without moving the file offset, so that the new content starts at the beginning.
+    for (ssize_t count;
+         (count = ::pread(m_fd, chunk, sizeof chunk, static_cast<off_t>(m_original.size()))) != 0;) {
         if (count < 0)
             Fail(errno);
-        if (count == 0)
-            break;
         m_original.append(chunk, static_cast<std::size_t>(count));
     }
-    m_buffer.reserve(BufferSize + 256);
 }
 
 void AtomicTextFile::RestoreInPlace() noexcept {
-    if (!m_truncated)
-        return;
     // Best effort with the real calls: the old bytes fitted where they were, so they fit again.
-    if (::ftruncate(m_fd, 0) != 0)
-        return;
-    std::size_t written = 0;
-    while (written < m_original.size()) {
-        const ssize_t result = ::pwrite(m_fd, m_original.data() + written, m_original.size() - written,
-                                        static_cast<off_t>(written));
-        if (result < 0 && errno == EINTR)
-            continue;
-        if (result <= 0)
-            return;
-        written += static_cast<std::size_t>(result);
-    }
-    ::fsync(m_fd);
-    m_truncated = false;
+    if (::ftruncate(m_fd, 0) == 0 && ::lseek(m_fd, 0, SEEK_SET) == 0 &&
+        WriteAll(FileWriteCalls::System().write, m_fd, m_original) == 0)
+        ::fsync(m_fd);
 }
 
 void AtomicTextFile::WriteLine(std::string_view line) {
@@ -146,22 +145,11 @@ void AtomicTextFile::Flush() {
     if (m_inPlace && !m_truncated) {
         // From here on the old content lives only in memory until Commit() succeeds.
         m_truncated = true;
-        if (::ftruncate(m_fd, 0) != 0 || ::lseek(m_fd, 0, SEEK_SET) != 0)
+        if (::ftruncate(m_fd, 0) < 0)
             Fail(errno);
     }
-    std::size_t written = 0;
-    while (written < m_buffer.size()) {
-        const ssize_t result = m_calls.write(m_fd, m_buffer.data() + written, m_buffer.size() - written);
-        if (result < 0) {
-            if (errno == EINTR)
-                continue;
-            Fail(errno);
-        }
-        // A device that takes nothing and names no error cannot take the rest either.
-        if (result == 0)
-            Fail(EIO);
-        written += static_cast<std::size_t>(result);
-    }
+    if (const int error = WriteAll(m_calls.write, m_fd, m_buffer))
+        Fail(error);
     m_buffer.clear();
 }
 
@@ -171,7 +159,7 @@ void AtomicTextFile::Commit() {
     Flush();
     // Only what is on the disk may replace the old file: a crash after the rename must not leave an
     // empty file in its place.
-    if (m_calls.fsync(m_fd) != 0)
+    if (m_calls.fsync(m_fd) < 0)
         Fail(errno);
     if (m_inPlace) {
         m_committed = true;
@@ -182,19 +170,17 @@ void AtomicTextFile::Commit() {
     }
     const int fd = m_fd;
     m_fd = -1;
-    if (::close(fd) != 0)
+    if (::close(fd) < 0)
         Fail(errno);
-    if (::rename(m_temporaryPath.c_str(), m_target.c_str()) != 0)
+    if (::rename(m_temporaryPath.c_str(), m_target.c_str()) < 0)
         Fail(errno);
     m_committed = true;
     // The new name itself is durable once the folder is flushed; failing that is no reason to call
-    // a complete file unsaved.
+    // a complete file unsaved (nor is a folder that could not be opened: both calls then do nothing).
     const std::string folder = FolderOf(m_target);
     const int folderFd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd >= 0) {
-        ::fsync(folderFd);
-        ::close(folderFd);
-    }
+    ::fsync(folderFd);
+    ::close(folderFd);
 }
 
 void AtomicTextFile::Fail(int errorNumber) {
@@ -203,7 +189,7 @@ void AtomicTextFile::Fail(int errorNumber) {
 }
 
 void AtomicTextFile::Discard() noexcept {
-    if (m_inPlace && m_fd >= 0)
+    if (m_truncated)
         RestoreInPlace();
     if (m_fd >= 0) {
         ::close(m_fd);

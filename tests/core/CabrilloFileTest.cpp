@@ -10,6 +10,7 @@
 #include <memory>
 #include <ostream>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <utility>
 
 namespace {
@@ -107,5 +108,28 @@ INSTANTIATE_TEST_SUITE_P(Disks, WriteCabrilloFileTest,
                                          WriteCase{"FullHalfWay", "log.cbr", 100000, 0, "Disk full"},
                                          WriteCase{"FlushFails", "log.cbr", Unlimited, EIO, "I/O error 5"}),
                          [](const testing::TestParamInfo<WriteCase>& info) { return info.param.name; });
+
+// A new file is made like any other the user creates, and until the commit it exists only as a
+// hidden file beside its target, gone again when the save is given up.
+TEST(AtomicTextFileTest, NewFileBesideItsTargetUntilCommitted) {
+    std::string pattern = (fs::temp_directory_path() / "zevo-core-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    const fs::path folder = pattern;
+    const mode_t mask = ::umask(022);
+    for (const bool commit : {false, true}) {
+        zevo::AtomicTextFile file((folder / "new.cbr").string());
+        file.WriteLine("END-OF-LOG:");
+        EXPECT_EQ(fs::path(file.TemporaryPath()).parent_path(), folder);
+        EXPECT_TRUE(fs::exists(file.TemporaryPath()));
+        EXPECT_FALSE(file.InPlace());
+        if (commit)
+            file.Commit();
+    }
+    ::umask(mask);
+    EXPECT_EQ(ReadBytes(folder / "new.cbr"), "END-OF-LOG:\r\n");
+    EXPECT_EQ(fs::status(folder / "new.cbr").permissions(), fs::perms(0644));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    fs::remove_all(folder);
+}
 
 } // namespace
