@@ -124,7 +124,7 @@ public:
         return Answer::Ok;
     }
     std::optional<QString> SaveFileName(QWidget*, const QString&, const QString&, int) override { return {}; }
-    std::optional<QString> OpenFileName(QWidget*, const QString&, int) override { return {}; }
+    std::optional<QString> OpenFileName(QWidget*, const QString&, int, const QString&) override { return {}; }
     void OpenInTextEditor(QWidget*, const QString&) override {}
     void Beep() override {}
     QDate Today() override { return {2026, 6, 1}; }

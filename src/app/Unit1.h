@@ -77,6 +77,7 @@ public:
     void Button3Click();
     void Button4Click();
     void Button5Click();
+    void Button6Click();
     void FormCloseQuery(bool& canClose);
     void RadioButton1Click();
     void RadioButton2Click();
@@ -96,6 +97,7 @@ private:
     zevo::QsoEntry ReadContact() const;
     void RaiseNumberSent();
     void SelectLastLine();
+    void ApplyLastLine(const std::string& line);
     void EndProgram();
     void ShowError(const QString& caption, const QString& text);
     Desktop::Answer Ask(const QString& caption, const QString& text);
@@ -106,4 +108,6 @@ private:
     bool m_headerSet = false;
     bool m_unsavedLog = false;
     bool m_ending = false;
+    // The folder of the last Cabrillo file saved or loaded in this run: the open dialog starts there.
+    QString m_lastFolder;
 };

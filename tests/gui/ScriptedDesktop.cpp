@@ -91,8 +91,9 @@ std::optional<QString> ScriptedDesktop::SaveFileName(QWidget*, const QString& pr
     return NextFile("save");
 }
 
-std::optional<QString> ScriptedDesktop::OpenFileName(QWidget*, const QString& filter, int selectedFilter) {
-    m_fileDialogs << FileDialog{false, QString(), filter, selectedFilter};
+std::optional<QString> ScriptedDesktop::OpenFileName(QWidget*, const QString& filter, int selectedFilter,
+                                                     const QString& folder) {
+    m_fileDialogs << FileDialog{false, QString(), filter, selectedFilter, folder};
     return NextFile("open");
 }
 
