@@ -85,9 +85,19 @@ std::vector<std::string> ReadCabrilloLines(std::string_view bytes) {
     const auto lineEnds =
         std::max(std::count(bytes.begin(), bytes.end(), '\r'), std::count(bytes.begin(), bytes.end(), '\n'));
     lines.reserve(static_cast<std::size_t>(lineEnds) + 1);
+    // The next CR and the next LF are each searched for only once passed (find of one byte is fast where
+    // find_first_of of two is a loop over every byte), so the whole text is scanned twice at most.
+    std::size_t nextCarriageReturn = std::min(bytes.find('\r'), bytes.size());
+    std::size_t nextLineFeed = std::min(bytes.find('\n'), bytes.size());
+    const auto next = [bytes](std::size_t& found, char c, std::size_t from) {
+        if (found < from)
+            found = std::min(bytes.find(c, from), bytes.size());
+        return found;
+    };
     std::size_t begin = 0;
     do {
-        const std::size_t end = std::min(bytes.find_first_of("\r\n", begin), bytes.size());
+        const std::size_t end =
+            std::min(next(nextCarriageReturn, '\r', begin), next(nextLineFeed, '\n', begin));
         if (const std::string_view line = bytes.substr(begin, end - begin); line != EndOfLogLine)
             lines.emplace_back(line);
         begin = end;

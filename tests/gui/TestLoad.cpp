@@ -36,11 +36,6 @@ QStringList Fields(TForm1& form) {
     return fields;
 }
 
-Lines With(Lines lines, std::initializer_list<std::string> tail) {
-    lines.insert(lines.end(), tail);
-    return lines;
-}
-
 int SelectedRow(TForm1& form) {
     return Find<LogListView>(&form, "ListBox1")->currentIndex().row();
 }
@@ -94,14 +89,8 @@ void TestLoad::aSavedLogLoadsBackAndGoesOn() {
     QCOMPARE(form.Log().Lines(), loaded);
     QCOMPARE(SelectedRow(form), form.Log().Count() - 1);
     // Band, mode, date, time, spin and used call from the last line; reports and number sent as they were.
-    QStringList expected = before;
-    expected.replace(0, "40M");
-    expected.replace(1, "CW");
-    expected.replace(2, "QQ1ABCDEFGHIJ");
-    expected.replace(3, "2026-04-06");
-    expected.replace(4, "23:58");
-    expected.replace(8, "58");
-    QCOMPARE(Fields(form), expected);
+    QCOMPARE(Fields(form), QStringList({"40M", "CW", "QQ1ABCDEFGHIJ", "2026-04-06", "23:58", before[5],
+                                        before[6], before[7], "58"}));
     QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(&form, "Edit4"));
     QVERIFY(form.HeaderSet() && !form.UnsavedLog());
 
@@ -123,23 +112,18 @@ void TestLoad::aLastLineThatIsNoContact_data() {
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("time");
     QTest::addColumn<QString>("error"); // none when nothing is read from a line
-    QTest::newRow("header only") << CrLfFile(With(HeaderLines, {"END-OF-LOG:"})) << "Contest"
-                                 << ":"
-                                 << "'' is not a valid integer value.";
-    QTest::newRow("zero bytes") << QByteArray() << ""
-                                << ":"
-                                << "'' is not a valid integer value.";
-    QTest::newRow("blank after END-OF-LOG:")
-        << QByteArray("QSO: 14000 PH 2026-04-05 1507 QQ1AAA\r\nEND-OF-LOG:\r\n\r\n") << ""
-        << ":"
-        << "'' is not a valid integer value.";
-    QTest::newRow("minutes not a number")
-        << QByteArray("QSO: 50000 CW 2026-04-05 15x7 QQ1AAA\r\n") << "2026-04-05"
-        << "15:x7"
-        << "'x7' is not a valid integer value.";
-    QTest::newRow("only END-OF-LOG:") << QByteArray("END-OF-LOG:\r\nEND-OF-LOG:\r\n") << "2026-04-05"
-                                      << "15:00"
-                                      << "";
+    const auto row = [](const char* tag, const QByteArray& file, const char* date, const char* time,
+                        const char* minutes) {
+        QTest::newRow(tag) << file << QString(date) << QString(time)
+                           << (minutes ? QStringLiteral("'%1' is not a valid integer value.").arg(minutes)
+                                       : "");
+    };
+    row("header only", CrLfFile(HeaderLines) + "END-OF-LOG:\r\n", "Contest", ":", "");
+    row("zero bytes", "", "", ":", "");
+    row("blank after END-OF-LOG:", "QSO: 14000 PH 2026-04-05 1507 QQ1AAA\r\nEND-OF-LOG:\r\n\r\n", "", ":",
+        "");
+    row("minutes not a number", "QSO: 50000 CW 2026-04-05 15x7 QQ1AAA\r\n", "2026-04-05", "15:x7", "x7");
+    row("only END-OF-LOG:", "END-OF-LOG:\r\nEND-OF-LOG:\r\n", "2026-04-05", "15:00", nullptr);
 }
 
 void TestLoad::aLastLineThatIsNoContact() {
@@ -180,18 +164,15 @@ void TestLoad::aLoadThatDoesNotHappenKeepsTheLog_data() {
     QTest::addColumn<QString>("file");      // chosen in the open dialog; none: the save stopped first
     QTest::addColumn<QString>("errorText"); // shown in an error box
     QTest::addColumn<bool>("polish");
-    QTest::newRow("No, dialog dismissed") << Answer::No << ""
-                                          << "" << false;
-    QTest::newRow("Polish: No, dialog dismissed") << Answer::No << ""
-                                                  << "" << true;
-    QTest::newRow("Yes, Cancel at the overwrite question") << Answer::Yes << "-"
-                                                           << "" << false;
-    QTest::newRow("No, missing file") << Answer::No << "missing.cbr"
-                                      << "File not found." << false;
-    QTest::newRow("No, a folder") << Answer::No << "."
-                                  << "File access denied." << false;
-    QTest::newRow("No, too large") << Answer::No << "huge.cbr"
-                                   << "huge.cbr" << false;
+    const auto row = [](const char* tag, Answer save, const char* file, const char* errorText, bool polish) {
+        QTest::newRow(tag) << save << QString(file) << QString(errorText) << polish;
+    };
+    row("No, dialog dismissed", Answer::No, "", "", false);
+    row("Polish: No, dialog dismissed", Answer::No, "", "", true);
+    row("Yes, Cancel at the overwrite question", Answer::Yes, "-", "", false);
+    row("No, missing file", Answer::No, "missing.cbr", "File not found.", false);
+    row("No, a folder", Answer::No, ".", "File access denied.", false);
+    row("No, too large", Answer::No, "huge.cbr", "huge.cbr", false);
 }
 
 void TestLoad::aLoadThatDoesNotHappenKeepsTheLog() {
