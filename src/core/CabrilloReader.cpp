@@ -80,11 +80,6 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t ma
 std::vector<std::string> ReadCabrilloLines(std::string_view bytes) {
     bytes = bytes.substr(0, bytes.find(CtrlZ));
     std::vector<std::string> lines;
-    // One allocation for the list of a long log instead of a series of copies as it grows: exact for
-    // files whose lines all end alike.
-    const auto lineEnds =
-        std::max(std::count(bytes.begin(), bytes.end(), '\r'), std::count(bytes.begin(), bytes.end(), '\n'));
-    lines.reserve(static_cast<std::size_t>(lineEnds) + 1);
     // The next CR and the next LF are each searched for only once passed (find of one byte is fast where
     // find_first_of of two is a loop over every byte), so the whole text is scanned twice at most.
     std::size_t nextCarriageReturn = std::min(bytes.find('\r'), bytes.size());
