@@ -1,5 +1,7 @@
 #include "ScriptedDesktop.h"
 
+#include <utility>
+
 QString Describe(Desktop::Icon icon) {
     switch (icon) {
     case Desktop::Icon::Error:
@@ -82,6 +84,8 @@ std::optional<QString> ScriptedDesktop::NextFile(const char* what) {
     }
     const std::optional<QString> next = m_files.front();
     m_files.pop_front();
+    if (m_meanwhile)
+        std::exchange(m_meanwhile, {})();
     return next;
 }
 

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 // A desktop that answers from a script and records what the windows asked of it. A box or a file
 // dialog that nothing in the script answered, or an answer left over at the end, is a problem that
@@ -32,6 +33,8 @@ public:
                 Desktop::Answer answer);
     // The next file dialog returns `path`, or is dismissed when `path` is empty.
     void ChooseFile(const std::optional<QString>& path);
+    // Runs `meanwhile` once, as the next file dialog closes: what happens to the file before it is read.
+    void WhenFileChosen(std::function<void()> meanwhile) { m_meanwhile = std::move(meanwhile); }
     void SetToday(const QDate& date) { m_today = date; }
 
     // What happened.
@@ -61,6 +64,7 @@ private:
 
     std::deque<ScriptedBox> m_answers;
     std::deque<std::optional<QString>> m_files;
+    std::function<void()> m_meanwhile;
     QList<Box> m_boxes;
     QList<FileDialog> m_fileDialogs;
     QStringList m_openedInEditor;

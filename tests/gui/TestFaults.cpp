@@ -80,6 +80,8 @@ class TestFaults : public QObject {
 private slots:
     void nothingIsLost_data();
     void nothingIsLost();
+    void aLoadReplacesTheLogWholeOrNotAtAll_data();
+    void aLoadReplacesTheLogWholeOrNotAtAll();
 };
 
 void TestFaults::nothingIsLost_data() {
@@ -178,6 +180,105 @@ void TestFaults::nothingIsLost() {
     QCOMPARE(form.UnsavedLog(), outcome != "replaced");
     QCOMPARE(form.Ending(), outcome == "ended");
     QCOMPARE(form.isVisible(), outcome != "ended");
+}
+
+// Any byte but the line ends and Ctrl-Z, in lines of up to 200 bytes: what a file of `size` bytes
+// loads as, and what it saves back as.
+QByteArray Binary(int size) {
+    QByteArray bytes;
+    bytes.reserve(size);
+    quint32 state = 12345;
+    while (bytes.size() < size) {
+        state = state * 1103515245u + 12345u;
+        const char c = static_cast<char>(state >> 23);
+        bytes += bytes.size() % 200 == 198                 ? '\r'
+                 : bytes.size() % 200 == 199               ? '\n'
+                 : (c == '\r' || c == '\n' || c == '\x1a') ? 'x'
+                                                           : c;
+    }
+    return bytes;
+}
+
+std::vector<std::string> LinesOf(const QByteArray& crLfFile) {
+    std::vector<std::string> lines;
+    for (const QByteArray& line : crLfFile.split('\n'))
+        if (!line.isEmpty())
+            lines.push_back(line.chopped(1).toStdString());
+    return lines;
+}
+
+void TestFaults::aLoadReplacesTheLogWholeOrNotAtAll_data() {
+    QTest::addColumn<QByteArray>("content"); // of the file chosen
+    QTest::addColumn<QString>(
+        "meanwhile"); // what happens to it after the dialog: "", "removed", "unreadable"
+    QTest::addColumn<QList<Answer>>("answers"); // to the unsaved-log question and after
+    QTest::addColumn<int>("dialogs");           // save dialogs shown (each answered with the saved file)
+    QTest::addColumn<QString>("error");         // "": the file is loaded
+    const Answer Yes = Answer::Yes, No = Answer::No, Cancel = Answer::Cancel, Ok = Answer::Ok;
+    // Ok: the minutes of a last line that is no contact are no number.
+    QTest::newRow("binary file of 10 MB") << Binary(10 * 1024 * 1024) << "" << QList{No, Ok} << 0 << "";
+    QTest::newRow("one line of 5 MB") << QByteArray(5 * 1024 * 1024, 'Q') << "" << QList{No, Ok} << 0 << "";
+    QTest::newRow("removed after the dialog")
+        << Binary(1000) << "removed" << QList{No} << 0 << "File not found.";
+    QTest::newRow("unreadable") << Binary(1000) << "unreadable" << QList{No} << 0 << "File access denied.";
+    QTest::newRow("Yes, No, Cancel") << Binary(1000) << "" << QList{Yes, No, Cancel} << 2 << "-";
+}
+
+void TestFaults::aLoadReplacesTheLogWholeOrNotAtAll() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, meanwhile);
+    QFETCH(QList<Answer>, answers);
+    QFETCH(int, dialogs);
+    QFETCH(QString, error);
+    if (meanwhile == "unreadable" && geteuid() == 0)
+        QSKIP("root may read anything: run as an unprivileged user");
+    QTemporaryDir folder;
+    const QString chosen = folder.filePath("chosen.cbr");
+    QFile file(chosen);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    file.close();
+    const QString saved = folder.filePath("qq1aaa.cbr");
+    const QByteArray savedBytes = CrLfFile({HeaderLines[0], Qso1, "END-OF-LOG:"});
+    QFile savedFile(saved);
+    QVERIFY(savedFile.open(QIODevice::WriteOnly) && savedFile.write(savedBytes) == savedBytes.size());
+    savedFile.close();
+
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    TForm1& form = program.form1;
+    form.show();
+    SetHeader(form);
+    form.Log().Append(std::vector<std::string>{Qso1, "END-OF-LOG:", Qso2});
+    const std::vector<std::string> before = form.Log().Lines();
+    for (const Answer answer : answers)
+        desktop.Answer(answer);
+    for (int i = 0; i < dialogs; ++i)
+        desktop.ChooseFile(saved);
+    if (error != "-")
+        desktop.ChooseFile(chosen);
+    if (meanwhile == "removed")
+        desktop.WhenFileChosen([&] { QFile::remove(chosen); });
+    if (meanwhile == "unreadable")
+        desktop.WhenFileChosen([&] { QFile::setPermissions(chosen, {}); });
+    if (!error.isEmpty() && error != "-")
+        desktop.Expect("ZEVO Contest", error, Desktop::Icon::Error, Desktop::Buttons::Ok, Answer::Ok);
+    QTest::mouseClick(Find<QPushButton>(&form, "Button6"), Qt::LeftButton);
+    VERIFY_SCRIPT_PLAYED(desktop);
+    QCOMPARE(ReadFileBytes(saved), savedBytes);
+    if (!error.isEmpty()) {
+        QCOMPARE(form.Log().Lines(), before);
+        QVERIFY(form.UnsavedLog());
+        return;
+    }
+
+    // Loaded whole, and saved back byte for byte.
+    QCOMPARE(form.Log().Lines(), LinesOf(content.endsWith('\n') ? content : content + "\r\n"));
+    const QString again = folder.filePath("again.cbr");
+    desktop.ChooseFile(again);
+    desktop.Answer(Answer::Ok); // saved
+    QTest::mouseClick(Find<QPushButton>(&form, "Button2"), Qt::LeftButton);
+    VERIFY_SCRIPT_PLAYED(desktop);
+    QCOMPARE(ReadFileBytes(again), (content.endsWith('\n') ? content : content + "\r\n") + "END-OF-LOG:\r\n");
 }
 
 QTEST_MAIN(TestFaults)
