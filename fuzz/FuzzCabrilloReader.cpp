@@ -5,6 +5,8 @@
 #include "CabrilloReader.h"
 #include "FuzzInput.h"
 
+#include <utility>
+
 using namespace zevo;
 using namespace zevo::fuzz;
 

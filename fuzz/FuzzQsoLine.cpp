@@ -1,6 +1,8 @@
 // The QSO line over any field texts: always 79 bytes; from checked fields every field stands in its
-// own columns; fields without line breaks never give one.
+// own columns, and a load reads them back from it; fields without line breaks never give one.
 
+#include "CabrilloReader.h"
+#include "Conversion.h"
 #include "DateTime.h"
 #include "FuzzInput.h"
 #include "QsoLine.h"
@@ -61,5 +63,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(line.substr(55, 14) == Left(entry.callReceived, 14), "call received in columns 56-69");
     Require(line.substr(69, 4) == Left(entry.reportReceived, 3) + " ", "report received in columns 70-72");
     Require(line.substr(73, 6) == Right(entry.numberReceived, 6), "number received in columns 74-79");
+
+    const LastLineFields loaded = ReadLastLineFields(line);
+    Require(loaded.band == (frequency.empty() ? std::nullopt : entry.band), "a load reads the band back");
+    // The time check leaves the separator free; the line holds no separator, the load writes a colon.
+    Require(loaded.phone == entry.firstMode && loaded.date == entry.date &&
+                loaded.time == entry.time.substr(0, 2) + ":" + entry.time.substr(3),
+            "a load reads mode, date and time back");
+    Require(loaded.usedCall == WithoutBlanks(entry.usedCall.substr(0, 13)),
+            "a load reads the used call back");
     return 0;
 }
