@@ -9,6 +9,7 @@
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace zevo {
 
@@ -57,13 +58,8 @@ int WriteAll(const std::function<ssize_t(int, const void*, std::size_t)>& write,
 }
 
 std::string RandomSuffix() {
-    static std::mt19937 generator{std::random_device{}()};
-    static constexpr char Digits[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof Digits - 2);
-    std::string suffix;
-    for (int i = 0; i < 8; ++i)
-        suffix += Digits[pick(generator)];
-    return suffix;
+    static std::mt19937_64 generator{std::random_device{}()};
+    return std::to_string(generator());
 }
 
 } // namespace
@@ -104,8 +100,7 @@ AtomicTextFile::AtomicTextFile(const std::string& path, FileWriteCalls calls) : 
 }
 
 AtomicTextFile::~AtomicTextFile() {
-    if (!m_committed)
-        Discard();
+    Discard();
 }
 
 void AtomicTextFile::OpenInPlace() {
@@ -123,6 +118,10 @@ void AtomicTextFile::OpenInPlace() {
             Fail(errno);
         m_original.append(chunk, static_cast<std::size_t>(count));
     }
+    // From here on the old content lives only in memory until Commit() succeeds.
+    if (::ftruncate(m_fd, 0) < 0)
+        Fail(errno);
+    m_restore = true;
 }
 
 void AtomicTextFile::RestoreInPlace() noexcept {
@@ -133,8 +132,6 @@ void AtomicTextFile::RestoreInPlace() noexcept {
 }
 
 void AtomicTextFile::WriteLine(std::string_view line) {
-    if (m_fd < 0)
-        ThrowErrno(EBADF);
     m_buffer.append(line);
     m_buffer.append("\r\n", 2);
     if (m_buffer.size() >= BufferSize)
@@ -142,39 +139,28 @@ void AtomicTextFile::WriteLine(std::string_view line) {
 }
 
 void AtomicTextFile::Flush() {
-    if (m_inPlace && !m_truncated) {
-        // From here on the old content lives only in memory until Commit() succeeds.
-        m_truncated = true;
-        if (::ftruncate(m_fd, 0) < 0)
-            Fail(errno);
-    }
     if (const int error = WriteAll(m_calls.write, m_fd, m_buffer))
         Fail(error);
     m_buffer.clear();
 }
 
 void AtomicTextFile::Commit() {
-    if (m_fd < 0)
-        ThrowErrno(EBADF);
     Flush();
     // Only what is on the disk may replace the old file: a crash after the rename must not leave an
     // empty file in its place.
     if (m_calls.fsync(m_fd) < 0)
         Fail(errno);
     if (m_inPlace) {
-        m_committed = true;
-        const int fd = m_fd;
-        m_fd = -1;
-        ::close(fd);
+        // The file holds the new content: nothing is left to put back. The destructor closes it.
+        m_restore = false;
         return;
     }
-    const int fd = m_fd;
-    m_fd = -1;
-    if (::close(fd) < 0)
+    if (::close(std::exchange(m_fd, -1)) < 0)
         Fail(errno);
     if (::rename(m_temporaryPath.c_str(), m_target.c_str()) < 0)
         Fail(errno);
-    m_committed = true;
+    // The name is the target's now: nothing is left to remove.
+    m_temporaryPath.clear();
     // The new name itself is durable once the folder is flushed; failing that is no reason to call
     // a complete file unsaved (nor is a folder that could not be opened: both calls then do nothing).
     const std::string folder = FolderOf(m_target);
@@ -188,17 +174,13 @@ void AtomicTextFile::Fail(int errorNumber) {
     ThrowErrno(errorNumber);
 }
 
+// Closing a file that is not open and removing no name both do nothing, so this may run twice.
 void AtomicTextFile::Discard() noexcept {
-    if (m_truncated)
+    if (std::exchange(m_restore, false))
         RestoreInPlace();
-    if (m_fd >= 0) {
-        ::close(m_fd);
-        m_fd = -1;
-    }
-    if (!m_temporaryPath.empty()) {
-        ::unlink(m_temporaryPath.c_str());
-        m_temporaryPath.clear();
-    }
+    ::close(std::exchange(m_fd, -1));
+    if (!m_temporaryPath.empty())
+        ::unlink(std::exchange(m_temporaryPath, {}).c_str());
 }
 
 } // namespace zevo

@@ -57,10 +57,9 @@ private:
     FileWriteCalls m_calls;
     std::string m_buffer;
     int m_fd = -1;
-    bool m_committed = false;
     bool m_inPlace = false;
-    bool m_truncated = false; // in place: the old content is no longer on the disk
-    std::string m_original;   // in place: what the file held, put back on failure
+    bool m_restore = false; // in place: the old content is only in m_original until the commit
+    std::string m_original; // in place: what the file held, put back on failure
 };
 
 } // namespace zevo

@@ -32,12 +32,15 @@ std::string ReadBytes(const fs::path& path) {
 }
 
 // A disk that is interrupted once, takes at most 4096 bytes a call, is full after `capacity` bytes
-// and fails fsync with `fsyncError` unless that is 0.
+// (or, when `fsyncError` is -1, takes nothing more without naming an error) and fails fsync with
+// `fsyncError` when that is positive.
 zevo::FileWriteCalls Disk(std::size_t capacity, int fsyncError) {
     zevo::FileWriteCalls calls = zevo::FileWriteCalls::System();
     auto taken = std::make_shared<std::size_t>(0);
     auto interrupt = std::make_shared<bool>(true);
     calls.write = [=, real = calls.write](int fd, const void* bytes, std::size_t count) -> ssize_t {
+        if (*taken >= capacity && fsyncError < 0)
+            return 0;
         if (std::exchange(*interrupt, false) || *taken >= capacity) {
             errno = *taken >= capacity ? ENOSPC : EINTR;
             return -1;
@@ -46,7 +49,7 @@ zevo::FileWriteCalls Disk(std::size_t capacity, int fsyncError) {
         *taken += static_cast<std::size_t>(written);
         return written;
     };
-    if (fsyncError != 0)
+    if (fsyncError > 0)
         calls.fsync = [=](int) {
             errno = fsyncError;
             return -1;
@@ -106,6 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Disks, WriteCabrilloFileTest,
                                          WriteCase{"MissingFolder", "missing/log.cbr", Unlimited, 0,
                                                    "File not found"},
                                          WriteCase{"FullHalfWay", "log.cbr", 100000, 0, "Disk full"},
+                                         WriteCase{"TakesNothing", "log.cbr", 100000, -1, "I/O error 5"},
                                          WriteCase{"FlushFails", "log.cbr", Unlimited, EIO, "I/O error 5"}),
                          [](const testing::TestParamInfo<WriteCase>& info) { return info.param.name; });
 
@@ -120,6 +124,7 @@ TEST(AtomicTextFileTest, NewFileBesideItsTargetUntilCommitted) {
         zevo::AtomicTextFile file((folder / "new.cbr").string());
         file.WriteLine("END-OF-LOG:");
         EXPECT_EQ(fs::path(file.TemporaryPath()).parent_path(), folder);
+        EXPECT_EQ(fs::path(file.TemporaryPath()).filename().string().rfind(".new.cbr.", 0), 0u);
         EXPECT_TRUE(fs::exists(file.TemporaryPath()));
         EXPECT_FALSE(file.InPlace());
         if (commit)
