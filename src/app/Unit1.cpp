@@ -38,8 +38,6 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     setupUi(this);
     ListBox1->setModel(&m_log);
     ListBox1->setFont(LogFont());
-    // A QSO line is read by its columns: never shorten it with an ellipsis.
-    ListBox1->setTextElideMode(Qt::ElideNone);
     UpDown1->SetRange(-1, 60);
 
     for (QLineEdit* edit : findChildren<QLineEdit*>())
