@@ -19,7 +19,6 @@ LogTableView::LogTableView(QWidget* parent) : QTableView(parent) {
     setTextElideMode(Qt::ElideNone);
     setSelectionBehavior(SelectRows);
     setSelectionMode(SingleSelection);
-    setEditTriggers(NoEditTriggers);
     // Tab leaves the list, as it leaves a list box, instead of walking its rows.
     setTabKeyNavigation(false);
     setVerticalScrollMode(ScrollPerPixel);
