@@ -134,6 +134,12 @@ TEST(AtomicTextFileTest, NewFileBesideItsTargetUntilCommitted) {
     EXPECT_EQ(ReadBytes(folder / "new.cbr"), "END-OF-LOG:\r\n");
     EXPECT_EQ(fs::status(folder / "new.cbr").permissions(), fs::perms(0644));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+
+    // Saved through a link, the file it points at is replaced and the link stays.
+    fs::create_symlink("new.cbr", folder / "link.cbr");
+    zevo::WriteCabrilloFile((folder / "link.cbr").string(), {"START-OF-LOG: 2.0"});
+    EXPECT_TRUE(fs::is_symlink(folder / "link.cbr"));
+    EXPECT_EQ(ReadBytes(folder / "new.cbr"), "START-OF-LOG: 2.0\r\nEND-OF-LOG:\r\n");
     fs::remove_all(folder);
 }
 
