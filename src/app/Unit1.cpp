@@ -54,6 +54,7 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     ConnectGuarded(Button3, &QPushButton::clicked, this, m_desktop, &TForm1::Button3Click);
     ConnectGuarded(Button4, &QPushButton::clicked, this, m_desktop, &TForm1::Button4Click);
     ConnectGuarded(Button5, &QPushButton::clicked, this, m_desktop, &TForm1::Button5Click);
+    ConnectGuarded(Button7, &QPushButton::clicked, this, m_desktop, &TForm1::Button7Click);
     // Only the button that becomes checked reports; clicking the checked one changes nothing. A
     // further language needs no code of its own: its radio button names it in "languageCode".
     for (QRadioButton* button : findChildren<QRadioButton*>()) {
@@ -82,6 +83,10 @@ void TForm1::Attach(TForm2* headerDialog, TForm3* exportDialog) {
 
 bool TForm1::Polish() const {
     return RadioButton1->isChecked();
+}
+
+QString TForm1::UsedCall() const {
+    return Edit1->text();
 }
 
 void TForm1::FormCreate() {
@@ -282,6 +287,16 @@ void TForm1::Button5Click() {
             return;
     }
     EndProgram();
+}
+
+void TForm1::Button7Click() {
+    if (!m_headerSet) {
+        ShowError(tr("Error"), tr("Please set the Header of Cabrillo file first!"));
+        return;
+    }
+    // The operator works in the export dialog until leaving it, which shows this window again.
+    hide();
+    m_form3->Open();
 }
 
 void TForm1::FormCloseQuery(bool& canClose) {

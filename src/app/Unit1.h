@@ -55,6 +55,8 @@ public:
 
     // The interface language is the state of "Polski"; nothing caches it.
     bool Polish() const;
+    // The text of the used-call field.
+    QString UsedCall() const;
     // True once the program has been told to end ("Exit", or the main window closed).
     bool Ending() const { return m_ending; }
 
@@ -67,6 +69,7 @@ public:
     void Button3Click();
     void Button4Click();
     void Button5Click();
+    void Button7Click();
     void FormCloseQuery(bool& canClose);
     void RadioButton1Click();
     void RadioButton2Click();

@@ -4,7 +4,7 @@
 //
 // Edit1      comment for all records
 // Edit2      operator for all records
-// CheckBox1  add the frequency to all records
+// CheckBox1  add the frequency to all records; keeps its state for the whole run
 // Button1    Save
 // Button2    Exit: back to the main window
 
@@ -25,9 +25,14 @@ public:
     // Puts the dialog's captions into the interface language; runs at creation and at every opening.
     void ApplyLanguage();
 
+    // Shows the dialog with the comment and operator proposed anew; the main window hides itself first.
+    void Open();
+
     // Handlers.
     void FormCreate();
+    void Button1Click();
     void Button2Click();
+    void FormCloseQuery(bool& canClose);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
