@@ -1,12 +1,15 @@
-// Saving a long log and exporting it as ADIF, each against a plain write of the same bytes, and adding
-// a contact to a long log against an empty one. Each pair runs in the same process, their repetitions
-// interleaved at random so that a slow moment of the machine does not fall on one side only; the
-// ratios of their medians are printed at the end.
+// Saving a long log and exporting it as ADIF, each against a plain write of the same bytes, adding a
+// contact to a long log against an empty one, reading a long log against a plain read and split, and
+// loading it into the main window against the read alone. Each pair runs in the same process, the
+// repetitions of all of them interleaved at random so that a slow moment of the machine does not fall
+// on one side only; the ratios of their medians are printed at the end, after the peak memory of a load
+// against the file's size.
 //
 //   ZevoBench            the full runs: 100,000 contacts, five repetitions each
 //   ZevoBench --smoke    a few contacts, once: only shows that everything still runs
 #include "Adif.h"
 #include "CabrilloFile.h"
+#include "CabrilloReader.h"
 #include "Desktop.h"
 #include "Program.h"
 #include "QsoLine.h"
@@ -21,8 +24,10 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <map>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -33,21 +38,24 @@ struct Sizes {
     int repetitions; //
 };
 
+zevo::QsoEntry Contact(int i) {
+    return zevo::QsoEntry{.band = i % 6,
+                          .firstMode = i % 3 != 0,
+                          .date = "2026-04-05",
+                          .time = "15:07",
+                          .usedCall = "QQ1AAA",
+                          .reportSent = "59",
+                          .exchangeSent = std::to_string(i + 1),
+                          .callReceived = "QQ" + std::to_string(i % 10) + "B" + std::to_string(i),
+                          .reportReceived = i % 3 != 0 ? "59" : "599",
+                          .numberReceived = std::to_string(i % 1000 + 1)};
+}
+
 std::vector<zevo::QsoEntry> Contacts(int count) {
     std::vector<zevo::QsoEntry> contacts;
     contacts.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
-        contacts.push_back(
-            zevo::QsoEntry{.band = i % 6,
-                           .firstMode = i % 3 != 0,
-                           .date = "2026-04-05",
-                           .time = "15:07",
-                           .usedCall = "QQ1AAA",
-                           .reportSent = "59",
-                           .exchangeSent = std::to_string(i + 1),
-                           .callReceived = "QQ" + std::to_string(i % 10) + "B" + std::to_string(i),
-                           .reportReceived = i % 3 != 0 ? "59" : "599",
-                           .numberReceived = std::to_string(i % 1000 + 1)});
+        contacts.push_back(Contact(i));
     return contacts;
 }
 
@@ -163,10 +171,14 @@ public:
         return Answer::Ok;
     }
     std::optional<QString> SaveFileName(QWidget*, const QString&, const QString&, int) override { return {}; }
-    std::optional<QString> OpenFileName(QWidget*, const QString&, int) override { return {}; }
+    std::optional<QString> OpenFileName(QWidget*, const QString&, int, const QString&) override {
+        return openPath.isEmpty() ? std::nullopt : std::optional(openPath);
+    }
     void OpenInTextEditor(QWidget*, const QString&) override {}
     void Beep() override {}
     QDate Today() override { return {2026, 6, 1}; }
+
+    QString openPath; // what the open dialog chooses; empty: dismissed
 };
 
 // "Add to file" pressed on a shown main window whose log already holds `lines` lines; the list view's
@@ -189,6 +201,92 @@ void AddContact(benchmark::State& state, int lines) {
         add->click();
         QApplication::processEvents();
     }
+}
+
+// A saved log of `contacts` contacts, written line by line so that no copy of it stays in memory.
+void WriteSavedLog(const std::string& path, int contacts) {
+    zevo::AtomicTextFile file(path);
+    for (const char* line : {"START-OF-LOG: 2.0", "CALLSIGN: QQ1AAA"})
+        file.WriteLine(line);
+    for (int i = 0; i < contacts; ++i)
+        file.WriteLine(zevo::ComposeQsoLine(Contact(i)));
+    file.WriteLine(zevo::EndOfLogLine);
+    file.Commit();
+}
+
+// The file read and split into the log's lines by the program's reader.
+void ReadLongLog(benchmark::State& state, const std::string& path) {
+    for (auto _ : state) {
+        std::vector<std::string> lines =
+            zevo::ReadCabrilloLines(zevo::ReadFileBytes(path, zevo::MaxCabrilloFileSize).value());
+        benchmark::DoNotOptimize(lines.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
+}
+
+// The same file read whole with a stream and split at LF with a plain loop.
+void PlainReadLongLog(benchmark::State& state, const std::string& path) {
+    for (auto _ : state) {
+        std::ifstream in(path, std::ios::binary);
+        std::string bytes(std::filesystem::file_size(path), '\0');
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::vector<std::string> lines;
+        for (std::size_t begin = 0; begin < bytes.size();) {
+            std::size_t end = bytes.find('\n', begin);
+            if (end == std::string::npos)
+                end = bytes.size();
+            const std::size_t stop = end > begin && bytes[end - 1] == '\r' ? end - 1 : end;
+            lines.emplace_back(bytes, begin, stop - begin);
+            begin = end + 1;
+        }
+        benchmark::DoNotOptimize(lines.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
+}
+
+// "Load Cabrillo file" pressed on a shown main window, the list's work after it (layout, painting)
+// included.
+void LoadLongLogIntoWindow(benchmark::State& state, const std::string& path) {
+    QuietDesktop desktop;
+    desktop.openPath = QString::fromStdString(path);
+    Program program(desktop);
+    program.form1.show();
+    QApplication::processEvents();
+    auto* load = program.form1.findChild<QPushButton*>(QStringLiteral("Button6"));
+    for (auto _ : state) {
+        load->click();
+        QApplication::processEvents();
+    }
+    if (program.form1.Log().Count() < 2)
+        state.SkipWithError("nothing was loaded");
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
+}
+
+long MaxResidentKilobytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// The growth of the process's peak memory while a saved log is loaded into a shown main window,
+// against the file's size. It runs before anything else, so that no earlier peak hides the load's.
+void PrintLoadPeakMemory(int contacts) {
+    const BenchFolder folder;
+    const std::string path = folder.File("peak.cbr");
+    WriteSavedLog(path, contacts);
+    QuietDesktop desktop;
+    desktop.openPath = QString::fromStdString(path);
+    Program program(desktop);
+    program.form1.show();
+    QApplication::processEvents();
+    const long idle = MaxResidentKilobytes();
+    program.form1.findChild<QPushButton*>(QStringLiteral("Button6"))->click();
+    QApplication::processEvents();
+    const double grown = static_cast<double>(MaxResidentKilobytes() - idle) * 1024;
+    const auto size = static_cast<double>(std::filesystem::file_size(path));
+    std::cout << "peak memory of loading " << contacts << " contacts (" << size / 1e6
+              << " MB) above the idle "
+              << "program / file size: " << grown / size << "x (goal: under 4x)\n";
 }
 
 // Shows the runs as usual and keeps the median time of each benchmark (or its only time) for the
@@ -243,12 +341,13 @@ int main(int argc, char** argv) {
     // Interleaved repetitions unless the command line says otherwise.
     std::vector<char*> arguments(argv, argv + argc);
     std::string interleave = "--benchmark_enable_random_interleaving=true";
-    if (std::none_of(argv, argv + argc, [](const char* a) {
-            return std::strstr(a, "--benchmark_enable_random_interleaving") == a;
+    if (std::none_of(argv, argv + argc, [](const char* argument) {
+            return std::strstr(argument, "--benchmark_enable_random_interleaving") == argument;
         }))
         arguments.push_back(interleave.data());
     int count = static_cast<int>(arguments.size());
     benchmark::Initialize(&count, arguments.data());
+    PrintLoadPeakMemory(sizes.contacts);
 
     const std::vector<zevo::QsoEntry> contacts = Contacts(sizes.contacts);
     const auto repeated = [&](benchmark::internal::Benchmark* benchmark) {
@@ -268,6 +367,16 @@ int main(int argc, char** argv) {
                  ->Iterations(sizes.addRounds)
                  ->Unit(benchmark::kMicrosecond));
 
+    const BenchFolder folder;
+    const std::string savedLog = folder.File("saved.cbr");
+    WriteSavedLog(savedLog, sizes.contacts);
+    repeated(
+        benchmark::RegisterBenchmark("ReadLongLog", ReadLongLog, savedLog)->Unit(benchmark::kMillisecond));
+    repeated(benchmark::RegisterBenchmark("PlainReadLongLog", PlainReadLongLog, savedLog)
+                 ->Unit(benchmark::kMillisecond));
+    repeated(benchmark::RegisterBenchmark("LoadLongLogIntoWindow", LoadLongLogIntoWindow, savedLog)
+                 ->Unit(benchmark::kMillisecond));
+
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const std::string contactsText = std::to_string(sizes.contacts) + " contacts";
@@ -280,6 +389,10 @@ int main(int argc, char** argv) {
                         "ExportLongLog", "PlainWriteAdif", 1.5);
     reporter.PrintRatio("adding a contact to a log of " + contactsText + " / to an empty log",
                         "AddContactToLongLog", "AddContactToEmptyLog", 1.5);
+    reporter.PrintRatio("reading a saved log of " + contactsText + " / plain read and split", "ReadLongLog",
+                        "PlainReadLongLog", 1.5);
+    reporter.PrintRatio("loading a saved log of " + contactsText + " into the window / reading it",
+                        "LoadLongLogIntoWindow", "ReadLongLog", 3);
     benchmark::Shutdown();
     return 0;
 }

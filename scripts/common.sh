@@ -1,4 +1,4 @@
-# Shared by run.sh and test.sh: install what is missing (Debian or Ubuntu), then build.
+# Shared by run.sh, test.sh and package-test.sh: install what is missing (Debian or Ubuntu), then build.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -6,7 +6,8 @@ BUILD="${ZEVO_BUILD_DIR:-$ROOT/build}"
 
 # What the build and the tests need, all from the distribution's packages.
 BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-    libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core"
+    libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
+    desktop-file-utils appstream dpkg-dev"
 
 install_missing() {
     local missing=()
@@ -26,7 +27,9 @@ install_missing() {
 build() {
     # shellcheck disable=SC2086
     install_missing $BUILD_PACKAGES "$@"
-    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    # shellcheck disable=SC2086
+    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
+        ${ZEVO_CMAKE_OPTIONS:-}
     cmake --build "$BUILD" --parallel
 }
 

@@ -164,6 +164,42 @@ Czy chcesz go zastąpić?</translation>
         <extracomment>Shown only in the Polish interface; its text there is &quot;Brak wybranego nadawanego skrótu województwa!&quot;</extracomment>
         <translation>Brak wybranego nadawanego skrótu województwa!</translation>
     </message>
+    <message>
+        <source>Incorrect date format!</source>
+        <translation>Błędny format daty!</translation>
+    </message>
+    <message>
+        <source>Incorrect data in Date field!</source>
+        <translation>Niewłaściwe dane w polu daty!</translation>
+    </message>
+    <message>
+        <source>Incorrect time format!</source>
+        <translation>Błędny format czasu!</translation>
+    </message>
+    <message>
+        <source>Incorrect data in Time field!</source>
+        <translation>Niewłaściwe dane w polu czasu!</translation>
+    </message>
+    <message>
+        <source>Only digits are acceptabled
+in &quot;Number Sent&quot; field,
+if this option is selected!</source>
+        <translation>Przy wybraniu tej opcji
+w polu &quot;Numer nadany&quot;
+mogą być tylko cyfry!</translation>
+    </message>
+    <message>
+        <source>Cabrillo file is not saved now!
+Save it before open new file?</source>
+        <translation>Plik Cabrillo z wprowadzonymi danymi nie został zapisany!
+Zapisać plik przed wczytaniem nowego pliku?</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; is too large to be a contest log (over %2 MB).
+Nothing was loaded.</source>
+        <translation>Plik &quot;%1&quot; jest zbyt duży jak na log zawodów (ponad %2 MB).
+Niczego nie wczytano.</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>

@@ -1,12 +1,12 @@
 #include "Unit1.h"
 
 #include "CabrilloFile.h"
+#include "CabrilloReader.h"
 #include "Conversion.h"
 #include "DateTime.h"
 #include "Guard.h"
+#include "InfoText.h"
 #include "RunTimeError.h"
-#include "Unit2.h"
-#include "Unit3.h"
 #include "Win1250.h"
 
 #include <QCloseEvent>
@@ -16,6 +16,8 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QKeyEvent>
+#include <algorithm>
 
 namespace {
 
@@ -36,6 +38,8 @@ QFont LogFont() {
 
 TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_desktop(desktop) {
     setupUi(this);
+    // The layout's own place is not applied to a top-level window.
+    move(262, 125);
     ListBox1->setModel(&m_log);
     ListBox1->setFont(LogFont());
     // A QSO line is read by its columns: never shorten it with an ellipsis.
@@ -54,6 +58,7 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     ConnectGuarded(Button3, &QPushButton::clicked, this, m_desktop, &TForm1::Button3Click);
     ConnectGuarded(Button4, &QPushButton::clicked, this, m_desktop, &TForm1::Button4Click);
     ConnectGuarded(Button5, &QPushButton::clicked, this, m_desktop, &TForm1::Button5Click);
+    ConnectGuarded(Button6, &QPushButton::clicked, this, m_desktop, &TForm1::Button6Click);
     ConnectGuarded(Button7, &QPushButton::clicked, this, m_desktop, &TForm1::Button7Click);
     // Only the button that becomes checked reports; clicking the checked one changes nothing. A
     // further language needs no code of its own: its radio button names it in "languageCode".
@@ -68,6 +73,15 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
                 RunGuarded(m_desktop, this, [this, handler] { (this->*handler)(); });
         });
     }
+    ConnectGuarded(UpDown1, &UpDown::Click, this, m_desktop, &TForm1::UpDown1Click);
+    ConnectGuarded(ComboBox2, &QComboBox::activated, this, m_desktop, &TForm1::ComboBox2Change);
+    // The program writes only digits into the number sent and checks the box only over "1": the
+    // operator's changes are the ones to follow.
+    ConnectGuarded(Edit8, &QLineEdit::textEdited, this, m_desktop, &TForm1::Edit8Change);
+    ConnectGuarded(CheckBox1, &QCheckBox::clicked, this, m_desktop, &TForm1::CheckBox1Click);
+    for (QWidget* watched :
+         std::initializer_list<QWidget*>{Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, ComboBox3})
+        watched->installEventFilter(this);
 
     FormCreate();
 }
@@ -76,23 +90,21 @@ TForm1::~TForm1() {
     QCoreApplication::removeTranslator(&m_translator);
 }
 
-void TForm1::Attach(TForm2* headerDialog, TForm3* exportDialog) {
-    m_form2 = headerDialog;
-    m_form3 = exportDialog;
+void TForm1::SetHeaderSet(bool set) {
+    if (m_headerSet == set)
+        return;
+    m_headerSet = set;
+    emit headerSetChanged(set);
 }
 
 bool TForm1::Polish() const {
     return RadioButton1->isChecked();
 }
 
-QString TForm1::UsedCall() const {
-    return Edit1->text();
-}
-
 void TForm1::FormCreate() {
     const QSignalBlocker blockProvince(ComboBox3);
     ComboBox3->setCurrentIndex(-1);
-    m_headerSet = false;
+    SetHeaderSet(false);
     Edit1->clear();
     Edit8->setText(QStringLiteral("1"));
     Edit7->setText(QStringLiteral("59"));
@@ -157,22 +169,60 @@ void TForm1::Button1Click() {
                "Notepad after end of program\nto make changes in Cabrillo output file."));
         return;
     }
-    ShowHeaderDialog();
+    emit headerDialogRequested();
 }
 
-void TForm1::ShowHeaderDialog() {
-    m_form2->jezyk1();
-    m_form2->show();
-    m_form2->raise();
-    m_form2->activateWindow();
+namespace {
+
+// Sets a choice from the program, showing the item's text even over typed text.
+void Select(QComboBox* box, const std::string& item) {
+    const QSignalBlocker blocker(box);
+    const int index = box->findText(FromWin1250(item));
+    box->setCurrentIndex(index);
+    if (box->isEditable() && index >= 0)
+        box->setEditText(box->itemText(index));
+}
+
+} // namespace
+
+void TForm1::ApplyCategory(const zevo::Category& category) {
+    if (category.mode)
+        Select(ComboBox2, *category.mode);
+    if (category.reports) {
+        // Set directly: the report fields keep the length limit they have.
+        Edit5->setText(FromWin1250(*category.reports));
+        Edit7->setText(FromWin1250(*category.reports));
+    }
+    if (category.band)
+        Select(ComboBox1, *category.band);
+}
+
+void TForm1::ApplyHeader(const std::vector<std::string>& headerLines, const QString& usedCall) {
+    Edit1->setText(usedCall);
+    m_log.Append(headerLines);
+    SetHeaderSet(true);
+    m_unsavedLog = true;
+    Edit1->setReadOnly(true);
+    activateWindow();
+    Edit4->setFocus();
+}
+
+void TForm1::BringForward() {
+    show();
+    raise();
+    activateWindow();
 }
 
 void TForm1::Button2Click() {
+    Save();
+}
+
+bool TForm1::Save() {
     // "No" at the overwrite question starts over with the dialog: a loop rather than a recursion.
     for (;;) {
         if (!m_headerSet) {
             ShowError(tr("Error"), tr("Please set the Header of Cabrillo file first!"));
-            return;
+            return false;
         }
         const QString proposed = FromWin1250(zevo::ProposedCabrilloFileName(ToWin1250(Edit1->text())));
         // A dismissed dialog still saves, under the proposed name in the current folder.
@@ -184,7 +234,7 @@ void TForm1::Button2Click() {
                 this, tr("Warning"), tr("File \"%1\" exists.\nDo you want to overwrite it?").arg(fileName),
                 Desktop::Icon::Warning, Desktop::Buttons::YesNoCancel);
             if (answer == Desktop::Answer::Cancel)
-                return;
+                return false;
             if (answer != Desktop::Answer::Yes)
                 continue;
         }
@@ -195,15 +245,24 @@ void TForm1::Button2Click() {
         m_log.RemoveAll(endOfLog);
         m_log.Append(endOfLog);
         m_unsavedLog = false;
+        m_lastFolder = QFileInfo(fileName).absolutePath();
         m_desktop.ShowMessage(this, tr("Information"), tr("Cabrillo file is saved!"),
                               Desktop::Icon::Information, Desktop::Buttons::Ok);
-        return;
+        return true;
     }
+}
+
+bool TForm1::MaybeSave(const QString& caption, const QString& question) {
+    if (!m_unsavedLog || Ask(caption, question) != Desktop::Answer::Yes)
+        return true;
+    // A save that did not write the file (Cancel at its overwrite question) keeps the log: the
+    // action that asked stops.
+    return Save();
 }
 
 void TForm1::Button3Click() {
     const QString name = Polish() ? QStringLiteral("info_pl.txt") : QStringLiteral("info_eng.txt");
-    const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
+    const QString path = InfoTextPath(QCoreApplication::applicationDirPath(), name);
     m_desktop.OpenInTextEditor(this, QDir::toNativeSeparators(path));
 }
 
@@ -223,6 +282,10 @@ void TForm1::Button4Click() {
         ShowError(tr("Error"), noProvince);
         return;
     }
+    // A date or time that never left its field unchecked (or was stepped from an unchecked one) would
+    // shift the line's columns.
+    if (!CheckDateField() || !CheckTimeField())
+        return;
 
     m_log.Append(zevo::ComposeQsoLine(ReadContact()));
     // The contact is in the log whatever happens to the number sent, so the window must say so
@@ -279,14 +342,8 @@ void TForm1::SelectLastLine() {
 }
 
 void TForm1::Button5Click() {
-    if (m_unsavedLog && Ask(tr("Warning"), tr("Cabrillo file is not saved now!\nSave it?",
-                                              "question of Exit")) == Desktop::Answer::Yes) {
-        Button2Click();
-        // A save that did not write the file (Cancel at its overwrite question) keeps the log open.
-        if (m_unsavedLog)
-            return;
-    }
-    EndProgram();
+    if (MaybeSave(tr("Warning"), tr("Cabrillo file is not saved now!\nSave it?", "question of Exit")))
+        EndProgram();
 }
 
 void TForm1::Button7Click() {
@@ -296,49 +353,35 @@ void TForm1::Button7Click() {
     }
     // The operator works in the export dialog until leaving it, which shows this window again.
     hide();
-    m_form3->Open();
+    emit exportDialogRequested(Edit1->text());
 }
 
 void TForm1::FormCloseQuery(bool& canClose) {
-    if (m_unsavedLog && Ask(tr("Attention"), tr("Cabrillo file is not saved now!\nSave it?",
-                                                "question of closing the window")) == Desktop::Answer::Yes) {
-        // Until the save has written the file the window may not close, not even when it fails.
-        canClose = false;
-        Button2Click();
-        canClose = !m_unsavedLog;
-        return;
-    }
-    canClose = true;
+    // Until the save has written the file the window may not close, not even when the save fails.
+    canClose = false;
+    canClose = MaybeSave(tr("Attention"),
+                         tr("Cabrillo file is not saved now!\nSave it?", "question of closing the window"));
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (m_ending) {
-        event->accept();
-        return;
+    if (!m_ending) {
+        bool canClose = false;
+        // A save that stops with an error keeps the window open: canClose stays false.
+        RunGuarded(m_desktop, this, [&] { FormCloseQuery(canClose); });
+        if (!canClose) {
+            event->ignore();
+            return;
+        }
+        m_ending = true;
     }
-    bool canClose = false;
-    // A save that stops with an error keeps the window open: canClose stays false.
-    RunGuarded(m_desktop, this, [&] { FormCloseQuery(canClose); });
-    if (!canClose) {
-        event->ignore();
-        return;
-    }
-    m_ending = true;
-    if (m_form2)
-        m_form2->hide();
-    if (m_form3)
-        m_form3->hide();
+    emit ending();
     event->accept();
 }
 
 void TForm1::EndProgram() {
-    // Ending this way asks nothing more: closeEvent sees m_ending. With every window hidden the
-    // event loop stops.
+    // Ending this way asks nothing more: closeEvent sees m_ending and lets every window go, and with
+    // every window hidden the event loop stops.
     m_ending = true;
-    if (m_form2)
-        m_form2->hide();
-    if (m_form3)
-        m_form3->hide();
     close();
 }
 
@@ -348,4 +391,310 @@ void TForm1::ShowError(const QString& caption, const QString& text) {
 
 Desktop::Answer TForm1::Ask(const QString& caption, const QString& text) {
     return m_desktop.ShowMessage(this, caption, text, Desktop::Icon::Question, Desktop::Buttons::YesNo);
+}
+
+// Contact entry: the date and time fields, the keyboard flow of a contact and the exchange sent.
+
+namespace {
+
+// Focus that leaves the window (another window activated, a menu or a message box opened) comes back to
+// the same field: the field is not left.
+bool LeavesTheField(const QFocusEvent* event) {
+    switch (event->reason()) {
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:
+        return false;
+    default:
+        return true;
+    }
+}
+
+bool IsAsciiLetter(QChar c) {
+    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+           (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
+}
+
+QString AsciiUpper(const QString& text) {
+    return FromWin1250(zevo::AsciiUpper(ToWin1250(text)));
+}
+
+const QChar Enter(13);
+
+} // namespace
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        m_entered = watched;
+        break;
+    case QEvent::FocusOut: {
+        if (watched != m_entered || !LeavesTheField(static_cast<QFocusEvent*>(event)))
+            break;
+        m_entered = nullptr;
+        void (TForm1::*handler)() = watched == Edit1   ? &TForm1::Edit1Exit
+                                    : watched == Edit2 ? &TForm1::Edit2Exit
+                                    : watched == Edit3 ? &TForm1::Edit3Exit
+                                    : watched == Edit6 ? &TForm1::Edit6Exit
+                                                       : nullptr;
+        if (handler)
+            RunGuarded(m_desktop, this, [this, handler] { (this->*handler)(); });
+        break;
+    }
+    case QEvent::KeyPress:
+        return FilterKeyPress(watched, static_cast<QKeyEvent*>(event));
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TForm1::FilterKeyPress(QObject* watched, QKeyEvent* event) {
+    const bool entryPath = watched == Edit4 || watched == Edit6;
+    if (entryPath) {
+        void (TForm1::*keyDown)(int, Qt::KeyboardModifiers) =
+            watched == Edit4 ? &TForm1::Edit4KeyDown : &TForm1::Edit6KeyDown;
+        RunGuarded(m_desktop, this, [&] { (this->*keyDown)(event->key(), event->modifiers()); });
+    }
+    // Tab and Backtab move the focus in every field; they are not typed.
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+        return false;
+    void (TForm1::*handler)(QChar&) = watched == Edit4       ? &TForm1::Edit4KeyPress
+                                      : watched == Edit6     ? &TForm1::Edit6KeyPress
+                                      : watched == Edit5     ? &TForm1::Edit5KeyPress
+                                      : watched == Edit7     ? &TForm1::Edit7KeyPress
+                                      : watched == ComboBox3 ? &TForm1::ComboBox3KeyPress
+                                                             : nullptr;
+    if (!handler)
+        return false;
+    QString text = event->text();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        text = QString(Enter);
+    const Qt::KeyboardModifiers modifiers =
+        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    // A character typed with Alt (without Ctrl, which with Alt stands for AltGr) is a command, as
+    // Alt+B and Alt+M are: it types nothing into the call or number, and goes on to the window.
+    if (entryPath && (modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier) && !text.isEmpty()) {
+        event->ignore();
+        return true;
+    }
+    bool cancelled = false;
+    for (QChar typed : text) {
+        RunGuarded(m_desktop, this, [&] { (this->*handler)(typed); });
+        if (typed.isNull())
+            cancelled = true;
+    }
+    return cancelled;
+}
+
+void TForm1::Edit1Exit() {
+    if (m_headerSet || Edit1->text().isEmpty())
+        return;
+    emit headerDialogRequestedWithCall(Edit1->text());
+}
+
+bool TForm1::CheckDateField() {
+    const zevo::CheckedField checked = zevo::CheckDate(ToWin1250(Edit2->text()));
+    const QString text = FromWin1250(checked.text);
+    if (text != Edit2->text())
+        Edit2->setText(text);
+    if (checked.fault == zevo::FieldFault::None)
+        return true;
+    ShowError(tr("Error"), checked.fault == zevo::FieldFault::Format ? tr("Incorrect date format!")
+                                                                     : tr("Incorrect data in Date field!"));
+    Edit2->setFocus();
+    return false;
+}
+
+bool TForm1::CheckTimeField() {
+    const zevo::CheckedField checked = zevo::CheckTime(ToWin1250(Edit3->text()));
+    const QString text = FromWin1250(checked.text);
+    if (text != Edit3->text())
+        Edit3->setText(text);
+    if (checked.fault == zevo::FieldFault::None) {
+        UpDown1->SetPosition(zevo::SpinPositionForMinutes(zevo::StrToInt(checked.text.substr(3, 2))));
+        return true;
+    }
+    ShowError(tr("Error"), checked.fault == zevo::FieldFault::Format ? tr("Incorrect time format!")
+                                                                     : tr("Incorrect data in Time field!"));
+    Edit3->setFocus();
+    return false;
+}
+
+void TForm1::Edit2Exit() {
+    CheckDateField();
+}
+
+void TForm1::Edit3Exit() {
+    CheckTimeField();
+}
+
+void TForm1::WriteDateTime(const zevo::StepResult& result) {
+    Edit2->setText(FromWin1250(result.fields.date));
+    Edit3->setText(FromWin1250(result.fields.time));
+    UpDown1->SetPosition(result.fields.position);
+    if (result.failure)
+        throw *result.failure;
+}
+
+void TForm1::UpDown1Click(int) {
+    // The operator is typing the time: the check sets the position from it when the field is left.
+    if (Edit3->hasFocus())
+        return;
+    WriteDateTime(zevo::SpinClick({ToWin1250(Edit2->text()), ToWin1250(Edit3->text()), UpDown1->Position()}));
+}
+
+void TForm1::StepTime(zevo::Step step) {
+    WriteDateTime(
+        zevo::StepTime({ToWin1250(Edit2->text()), ToWin1250(Edit3->text()), UpDown1->Position()}, step));
+}
+
+void TForm1::ComboBox2Change() {
+    const bool ssb = ComboBox2->currentIndex() == 0;
+    const QString report = ssb ? QStringLiteral("59") : QStringLiteral("599");
+    for (QLineEdit* edit : {Edit7, Edit5}) {
+        edit->setText(report);
+        FieldRules(edit)->SetMaxLength(ssb ? 2 : 3);
+    }
+}
+
+void TForm1::Edit5KeyPress(QChar& key) {
+    if (IsAsciiLetter(key)) {
+        key = QChar();
+        m_desktop.Beep();
+    }
+}
+
+void TForm1::Edit7KeyPress(QChar& key) {
+    Edit5KeyPress(key);
+}
+
+void TForm1::Edit4KeyPress(QChar& key) {
+    if (key != Enter)
+        return;
+    key = QChar();
+    Edit6->setFocus();
+}
+
+void TForm1::Edit6KeyPress(QChar& key) {
+    if (key != Enter)
+        return;
+    Edit6->setText(AsciiUpper(Edit6->text()));
+    key = QChar();
+    Button4Click();
+}
+
+void TForm1::Edit4KeyDown(int key, Qt::KeyboardModifiers shift) {
+    const Qt::KeyboardModifiers held = shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (key == Qt::Key_B && held == Qt::AltModifier) {
+        const QSignalBlocker blocker(ComboBox1);
+        ComboBox1->setCurrentIndex(ComboBox1->currentIndex() < 5 ? ComboBox1->currentIndex() + 1 : 0);
+    }
+    if (key == Qt::Key_M && held == Qt::AltModifier) {
+        {
+            const QSignalBlocker blocker(ComboBox2);
+            ComboBox2->setCurrentIndex(ComboBox2->currentIndex() == 0 ? 1 : 0);
+        }
+        ComboBox2Change();
+    }
+    if (key == Qt::Key_PageUp)
+        StepTime(zevo::Step::Forward);
+    else if (key == Qt::Key_PageDown)
+        StepTime(zevo::Step::Back);
+}
+
+void TForm1::Edit6KeyDown(int key, Qt::KeyboardModifiers shift) {
+    Edit4KeyDown(key, shift);
+}
+
+void TForm1::Edit6Exit() {
+    const QString upper = AsciiUpper(Edit6->text());
+    if (upper != Edit6->text())
+        Edit6->setText(upper);
+}
+
+void TForm1::Edit8Change() {
+    const QString text = Edit8->text();
+    const bool digits = std::all_of(text.begin(), text.end(),
+                                    [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    if (CheckBox1->isChecked() && !digits)
+        CheckBox1->setChecked(false);
+    const QString upper = AsciiUpper(text);
+    if (upper != text)
+        Edit8->setText(upper);
+}
+
+void TForm1::CheckBox1Click() {
+    const QString text = Edit8->text();
+    if (!CheckBox1->isChecked() || text.isEmpty())
+        return;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+            ShowError(
+                tr("Error"),
+                tr("Only digits are acceptabled\nin \"Number Sent\" field,\nif this option is selected!"));
+            Edit8->setFocus();
+            return;
+        }
+    }
+}
+
+void TForm1::ComboBox3KeyPress(QChar& key) {
+    const QChar letter = key.unicode() < 128 ? key.toUpper() : key;
+    for (int i = 0; i < ComboBox3->count() && IsAsciiLetter(letter); ++i)
+        if (ComboBox3->itemText(i).startsWith(letter))
+            ComboBox3->setCurrentIndex(i);
+    key = QChar();
+}
+
+void TForm1::Button6Click() {
+    if (!MaybeSave(tr("Attention"), tr("Cabrillo file is not saved now!\nSave it before open new file?")))
+        return;
+    // The log on screen is replaced only by a file read in full: a dismissed dialog, a file that cannot
+    // be read or one too large to be a log leaves the list, the flags and every field as they were.
+    const std::optional<QString> fileName =
+        m_desktop.OpenFileName(this, QStringLiteral("Cabrillo files|*.cbr|All files|*.*"), 1, m_lastFolder);
+    if (!fileName)
+        return;
+    const std::optional<std::string> bytes =
+        zevo::ReadFileBytes(QFile::encodeName(*fileName).toStdString(), zevo::MaxCabrilloFileSize);
+    if (!bytes) {
+        ShowError(tr("Error"),
+                  tr("File \"%1\" is too large to be a contest log (over %2 MB).\nNothing was loaded.")
+                      .arg(*fileName)
+                      .arg(zevo::MaxCabrilloFileSize / (1024 * 1024)));
+        return;
+    }
+    m_lastFolder = QFileInfo(*fileName).absolutePath();
+    m_log.SetLines(zevo::ReadCabrilloLines(*bytes));
+    SetHeaderSet(true);
+    // A file of nothing but END-OF-LOG: lines leaves no line to take the fields from.
+    if (m_log.Count() == 0)
+        return;
+    SelectLastLine();
+    ApplyLastLine(m_log.Lines().back());
+}
+
+void TForm1::ApplyLastLine(const std::string& line) {
+    const zevo::LastLineFields fields = zevo::ReadLastLineFields(line);
+    // Set directly: the reports and their limits stay as an operator's change of mode would not leave
+    // them.
+    if (fields.band) {
+        const QSignalBlocker blocker(ComboBox1);
+        ComboBox1->setCurrentIndex(*fields.band);
+    }
+    Select(ComboBox2, fields.phone ? "SSB" : "CW");
+    {
+        const QSignalBlocker blockDate(Edit2);
+        const QSignalBlocker blockTime(Edit3);
+        Edit2->setText(FromWin1250(fields.date));
+        Edit3->setText(FromWin1250(fields.time));
+    }
+    // Minutes that are no number stop the load here, with the lines and the fields above in place.
+    UpDown1->SetPosition(zevo::SpinPositionForMinutes(zevo::StrToInt(fields.minutes)));
+    {
+        const QSignalBlocker blockCall(Edit1);
+        Edit1->setText(FromWin1250(fields.usedCall));
+    }
+    Edit4->setFocus();
 }

@@ -22,6 +22,8 @@
 // Button5    "Exit"
 // Label15    the version
 
+#include "CabrilloHeader.h"
+#include "DateTime.h"
 #include "Desktop.h"
 #include "LogListModel.h"
 #include "QsoLine.h"
@@ -30,37 +32,46 @@
 #include <QMainWindow>
 #include <QTranslator>
 
-class TForm2;
-class TForm3;
+class QKeyEvent;
+#include <string>
+#include <vector>
 
+// The dialogs never touch the main window's controls: they say what happened through their signals,
+// the main window applies it in its own methods below, and the program object connects the two.
 class TForm1 final : public QMainWindow, private Ui::TForm1 {
     Q_OBJECT
-    // The dialogs read and write the main window's controls and flags directly.
-    friend class TForm2;
-    friend class TForm3;
 
 public:
     explicit TForm1(Desktop& desktop, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // The dialogs are created after the main window; the program hands them over once they exist.
-    void Attach(TForm2* headerDialog, TForm3* exportDialog);
-
     // The log list, the header-set flag and the unsaved-log flag, shared by every handler.
     LogListModel& Log() { return m_log; }
+    const LogListModel& Log() const { return m_log; }
     bool HeaderSet() const { return m_headerSet; }
-    void SetHeaderSet(bool set) { m_headerSet = set; }
+    void SetHeaderSet(bool set);
     bool UnsavedLog() const { return m_unsavedLog; }
     void SetUnsavedLog(bool unsaved) { m_unsavedLog = unsaved; }
 
     // The interface language is the state of "Polski"; nothing caches it.
     bool Polish() const;
-    // The text of the used-call field.
-    QString UsedCall() const;
     // True once the program has been told to end ("Exit", or the main window closed).
     bool Ending() const { return m_ending; }
 
     void ApplyLanguage();
+
+    // What the header dialog reports: the category chosen (its defaults for the main window, in force
+    // whatever the answer to the confirmation), and the header confirmed.
+    void ApplyCategory(const zevo::Category& category);
+    void ApplyHeader(const std::vector<std::string>& headerLines, const QString& usedCall);
+    // A dialog was closed with its close control: the main window comes forward.
+    void BringForward();
+
+    // Saves the log as a Cabrillo file; true only when the file was written.
+    bool Save();
+    // Offers to save an unsaved log with the question given; true when the action that asked may go
+    // on (nothing to save, No, or a save that wrote the file).
+    bool MaybeSave(const QString& caption, const QString& question);
 
     // Handlers.
     void FormCreate();
@@ -69,29 +80,72 @@ public:
     void Button3Click();
     void Button4Click();
     void Button5Click();
+    void Button6Click();
     void Button7Click();
     void FormCloseQuery(bool& canClose);
     void RadioButton1Click();
     void RadioButton2Click();
 
+    // Contact entry. A key-press handler cancels the typed character by setting `key` to a null
+    // character; focus-lost handlers are the ...Exit ones.
+    void Edit1Exit();
+    void Edit2Exit();
+    void Edit3Exit();
+    void UpDown1Click(int direction);
+    void StepTime(zevo::Step step);
+    void ComboBox2Change();
+    void Edit5KeyPress(QChar& key);
+    void Edit7KeyPress(QChar& key);
+    void Edit4KeyPress(QChar& key);
+    void Edit6KeyPress(QChar& key);
+    void Edit4KeyDown(int key, Qt::KeyboardModifiers shift);
+    void Edit6KeyDown(int key, Qt::KeyboardModifiers shift);
+    void Edit6Exit();
+    void Edit8Change();
+    void CheckBox1Click();
+    void ComboBox3KeyPress(QChar& key);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+signals:
+    // The header dialog is to be shown, in the language of the moment.
+    void headerDialogRequested();
+    // The same, with the used call copied into the dialog's call field.
+    void headerDialogRequestedWithCall(const QString& usedCall);
+    // The header-set flag changed (a confirmed header, a loaded log).
+    void headerSetChanged(bool set);
+    // The export dialog is to be shown for the used call; this window has hidden itself.
+    void exportDialogRequested(const QString& usedCall);
+    // The program ends: every window goes.
+    void ending();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void ShowHeaderDialog();
     zevo::QsoEntry ReadContact() const;
     void RaiseNumberSent();
     void SelectLastLine();
+    void ApplyLastLine(const std::string& line);
     void EndProgram();
     void ShowError(const QString& caption, const QString& text);
+    // The checks of the date and time fields, also made before a contact is added; false after the
+    // message, with the focus given back to the field.
+    bool CheckDateField();
+    bool CheckTimeField();
+    void WriteDateTime(const zevo::StepResult& result);
+    bool FilterKeyPress(QObject* watched, QKeyEvent* event);
     Desktop::Answer Ask(const QString& caption, const QString& text);
 
     Desktop& m_desktop;
-    TForm2* m_form2 = nullptr;
-    TForm3* m_form3 = nullptr;
     LogListModel m_log;
     QTranslator m_translator;
     bool m_headerSet = false;
     bool m_unsavedLog = false;
     bool m_ending = false;
+    // The field whose focus-lost handler runs when it loses the focus: the one that last took it. A
+    // check that gives the focus back takes it from a field that never had it, which must not run.
+    QObject* m_entered = nullptr;
+    // The folder of the last Cabrillo file saved or loaded in this run: the open dialog starts there.
+    QString m_lastFolder;
 };

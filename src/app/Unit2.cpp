@@ -2,21 +2,15 @@
 
 #include "Conversion.h"
 #include "Guard.h"
-#include "Unit1.h"
 #include "Win1250.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QSignalBlocker>
-#include <algorithm>
 
 namespace {
 
 const QString Mixed = QStringLiteral("MIXED");
-
-bool IsSelected(const QComboBox* box, const char* item) {
-    return box->currentIndex() >= 0 && box->itemText(box->currentIndex()) == QLatin1String(item);
-}
 
 // The selected item's text, or nothing when the operator typed into the box.
 std::optional<std::string> SelectedItem(const QComboBox* box) {
@@ -45,15 +39,6 @@ void LeaveNoItemSelected(QComboBox* box) {
     edit->setCursorPosition(cursor);
 }
 
-// Sets a main-window choice from the program, showing the item's text even over typed text.
-void Select(QComboBox* box, const std::string& item) {
-    const QSignalBlocker blocker(box);
-    const int index = box->findText(FromWin1250(item));
-    box->setCurrentIndex(index);
-    if (box->isEditable() && index >= 0)
-        box->setEditText(box->itemText(index));
-}
-
 // Keys that act on the dialog rather than type into the field: focus moves, the default and the
 // cancel button, and deleting.
 bool IsDialogKey(const QKeyEvent* event) {
@@ -72,7 +57,7 @@ bool IsDialogKey(const QKeyEvent* event) {
 
 } // namespace
 
-TForm2::TForm2(TForm1& mainWindow, Desktop& desktop) : m_main(mainWindow), m_desktop(desktop) {
+TForm2::TForm2(Desktop& desktop, QWidget* parent) : QDialog(parent), m_desktop(desktop) {
     setupUi(this);
     setModal(false);
     for (QLineEdit* edit : findChildren<QLineEdit*>())
@@ -113,6 +98,18 @@ void TForm2::jezyk1() {
     retranslateUi(this);
 }
 
+void TForm2::Present() {
+    jezyk1();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm2::OpenWithCall(const QString& usedCall) {
+    Edit1->setText(usedCall);
+    Present();
+}
+
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Edit7 && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -135,56 +132,15 @@ void TForm2::Edit7KeyPress(QChar& key) {
 }
 
 void TForm2::ComboBox1Change() {
-    if (IsSelected(ComboBox1, "MULTI") || IsSelected(ComboBox1, "CHECKLOG")) {
-        SetPowerEnabled(false);
-        if (ComboBox3->count() == 2)
-            ComboBox3->addItem(Mixed);
-        ComboBox3->setCurrentIndex(ComboBox3->findText(Mixed));
-        ComboBox3->setEnabled(false);
-        ComboBox2->setCurrentIndex(0);
-        ComboBox2->setEnabled(false);
-        SetBandBoxesEnabled(false);
-        return;
-    }
-    SetPowerEnabled(true);
-    ComboBox3->setEnabled(true);
-    ComboBox2->setEnabled(true);
-    if (!IsSelected(ComboBox2, "All Bands"))
-        SetBandBoxesEnabled(true);
+    ApplyCategoryControls(zevo::OperatorChosen(ReadCategoryControls()));
 }
 
 void TForm2::ComboBox2Change() {
-    const bool treeBands = IsSelected(ComboBox2, "Tree Bands");
-    const bool singleBand = IsSelected(ComboBox2, "Single Band");
-    SetBandBoxesEnabled(!IsSelected(ComboBox2, "All Bands"));
-    SetPowerEnabled(!treeBands && !singleBand);
-    if (treeBands) {
-        // Without its third item (after a single band) the list loses its selection here and
-        // gets MIXED back below.
-        ComboBox3->setCurrentIndex(2);
-        ComboBox3->setEnabled(false);
-    } else {
-        ComboBox3->setEnabled(true);
-    }
-    if (singleBand) {
-        ComboBox3->setCurrentIndex(0);
-        if (ComboBox3->count() > 2)
-            ComboBox3->removeItem(2);
-    } else {
-        RestoreMixedMode();
-    }
+    ApplyCategoryControls(zevo::BandChoiceChosen(ReadCategoryControls()));
 }
 
 void TForm2::ComboBox3Change() {
-    if (!IsSelected(ComboBox1, "SINGLE") || !IsSelected(ComboBox2, "All Bands"))
-        return;
-    if (IsSelected(ComboBox3, "MIXED")) {
-        RadioButton3->setEnabled(true);
-        return;
-    }
-    if (RadioButton3->isChecked())
-        RadioButton2->setChecked(true);
-    RadioButton3->setEnabled(false);
+    ApplyCategoryControls(zevo::ModeChosen(ReadCategoryControls()));
 }
 
 void TForm2::ComboBox1TextEdited() {
@@ -202,16 +158,53 @@ void TForm2::ComboBox3TextEdited() {
     ComboBox3Change();
 }
 
-void TForm2::RestoreMixedMode() {
-    if (ComboBox3->count() != 2)
-        return;
-    ComboBox3->addItem(Mixed);
-    ComboBox3->setCurrentIndex(2);
+zevo::Power TForm2::ChosenPower() const {
+    return RadioButton3->isChecked()   ? zevo::Power::Qrp
+           : RadioButton2->isChecked() ? zevo::Power::Low
+                                       : zevo::Power::High;
 }
 
-void TForm2::SetPowerEnabled(bool enabled) {
-    for (QRadioButton* power : {RadioButton1, RadioButton2, RadioButton3})
-        power->setEnabled(enabled);
+zevo::CategoryControls TForm2::ReadCategoryControls() const {
+    zevo::CategoryControls controls;
+    controls.operatorItem = SelectedItem(ComboBox1);
+    controls.bandItem = SelectedItem(ComboBox2);
+    controls.modeItem = SelectedItem(ComboBox3);
+    controls.mixedListed = ComboBox3->count() > 2;
+    controls.bandChoiceEnabled = ComboBox2->isEnabled();
+    controls.modeChoiceEnabled = ComboBox3->isEnabled();
+    controls.bandBoxesEnabled = CheckBox1->isEnabled();
+    controls.highLowEnabled = RadioButton1->isEnabled();
+    controls.qrpEnabled = RadioButton3->isEnabled();
+    controls.power = ChosenPower();
+    return controls;
+}
+
+void TForm2::ApplyCategoryControls(const zevo::CategoryControls& controls) {
+    const zevo::CategoryControls before = ReadCategoryControls();
+    if (controls.mixedListed && !before.mixedListed)
+        ComboBox3->addItem(Mixed);
+    // An item is selected only when the rules chose another one: typed text stays otherwise.
+    const auto select = [](QComboBox* box, const std::optional<std::string>& item,
+                           const std::optional<std::string>& was) {
+        if (item && item != was)
+            box->setCurrentIndex(box->findText(FromWin1250(*item)));
+    };
+    select(ComboBox1, controls.operatorItem, before.operatorItem);
+    select(ComboBox2, controls.bandItem, before.bandItem);
+    select(ComboBox3, controls.modeItem, before.modeItem);
+    if (!controls.mixedListed && before.mixedListed)
+        ComboBox3->removeItem(ComboBox3->findText(Mixed));
+    ComboBox2->setEnabled(controls.bandChoiceEnabled);
+    ComboBox3->setEnabled(controls.modeChoiceEnabled);
+    SetBandBoxesEnabled(controls.bandBoxesEnabled);
+    RadioButton1->setEnabled(controls.highLowEnabled);
+    RadioButton2->setEnabled(controls.highLowEnabled);
+    RadioButton3->setEnabled(controls.qrpEnabled);
+    if (controls.power != before.power)
+        (controls.power == zevo::Power::Qrp   ? RadioButton3
+         : controls.power == zevo::Power::Low ? RadioButton2
+                                              : RadioButton1)
+            ->setChecked(true);
 }
 
 void TForm2::SetBandBoxesEnabled(bool enabled) {
@@ -230,11 +223,25 @@ zevo::CategoryChoices TForm2::CategoryChoices() const {
     choices.operatorItem = SelectedItem(ComboBox1);
     choices.bandItem = SelectedItem(ComboBox2);
     choices.modeItem = SelectedItem(ComboBox3);
-    choices.power = RadioButton3->isChecked()   ? zevo::Power::Qrp
-                    : RadioButton2->isChecked() ? zevo::Power::Low
-                                                : zevo::Power::High;
+    choices.power = ChosenPower();
     choices.bandList = zevo::BandList(TickedBands());
     return choices;
+}
+
+QString TForm2::RefusalText(zevo::HeaderRefusal refusal) {
+    switch (refusal) {
+    case zevo::HeaderRefusal::NoUsedCall:
+        return tr("Please insert used call!\nAll blue fields must be completed!");
+    case zevo::HeaderRefusal::NoName:
+        return tr("Please insert your full name!\nAll blue fields must be completed!");
+    case zevo::HeaderRefusal::NoAddress:
+        return tr("Please insert your address!\nAll blue fields must be completed!");
+    case zevo::HeaderRefusal::NotThreeBands:
+        return tr("Exactly tree bands must be set!");
+    case zevo::HeaderRefusal::NotOneBand:
+        return tr("Exactly one band must be set!");
+    }
+    return {};
 }
 
 void TForm2::Refuse(const QString& text) {
@@ -244,27 +251,19 @@ void TForm2::Refuse(const QString& text) {
 void TForm2::Button3Click() {
     // The dialog does not block the main window, so a Cabrillo file may have been loaded while it was
     // open: that log has its header already, and a second one would land after its QSO lines.
-    if (m_main.m_headerSet) {
-        m_main.Button1Click();
+    if (m_logHasHeader) {
+        emit headerRefused();
         hide();
         return;
     }
-    if (Edit1->text().isEmpty())
-        return Refuse(tr("Please insert used call!\nAll blue fields must be completed!"));
-    if (Edit2->text().isEmpty())
-        return Refuse(tr("Please insert your full name!\nAll blue fields must be completed!"));
-    if (Edit4->text().isEmpty())
-        return Refuse(tr("Please insert your address!\nAll blue fields must be completed!"));
-    const zevo::TickedBands ticked = TickedBands();
-    const auto tickedCount = std::count(ticked.begin(), ticked.end(), true);
-    if (IsSelected(ComboBox2, "Tree Bands") && tickedCount != 3)
-        return Refuse(tr("Exactly tree bands must be set!"));
-    if (IsSelected(ComboBox2, "Single Band") && tickedCount != 1)
-        return Refuse(tr("Exactly one band must be set!"));
+    if (const auto refusal =
+            zevo::CheckHeader(ToWin1250(Edit1->text()), ToWin1250(Edit2->text()), ToWin1250(Edit4->text()),
+                              SelectedItem(ComboBox2), TickedBands()))
+        return Refuse(RefusalText(*refusal));
 
     const zevo::Category category = zevo::ComposeCategory(CategoryChoices());
     // The main window follows the category before the question, whatever the answer.
-    ApplyToMainWindow(category);
+    emit categoryChosen(category);
     const Desktop::Answer answer = m_desktop.ShowMessage(
         this, tr("Category"), tr("You select category:\n\n%1\n\nIs it OK?").arg(FromWin1250(category.value)),
         Desktop::Icon::Question, Desktop::Buttons::YesNo);
@@ -284,26 +283,9 @@ void TForm2::Button3Click() {
     for (const QString& line : Memo1->ShownLines())
         fields.soapbox.push_back(ToWin1250(line));
 
-    m_main.Edit1->setText(FromWin1250(zevo::WithoutBlanks(fields.usedCall)));
-    m_main.Log().Append(zevo::HeaderLines(fields));
-    m_main.m_headerSet = true;
-    m_main.m_unsavedLog = true;
-    m_main.Edit1->setReadOnly(true);
+    const std::vector<std::string> headerLines = zevo::HeaderLines(fields);
     hide();
-    m_main.activateWindow();
-    m_main.Edit4->setFocus();
-}
-
-void TForm2::ApplyToMainWindow(const zevo::Category& category) {
-    if (category.mode)
-        Select(m_main.ComboBox2, *category.mode);
-    if (category.reports) {
-        // Set directly: the report fields keep the length limit they have.
-        m_main.Edit5->setText(FromWin1250(*category.reports));
-        m_main.Edit7->setText(FromWin1250(*category.reports));
-    }
-    if (category.band)
-        Select(m_main.ComboBox1, *category.band);
+    emit headerConfirmed(headerLines, FromWin1250(zevo::WithoutBlanks(fields.usedCall)));
 }
 
 void TForm2::Button1Click() {
@@ -316,8 +298,6 @@ void TForm2::reject() {
 }
 
 void TForm2::closeEvent(QCloseEvent* event) {
-    m_main.show();
-    m_main.raise();
-    m_main.activateWindow();
+    emit closed();
     event->accept();
 }

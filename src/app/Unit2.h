@@ -23,19 +23,24 @@
 #include "ui_Unit2.h"
 
 #include <QDialog>
-
-class TForm1;
+#include <string>
+#include <vector>
 
 class TForm2 final : public QDialog, private Ui::TForm2 {
     Q_OBJECT
-    friend class TForm1;
 
 public:
-    TForm2(TForm1& mainWindow, Desktop& desktop);
+    explicit TForm2(Desktop& desktop, QWidget* parent = nullptr);
 
     // Puts the dialog's captions into the interface language. Runs at creation and each time right
-    // before the main window shows the dialog, never on its own.
+    // before the dialog is shown, never on its own.
     void jezyk1();
+    // Shows the dialog in the language of the moment, brought forward.
+    void Present();
+    // The same, with the used call of the main window copied into the call field first.
+    void OpenWithCall(const QString& usedCall);
+    // The log has its header (confirmed here, or come with a loaded file): OK may not add another.
+    void SetLogHasHeader(bool hasHeader) { m_logHasHeader = hasHeader; }
 
     // Handlers.
     void FormCreate();
@@ -48,6 +53,16 @@ public:
     void ComboBox3Change();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+signals:
+    // The category was composed at OK: its defaults apply to the main window before the confirmation.
+    void categoryChosen(const zevo::Category& category);
+    // The header was confirmed: its lines open the log, the call (without blanks) is the used call.
+    void headerConfirmed(const std::vector<std::string>& headerLines, const QString& usedCall);
+    // OK was pressed while the log already has a header.
+    void headerRefused();
+    // The dialog was closed with its close control.
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,13 +77,13 @@ private:
 
     zevo::TickedBands TickedBands() const;
     zevo::CategoryChoices CategoryChoices() const;
-    void ApplyToMainWindow(const zevo::Category& category);
+    zevo::Power ChosenPower() const;
+    zevo::CategoryControls ReadCategoryControls() const;
+    void ApplyCategoryControls(const zevo::CategoryControls& controls);
+    static QString RefusalText(zevo::HeaderRefusal refusal);
     void Refuse(const QString& text);
-    void SetPowerEnabled(bool enabled);
     void SetBandBoxesEnabled(bool enabled);
-    // Puts "MIXED" back at the end of the mode list when a single band took it away.
-    void RestoreMixedMode();
 
-    TForm1& m_main;
     Desktop& m_desktop;
+    bool m_logHasHeader = false;
 };

@@ -2,14 +2,14 @@
 
 #include "Adif.h"
 #include "Guard.h"
-#include "Unit1.h"
 #include "Win1250.h"
 
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 
-TForm3::TForm3(TForm1& mainWindow, Desktop& desktop) : m_main(mainWindow), m_desktop(desktop) {
+TForm3::TForm3(Desktop& desktop, const LogListModel& log, QWidget* parent)
+    : QDialog(parent), m_desktop(desktop), m_log(log) {
     setupUi(this);
     setModal(false);
     for (QLineEdit* edit : findChildren<QLineEdit*>())
@@ -27,10 +27,11 @@ void TForm3::ApplyLanguage() {
     retranslateUi(this);
 }
 
-void TForm3::Open() {
+void TForm3::Open(const QString& usedCall) {
+    m_usedCall = usedCall;
     // The year of the local clock, not of the contest date: the export is made after the contest.
     Edit1->setText(FromWin1250(zevo::DefaultAdifComment(m_desktop.Today().year())));
-    Edit2->setText(m_main.UsedCall());
+    Edit2->setText(usedCall);
     ApplyLanguage();
     show();
     raise();
@@ -40,7 +41,7 @@ void TForm3::Open() {
 void TForm3::Button1Click() {
     // "No" at the overwrite question starts over with the dialog: a loop rather than a recursion.
     for (;;) {
-        const QString proposed = FromWin1250(zevo::ProposedAdifFileName(ToWin1250(m_main.UsedCall())));
+        const QString proposed = FromWin1250(zevo::ProposedAdifFileName(ToWin1250(m_usedCall)));
         // A dismissed dialog still saves, under the proposed name in the current folder.
         const QString fileName =
             m_desktop.SaveFileName(this, proposed, tr("ADIF files|*.adi|All files|*.*"), 1)
@@ -57,7 +58,7 @@ void TForm3::Button1Click() {
         const zevo::AdifRecordExtras extras{.comment = ToWin1250(Edit1->text()),
                                             .operatorCall = ToWin1250(Edit2->text()),
                                             .addFrequency = CheckBox1->isChecked()};
-        zevo::WriteAdifFile(QFile::encodeName(fileName).toStdString(), m_main.Log().Lines(), extras);
+        zevo::WriteAdifFile(QFile::encodeName(fileName).toStdString(), m_log.Lines(), extras);
         m_desktop.ShowMessage(this, tr("Information"), tr("ADIF file is saved!"), Desktop::Icon::Information,
                               Desktop::Buttons::Ok);
         return;
@@ -66,13 +67,8 @@ void TForm3::Button1Click() {
 
 void TForm3::Button2Click() {
     // The main window first: with no window shown the program would end.
-    m_main.show();
+    emit left();
     hide();
-}
-
-void TForm3::FormCloseQuery(bool& canClose) {
-    m_main.show();
-    canClose = true;
 }
 
 void TForm3::reject() {
@@ -80,7 +76,6 @@ void TForm3::reject() {
 }
 
 void TForm3::closeEvent(QCloseEvent* event) {
-    bool canClose = true;
-    FormCloseQuery(canClose);
-    event->setAccepted(canClose);
+    emit left();
+    event->accept();
 }

@@ -9,36 +9,42 @@
 // Button2    Exit: back to the main window
 
 #include "Desktop.h"
+#include "LogListModel.h"
 #include "ui_Unit3.h"
 
 #include <QDialog>
 
-class TForm1;
-
 class TForm3 final : public QDialog, private Ui::TForm3 {
     Q_OBJECT
-    friend class TForm1;
 
 public:
-    TForm3(TForm1& mainWindow, Desktop& desktop);
+    // `log` is the main window's log list, read afresh by every save and never changed.
+    TForm3(Desktop& desktop, const LogListModel& log, QWidget* parent = nullptr);
 
     // Puts the dialog's captions into the interface language; runs at creation and at every opening.
     void ApplyLanguage();
 
-    // Shows the dialog with the comment and operator proposed anew; the main window hides itself first.
-    void Open();
+    // Shows the dialog for the station `usedCall`, with the comment and the operator proposed anew; the
+    // frequency box stays as it was left.
+    void Open(const QString& usedCall);
 
     // Handlers.
     void FormCreate();
     void Button1Click();
     void Button2Click();
-    void FormCloseQuery(bool& canClose);
+
+signals:
+    // The dialog was left (Exit or its close control): the main window comes back.
+    void left();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
 private:
-    TForm1& m_main;
     Desktop& m_desktop;
+    const LogListModel& m_log;
+    // The main window's used call: it cannot change while the dialog is open, as the main window is
+    // hidden and the call read-only once the header is set.
+    QString m_usedCall;
 };

@@ -3,8 +3,13 @@
 #include <QLineEdit>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 
 QString FromWin1250(const std::string& bytes) {
+    // Log lines are nearly always plain ASCII, which reads the same in every single-byte code page; a
+    // loaded log of a hundred thousand lines is measured row by row, and the converter costs there.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     // The list view decodes every row it paints: opening the converter once saves that each time.
     thread_local QStringDecoder decoder("windows-1250");
     decoder.resetState();
@@ -35,15 +40,30 @@ bool FitsWin1250(const QString& text) {
     return !encoder.hasError();
 }
 
-QValidator::State FieldValidator::validate(QString& input, int&) const {
+QValidator::State FieldValidator::validate(QString& input, int& pos) const {
+    // A one-line field holds one line: pasted or dropped line breaks, tabs and other control
+    // characters would split the log line made of it.
+    for (qsizetype i = input.size() - 1; i >= 0; --i) {
+        const QChar::Category category = input[i].category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line ||
+            category == QChar::Separator_Paragraph) {
+            input.remove(i, 1);
+            if (i < pos)
+                --pos;
+        }
+    }
     if (!FitsWin1250(input))
         return Invalid;
     if (m_maxLength >= 0 && input.size() > m_maxLength)
         return Invalid;
     if (m_upperCase)
-        for (QChar& c : input)
-            if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-                c = QChar(c.unicode() - 'a' + 'A');
+        for (QChar& c : input) {
+            // Every letter shows in upper case, Polish ones too, as long as the capital is a
+            // Windows-1250 character ("µ" stays, its capital is Greek).
+            const QChar upper = c.toUpper();
+            if (upper != c && FitsWin1250(QString(upper)))
+                c = upper;
+        }
     return Acceptable;
 }
 

@@ -14,7 +14,7 @@ namespace zevo {
 
 namespace {
 
-constexpr std::size_t BufferSize = 64 * 1024;
+constexpr std::size_t BufferSize = std::size_t{64} * 1024;
 // Keeps the temporary name within the file system's limit when the target's own name is long.
 constexpr std::size_t MaxNameStem = 200;
 

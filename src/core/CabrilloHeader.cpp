@@ -2,6 +2,8 @@
 
 #include "Conversion.h"
 
+#include <algorithm>
+
 namespace zevo {
 
 namespace {
@@ -93,6 +95,75 @@ Category ComposeCategory(const CategoryChoices& choices) {
         category.band = FirstBandIn(value, {"160M", "80M", "40M", "20M", "15M"}, "10M");
     }
     return category;
+}
+
+CategoryControls OperatorChosen(CategoryControls controls) {
+    if (Is(controls.operatorItem, "MULTI") || Is(controls.operatorItem, "CHECKLOG")) {
+        // Many operators and a check log have one category of their own: nothing else to choose.
+        controls.highLowEnabled = controls.qrpEnabled = false;
+        controls.mixedListed = true;
+        controls.modeItem = "MIXED";
+        controls.modeChoiceEnabled = false;
+        controls.bandItem = "All Bands";
+        controls.bandChoiceEnabled = false;
+        controls.bandBoxesEnabled = false;
+        return controls;
+    }
+    controls.highLowEnabled = controls.qrpEnabled = true;
+    controls.modeChoiceEnabled = controls.bandChoiceEnabled = true;
+    if (!Is(controls.bandItem, "All Bands"))
+        controls.bandBoxesEnabled = true;
+    return controls;
+}
+
+CategoryControls BandChoiceChosen(CategoryControls controls) {
+    const bool treeBands = Is(controls.bandItem, "Tree Bands");
+    const bool singleBand = Is(controls.bandItem, "Single Band");
+    controls.bandBoxesEnabled = !Is(controls.bandItem, "All Bands");
+    controls.highLowEnabled = controls.qrpEnabled = !treeBands && !singleBand;
+    // Three bands are always MIXED; a single band is CW or PHONE, so MIXED leaves the list until
+    // another band choice brings it back.
+    controls.modeChoiceEnabled = !treeBands;
+    if (singleBand) {
+        controls.modeItem = "CW";
+        controls.mixedListed = false;
+    } else if (treeBands || !controls.mixedListed) {
+        controls.modeItem = "MIXED";
+        controls.mixedListed = true;
+    }
+    return controls;
+}
+
+CategoryControls ModeChosen(CategoryControls controls) {
+    if (!Is(controls.operatorItem, "SINGLE") || !Is(controls.bandItem, "All Bands"))
+        return controls;
+    // QRP is a category of MIXED only.
+    if (Is(controls.modeItem, "MIXED")) {
+        controls.qrpEnabled = true;
+        return controls;
+    }
+    if (controls.power == Power::Qrp)
+        controls.power = Power::Low;
+    controls.qrpEnabled = false;
+    return controls;
+}
+
+std::optional<HeaderRefusal> CheckHeader(const std::string& usedCall, const std::string& name,
+                                         const std::string& street,
+                                         const std::optional<std::string>& bandItem,
+                                         const TickedBands& ticked) {
+    if (usedCall.empty())
+        return HeaderRefusal::NoUsedCall;
+    if (name.empty())
+        return HeaderRefusal::NoName;
+    if (street.empty())
+        return HeaderRefusal::NoAddress;
+    const auto tickedCount = std::count(ticked.begin(), ticked.end(), true);
+    if (Is(bandItem, "Tree Bands") && tickedCount != 3)
+        return HeaderRefusal::NotThreeBands;
+    if (Is(bandItem, "Single Band") && tickedCount != 1)
+        return HeaderRefusal::NotOneBand;
+    return std::nullopt;
 }
 
 std::vector<std::string> SoapboxLines(const std::vector<std::string>& shownLines) {

@@ -39,6 +39,36 @@ struct Category {
 
 Category ComposeCategory(const CategoryChoices& choices);
 
+// The category controls of the header dialog as the interlocks see them. A choice box holds the text
+// of its selected item, or nothing when the operator typed into it. The start is the dialog's own.
+struct CategoryControls {
+    std::optional<std::string> operatorItem = "SINGLE";
+    std::optional<std::string> bandItem = "All Bands";
+    std::optional<std::string> modeItem = "MIXED";
+    bool mixedListed = true; // the mode list holds its third item, "MIXED"
+    bool bandChoiceEnabled = true;
+    bool modeChoiceEnabled = true;
+    bool bandBoxesEnabled = false;
+    bool highLowEnabled = true; // the High and Low power buttons
+    bool qrpEnabled = true;
+    Power power = Power::High;
+
+    bool operator==(const CategoryControls&) const = default;
+};
+
+// The interlocks: the controls after the operator chose (or typed) an operator, a band choice or a mode.
+CategoryControls OperatorChosen(CategoryControls controls);
+CategoryControls BandChoiceChosen(CategoryControls controls);
+CategoryControls ModeChosen(CategoryControls controls);
+
+// Why OK refuses the header, in the order the checks run.
+enum class HeaderRefusal { NoUsedCall, NoName, NoAddress, NotThreeBands, NotOneBand };
+
+std::optional<HeaderRefusal> CheckHeader(const std::string& usedCall, const std::string& name,
+                                         const std::string& street,
+                                         const std::optional<std::string>& bandItem,
+                                         const TickedBands& ticked);
+
 // The texts of the header dialog's fields, as typed.
 struct HeaderFields {
     std::string usedCall;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 namespace {
 
 using Item = std::optional<std::string>;
@@ -72,5 +74,95 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SoapboxLinesTest, AnEmptyBoxGivesNone) {
     EXPECT_TRUE(zevo::SoapboxLines({""}).empty());
 }
+
+// The interlocks, played from the dialog's start: "band=Single Band" chooses an item, "mode=" types
+// into the box, "power=QRP" clicks a power button. The state reads: operator/band/mode, then the
+// flags in the order of CategoryControls (M mixed listed, B band choice, C mode choice, X band
+// boxes, H high and low, Q qrp) in capitals when true, then the power.
+struct InterlockCase {
+    std::vector<std::string> steps;
+    const char* state;
+};
+
+std::string Describe(const zevo::CategoryControls& c) {
+    const auto item = [](const Item& i) { return i.value_or("-"); };
+    std::string flags;
+    for (auto [on, letter] : {std::pair{c.mixedListed, 'm'},
+                              {c.bandChoiceEnabled, 'b'},
+                              {c.modeChoiceEnabled, 'c'},
+                              {c.bandBoxesEnabled, 'x'},
+                              {c.highLowEnabled, 'h'},
+                              {c.qrpEnabled, 'q'}})
+        flags += on ? char(std::toupper(letter)) : letter;
+    const char* power[] = {"HP", "LP", "QRP"};
+    return item(c.operatorItem) + "/" + item(c.bandItem) + "/" + item(c.modeItem) + " " + flags + " " +
+           power[static_cast<int>(c.power)];
+}
+
+class InterlockTest : public testing::TestWithParam<InterlockCase> {};
+
+TEST_P(InterlockTest, LeadsTheControlsWhereTheCategoryAllows) {
+    zevo::CategoryControls c;
+    for (const std::string& step : GetParam().steps) {
+        const std::string what = step.substr(0, step.find('=')), value = step.substr(step.find('=') + 1);
+        const Item chosen = value.empty() ? Typed : Item(value);
+        if (what == "operator")
+            c.operatorItem = chosen, c = zevo::OperatorChosen(c);
+        else if (what == "band")
+            c.bandItem = chosen, c = zevo::BandChoiceChosen(c);
+        else if (what == "mode")
+            c.modeItem = chosen, c = zevo::ModeChosen(c);
+        else
+            c.power = value == "QRP" ? QRP : value == "LP" ? LP : HP;
+    }
+    EXPECT_EQ(Describe(c), GetParam().state);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, InterlockTest,
+    testing::Values(
+        InterlockCase{{}, "SINGLE/All Bands/MIXED MBCxHQ HP"},
+        InterlockCase{{"operator=MULTI"}, "MULTI/All Bands/MIXED Mbcxhq HP"},
+        InterlockCase{{"band=Single Band", "operator=CHECKLOG"}, "CHECKLOG/All Bands/MIXED Mbcxhq HP"},
+        InterlockCase{{"operator=MULTI", "operator=SINGLE"}, "SINGLE/All Bands/MIXED MBCxHQ HP"},
+        InterlockCase{{"band=Tree Bands", "operator=SINGLE"}, "SINGLE/Tree Bands/MIXED MBCXHQ HP"},
+        InterlockCase{{"band=Tree Bands"}, "SINGLE/Tree Bands/MIXED MBcXhq HP"},
+        InterlockCase{{"band=Single Band"}, "SINGLE/Single Band/CW mBCXhq HP"},
+        InterlockCase{{"band=Single Band", "band=Tree Bands"}, "SINGLE/Tree Bands/MIXED MBcXhq HP"},
+        InterlockCase{{"band=Single Band", "band=All Bands"}, "SINGLE/All Bands/MIXED MBCxHQ HP"},
+        InterlockCase{{"mode=PHONE", "band="}, "SINGLE/-/PHONE MBCXHQ HP"},
+        InterlockCase{{"power=QRP", "mode=CW"}, "SINGLE/All Bands/CW MBCxHq LP"},
+        InterlockCase{{"mode=", "mode=MIXED"}, "SINGLE/All Bands/MIXED MBCxHQ HP"},
+        InterlockCase{{"band=Tree Bands", "power=QRP", "mode=CW"}, "SINGLE/Tree Bands/CW MBcXhq QRP"}));
+
+struct RefusalCase {
+    const char *call, *name, *street;
+    Item bandItem;
+    const char* ticked; // "101000": 160m and 40m
+    std::optional<zevo::HeaderRefusal> refusal;
+};
+
+class HeaderCheckTest : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(HeaderCheckTest, RefusesTheFirstMissingField) {
+    const RefusalCase& row = GetParam();
+    zevo::TickedBands ticked{};
+    for (std::size_t i = 0; i < ticked.size(); ++i)
+        ticked[i] = row.ticked[i] == '1';
+    EXPECT_EQ(zevo::CheckHeader(row.call, row.name, row.street, row.bandItem, ticked), row.refusal);
+}
+
+using R = zevo::HeaderRefusal;
+INSTANTIATE_TEST_SUITE_P(Fields, HeaderCheckTest,
+                         testing::Values(RefusalCase{"", "", "", "Tree Bands", "000000", R::NoUsedCall},
+                                         RefusalCase{"Q", "", "", "All Bands", "000000", R::NoName},
+                                         RefusalCase{"Q", "N", "", "All Bands", "000000", R::NoAddress},
+                                         RefusalCase{"Q", "N", "S", "Tree Bands", "110000", R::NotThreeBands},
+                                         RefusalCase{"Q", "N", "S", "Tree Bands", "111100", R::NotThreeBands},
+                                         RefusalCase{"Q", "N", "S", "Tree Bands", "100011", std::nullopt},
+                                         RefusalCase{"Q", "N", "S", "Single Band", "000000", R::NotOneBand},
+                                         RefusalCase{"Q", "N", "S", "Single Band", "000011", R::NotOneBand},
+                                         RefusalCase{"Q", "N", "S", "Single Band", "000001", std::nullopt},
+                                         RefusalCase{"Q", "N", "S", Typed, "111111", std::nullopt}));
 
 } // namespace

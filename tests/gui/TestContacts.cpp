@@ -27,7 +27,8 @@ void TestContacts::addsTheContactAndGetsReadyForTheNext_data() {
     QTest::addColumn<QString>("after"); // the same number with the box checked: it cannot be raised
     const auto row = [](const char* name, int province, bool raise, const char* before, const char* columns,
                         const char* after) {
-        QTest::newRow(name) << province << raise << QString(before) << QString(columns) << QString(after);
+        QTest::newRow(name) << province << raise << QString::fromLatin1(before) << QString::fromLatin1(columns)
+                            << QString::fromLatin1(after);
     };
     row("007", -1, true, "007", "   007", "8");
     row("009", -1, true, "009", "   009", "10");
@@ -101,7 +102,7 @@ void TestContacts::refusesWithNothingChanged_data() {
     QTest::addColumn<QString>("call");
     QTest::addColumn<QString>("text");
     const auto row = [](const char* name, bool headerSet, bool polish, const char* call, const char* text) {
-        QTest::newRow(name) << headerSet << polish << QString(call) << QString::fromUtf8(text);
+        QTest::newRow(name) << headerSet << polish << QString::fromLatin1(call) << QString::fromUtf8(text);
     };
     row("no header, before no call", false, false, "", "Please set the Header of Cabrillo file first!");
     row("no call", true, false, "", "No Call set!");

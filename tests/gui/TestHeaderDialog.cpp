@@ -50,7 +50,7 @@ QString Play(TForm2& dialog, const QStringList& steps) {
         } else if (what.startsWith("type ")) {
             box->setFocus();
             QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(box, qPrintable(value));
+            QTest::keyClicks(box, value);
             played = box->isEnabled() && box->currentText() == value;
         } else if (const int index = box->findText(value); index >= 0 && box->isEnabled()) {
             box->showPopup();
@@ -80,12 +80,12 @@ QString State(TForm2& dialog) {
         if (const auto* box = qobject_cast<QComboBox*>(control))
             parts << (box->currentIndex() < 0 ? '<' + box->currentText() + '>' : box->currentText());
         else if (const auto* button = qobject_cast<QAbstractButton*>(control))
-            parts << (button->isChecked() ? "*" : "") + button->text().section(' ', 0, 0);
-        parts.last() += control->isEnabled() ? "" : "-";
+            parts << QLatin1String(button->isChecked() ? "*" : "") + button->text().section(' ', 0, 0);
+        parts.last() += QLatin1String(control->isEnabled() ? "" : "-");
     }
     const QComboBox* mode = Find<QComboBox>(&dialog, "ComboBox3");
     for (int i = 0; i < mode->count(); ++i)
-        parts[2] += (i == 0 ? '[' : ',') + mode->itemText(i) + (i + 1 == mode->count() ? "]" : "");
+        parts[2] += QLatin1Char(i == 0 ? '[' : ',') + mode->itemText(i) + QLatin1String(i + 1 == mode->count() ? "]" : "");
     return parts.join(' ');
 }
 
@@ -254,7 +254,7 @@ void TestHeaderDialog::longMemoLineGivesOneSoapboxLinePerShownLine() {
     FillRequired(Dialog());
     Win1250Memo* memo = Find<Win1250Memo>(&Dialog(), "Memo1");
     const QString remark = QStringLiteral("a long remark ").repeated(30);
-    QTest::keyClicks(memo, qPrintable(remark));
+    QTest::keyClicks(memo, remark);
     const int shown = memo->document()->firstBlock().layout()->lineCount();
     QVERIFY2(shown >= 3, qPrintable(QString::number(shown)));
     m_desktop->Answer(Desktop::Answer::Yes);
