@@ -42,8 +42,6 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     move(262, 125);
     ListBox1->setModel(&m_log);
     ListBox1->setFont(LogFont());
-    // A QSO line is read by its columns: never shorten it with an ellipsis.
-    ListBox1->setTextElideMode(Qt::ElideNone);
     UpDown1->SetRange(-1, 60);
 
     for (QLineEdit* edit : findChildren<QLineEdit*>())
