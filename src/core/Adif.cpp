@@ -248,7 +248,7 @@ void WriteAdifFile(const std::string& path, const std::vector<std::string>& log,
         file.WriteLine(line);
     // The records are composed straight into one block after another, their common end composed once:
     // a long log is written without an allocation or a copy per contact.
-    constexpr std::size_t BlockSize = 256 * 1024;
+    constexpr std::size_t BlockSize = std::size_t{256} * 1024;
     const std::string recordEnd = RecordEnd(extras.comment, extras.operatorCall);
     std::string block(BlockSize + RecordRoom(recordEnd) + 2, '\0');
     std::size_t used = 0;

@@ -118,7 +118,8 @@ void TestSave::aSaveThatStopsKeepsTheOldFileTheLogAndTheProgram_data() {
     QTest::addColumn<QString>("error");
     const auto row = [](const char* tag, const char* how, const char* name, QList<Answer> answers,
                         const char* error) {
-        QTest::newRow(tag) << QString::fromLatin1(how) << QString::fromLatin1(name) << answers << QString::fromLatin1(error);
+        QTest::newRow(tag) << QString::fromLatin1(how) << QString::fromLatin1(name) << answers
+                           << QString::fromLatin1(error);
     };
     // "No" shows the dialog again.
     row("No, Cancel", "Save", "qq1aaa.cbr", {Answer::No, Answer::Cancel}, "");
@@ -149,8 +150,9 @@ void TestSave::aSaveThatStopsKeepsTheOldFileTheLogAndTheProgram() {
     const auto before = form.Log().Lines();
 
     if (how != "Save")
-        desktop.Expect(QLatin1String(how == "Exit" ? "Warning" : "Attention"), "Cabrillo file is not saved now!\nSave it?",
-                       Desktop::Icon::Question, Desktop::Buttons::YesNo, Answer::Yes);
+        desktop.Expect(QLatin1String(how == "Exit" ? "Warning" : "Attention"),
+                       "Cabrillo file is not saved now!\nSave it?", Desktop::Icon::Question,
+                       Desktop::Buttons::YesNo, Answer::Yes);
     for (const Answer answer : answers) {
         desktop.ChooseFile(folder.filePath(name));
         ExpectOverwriteQuestion(desktop, folder.filePath(name), answer);
