@@ -1,12 +1,14 @@
-// Saving a long log against plain stdio (the save alone, and with every line composed first), adding a
+// Saving a long log and exporting it as ADIF, each against a plain write of the same bytes, adding a
 // contact to a long log (and to one of a million lines) against an empty one, reading a long log against
 // a plain read and split, and loading it into the main window against the read alone. Each pair runs in
-// the same process; the ratios of their medians are printed at the end, after the peak memory of a load
-// against the file's size.
+// the same process, the repetitions of all of them interleaved at random so that a slow moment of the
+// machine does not fall on one side only; the ratios of their medians are printed at the end, after the
+// peak memory of a load against the file's size.
 //
 //   ZevoBench            the full runs: 100,000 contacts (1,000,000 for the add too), five repetitions
 //   ZevoBench --smoke    a few contacts, once: every benchmark checks what it wrote or added, so a
 //                        run that measures the wrong work fails (CTest runs this)
+#include "Adif.h"
 #include "CabrilloFile.h"
 #include "CabrilloReader.h"
 #include "Desktop.h"
@@ -16,10 +18,12 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -126,32 +130,74 @@ void SaveLongLog(benchmark::State& state, const std::vector<zevo::QsoEntry>& con
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
 }
 
-void WriteWithStdio(const std::string& path, const std::vector<std::string>& lines, bool sync) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
+// The plain way to do what the program's safe writer does: the bytes, ready beforehand, go into a fresh
+// file in one write; the file is flushed to the disk, renamed over the target (the previous round's
+// file) and the folder flushed.
+void PlainReplace(const std::string& target, const std::string& bytes) {
+    static int round = 0;
+    const std::string fresh = target + ".new" + std::to_string(++round);
+    const int fd = ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
+        ::fsync(fd) != 0 || ::close(fd) != 0 || ::rename(fresh.c_str(), target.c_str()) != 0)
         std::abort();
-    for (const std::string& line : lines) {
-        std::fwrite(line.data(), 1, line.size(), file);
-        std::fwrite("\r\n", 1, 2, file);
-    }
-    if (sync) {
-        std::fflush(file);
-        ::fsync(::fileno(file));
-    }
-    std::fclose(file);
+    const int folder =
+        ::open(std::filesystem::path(target).parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ::fsync(folder);
+    ::close(folder);
 }
 
-// The same bytes, composed beforehand, written with stdio; optionally flushed to the disk as the
-// program's save does before it replaces the old file.
-void StdioWriteLongLog(benchmark::State& state, const std::vector<zevo::QsoEntry>& contacts, bool sync) {
+std::string CrLfBytes(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines)
+        bytes.append(line).append("\r\n");
+    return bytes;
+}
+
+// The bytes of the saved log, written the plain way.
+void PlainWriteLongLog(benchmark::State& state, const std::vector<zevo::QsoEntry>& contacts) {
     const BenchFolder folder;
-    const std::string path = folder.File("stdio.cbr");
+    const std::string path = folder.File("plain.cbr");
     std::vector<std::string> log = ComposedLog(contacts);
     log.emplace_back(zevo::EndOfLogLine);
+    const std::string bytes = CrLfBytes(log);
     for (auto _ : state)
-        WriteWithStdio(path, log, sync);
+        PlainReplace(path, bytes);
     CheckSaved(state, path, contacts);
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
+}
+
+const zevo::AdifRecordExtras ExportExtras{"ZEVO Contest 2026", "QQ1AAA", true};
+
+// What the export of the contacts holds: the header lines, then a record for each contact line.
+std::string AdifBytes(const std::vector<zevo::QsoEntry>& contacts) {
+    std::vector<std::string> lines = zevo::AdifHeaderLines();
+    for (const std::string& line : ComposedLog(contacts))
+        if (auto record =
+                zevo::ComposeAdifRecord(line, ExportExtras.comment, ExportExtras.operatorCall, true))
+            lines.push_back(std::move(*record));
+    return CrLfBytes(lines);
+}
+
+// "Save" of the export dialog: every line of the log list read by its columns into a record.
+void ExportLongLog(benchmark::State& state, const std::vector<zevo::QsoEntry>& contacts) {
+    const BenchFolder folder;
+    const std::string path = folder.File("long.adi");
+    const std::vector<std::string> log = ComposedLog(contacts);
+    for (auto _ : state)
+        zevo::WriteAdifFile(path, log, ExportExtras);
+    if (ReadAll(path) != AdifBytes(contacts))
+        state.SkipWithError("the file written is not the export");
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
+}
+
+// The bytes of the export, composed beforehand, written the plain way.
+void PlainWriteAdif(benchmark::State& state, const std::vector<zevo::QsoEntry>& contacts) {
+    const BenchFolder folder;
+    const std::string path = folder.File("plain.adi");
+    const std::string bytes = AdifBytes(contacts);
+    for (auto _ : state)
+        PlainReplace(path, bytes);
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
 }
 
 class QuietDesktop final : public Desktop {
@@ -357,22 +403,27 @@ int main(int argc, char** argv) {
     const Sizes sizes =
         TakeFlag(argc, argv, "--smoke") ? Sizes{1000, 2000, 5, 1} : Sizes{100000, 1000000, 1000, 5};
     QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
+    // Interleaved repetitions unless the command line says otherwise.
+    std::vector<char*> arguments(argv, argv + argc);
+    std::string interleave = "--benchmark_enable_random_interleaving=true";
+    if (std::none_of(argv, argv + argc, [](const char* argument) {
+            return std::strstr(argument, "--benchmark_enable_random_interleaving") == argument;
+        }))
+        arguments.push_back(interleave.data());
+    int count = static_cast<int>(arguments.size());
+    benchmark::Initialize(&count, arguments.data());
     PrintLoadPeakMemory(sizes.contacts);
 
     const std::vector<zevo::QsoEntry> contacts = Contacts(sizes.contacts);
     const auto repeated = [&](benchmark::internal::Benchmark* benchmark) {
         benchmark->Repetitions(sizes.repetitions)->ReportAggregatesOnly(sizes.repetitions > 1);
     };
-    repeated(benchmark::RegisterBenchmark("SaveLongLog", SaveLongLog, std::cref(contacts))
-                 ->Unit(benchmark::kMillisecond));
-    repeated(benchmark::RegisterBenchmark("ComposeAndSaveLongLog", ComposeAndSaveLongLog, std::cref(contacts))
-                 ->Unit(benchmark::kMillisecond));
-    repeated(benchmark::RegisterBenchmark("StdioWriteLongLog", StdioWriteLongLog, std::cref(contacts), false)
-                 ->Unit(benchmark::kMillisecond));
-    repeated(
-        benchmark::RegisterBenchmark("StdioWriteAndSyncLongLog", StdioWriteLongLog, std::cref(contacts), true)
-            ->Unit(benchmark::kMillisecond));
+    for (const auto& [name, function] :
+         {std::pair{"SaveLongLog", &SaveLongLog}, std::pair{"ComposeAndSaveLongLog", &ComposeAndSaveLongLog},
+          std::pair{"PlainWriteLongLog", &PlainWriteLongLog}, std::pair{"ExportLongLog", &ExportLongLog},
+          std::pair{"PlainWriteAdif", &PlainWriteAdif}})
+        repeated(
+            benchmark::RegisterBenchmark(name, function, std::cref(contacts))->Unit(benchmark::kMillisecond));
     // A fixed number of rounds: every round lengthens the log, which must stay short against the long one.
     // The processor time of the whole program: Qt may hand parts of the painting to other threads.
     for (const auto& [name, lines] :
@@ -396,12 +447,13 @@ int main(int argc, char** argv) {
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const std::string contactsText = std::to_string(sizes.contacts) + " contacts";
-    reporter.PrintRatio("saving the log list of " + contactsText + " / stdio write", "SaveLongLog",
-                        "StdioWriteLongLog", Clock::Wall, 1.5);
-    reporter.PrintRatio("saving the log list of " + contactsText + " / stdio write with fsync", "SaveLongLog",
-                        "StdioWriteAndSyncLongLog", Clock::Wall, 1.5);
-    reporter.PrintRatio("composing every line and saving " + contactsText + " / stdio write",
-                        "ComposeAndSaveLongLog", "StdioWriteLongLog", Clock::Wall);
+    reporter.PrintRatio("saving the log list of " + contactsText + " / plain write of the same bytes",
+                        "SaveLongLog", "PlainWriteLongLog", Clock::Wall, 1.5);
+    reporter.PrintRatio("composing every line and saving " + contactsText +
+                            " / plain write of the same bytes",
+                        "ComposeAndSaveLongLog", "PlainWriteLongLog", Clock::Wall);
+    reporter.PrintRatio("exporting " + contactsText + " as ADIF / plain write of the same bytes",
+                        "ExportLongLog", "PlainWriteAdif", Clock::Wall, 1.5);
     reporter.PrintRatio("adding a contact to a log of " + contactsText + " / to an empty log",
                         "AddContactToLongLog", "AddContactToEmptyLog", Clock::Processor, 1.1);
     reporter.PrintRatio("adding a contact to a log of " + std::to_string(sizes.hugeContacts) +

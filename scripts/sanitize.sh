@@ -7,6 +7,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 ZEVO_CMAKE_OPTIONS="-DZEVO_WARNINGS_AS_ERRORS=ON -DZEVO_SANITIZE=ON -DZEVO_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++"
 export ZEVO_CMAKE_OPTIONS
 build clang libclang-rt-14-dev llvm
+install_interop_reader
 
 # Qt's own caches (fonts, plugins) live until the program ends and are not ours to free; everything
 # else that leaks fails the run.

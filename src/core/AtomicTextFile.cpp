@@ -138,6 +138,18 @@ void AtomicTextFile::WriteLine(std::string_view line) {
         Flush();
 }
 
+void AtomicTextFile::Write(std::string_view bytes) {
+    // A large block goes to the file as it is, without a copy into the buffer.
+    if (m_buffer.empty() && bytes.size() >= BufferSize) {
+        if (const int error = WriteAll(m_calls.write, m_fd, bytes))
+            Fail(error);
+        return;
+    }
+    m_buffer.append(bytes);
+    if (m_buffer.size() >= BufferSize)
+        Flush();
+}
+
 void AtomicTextFile::Flush() {
     if (const int error = WriteAll(m_calls.write, m_fd, m_buffer))
         Fail(error);
