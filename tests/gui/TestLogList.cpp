@@ -4,7 +4,9 @@
 #include "ScriptedDesktop.h"
 
 #include <QAbstractItemView>
+#include <QHeaderView>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QtTest>
 
 class TestLogList : public QObject {
@@ -13,6 +15,8 @@ private slots:
     void anAddShowsTheLastLineAndTheWidestReaches_data();
     void anAddShowsTheLastLineAndTheWidestReaches();
     void keysMoveTheSelectionAsInAListBox();
+    void aRemovalMeasuresTheWidestLineAgain_data();
+    void aRemovalMeasuresTheWidestLineAgain();
 };
 
 void TestLogList::anAddShowsTheLastLineAndTheWidestReaches_data() {
@@ -62,6 +66,9 @@ void TestLogList::anAddShowsTheLastLineAndTheWidestReaches() {
     const QRect row = list->visualRect(last);
     QVERIFY2(row.top() >= 0 && row.bottom() <= list->viewport()->rect().bottom(), "last line out of view");
     QCOMPARE(bar->value(), 0);
+    // Rows alone, as in a list box: no header above or beside them.
+    for (const QHeaderView* header : list->findChildren<QHeaderView*>())
+        QVERIFY(header->isHidden());
     // The scroll bar reaches the end of the widest line, and beyond it only by the text's margins.
     int widest = 0;
     for (const std::string& line : form.Log().Lines())
@@ -106,6 +113,28 @@ void TestLogList::keysMoveTheSelectionAsInAListBox() {
     QTest::keyClick(list, Qt::Key_Tab);
     QVERIFY(!list->hasFocus());
     VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+void TestLogList::aRemovalMeasuresTheWidestLineAgain_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("widest"); // after END-OF-LOG: lines are removed
+    QTest::newRow("the widest, once") << QStringList{"END-OF-LOG:", "QSO"} << 3;
+    QTest::newRow("the widest, twice") << QStringList{"QSO", "END-OF-LOG:", "END-OF-LOG:"} << 3;
+    QTest::newRow("a narrower one") << QStringList{"END-OF-LOG:", "SOAPBOX: LONGER"} << 15;
+}
+
+void TestLogList::aRemovalMeasuresTheWidestLineAgain() {
+    QFETCH(QStringList, lines);
+    QFETCH(int, widest);
+    LogListModel log;
+    for (const QString& line : lines)
+        log.Append(line.toStdString());
+    QSignalSpy removed(&log, &QAbstractItemModel::rowsRemoved);
+    QSignalSpy reset(&log, &QAbstractItemModel::modelReset);
+    log.RemoveAll("END-OF-LOG:");
+    QCOMPARE(log.WidestLine(), widest);
+    // Whatever the view was told, it is told the end of it.
+    QCOMPARE(removed.count() + reset.count(), 1);
 }
 
 QTEST_MAIN(TestLogList)
