@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>FileChoice</name>
+    <message>
+        <source>Warning</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; exists.
+Do you want to overwrite it?</source>
+        <translation>Plik &quot;%1&quot; istnieje.
+Czy chcesz go zastąpić?</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -140,12 +153,6 @@ Zapisać?</translation>
     <message>
         <source>Cabrillo files|*.cbr|All files|*.*</source>
         <translation>Pliki Cabrillo|*.cbr|Wszystkie pliki|*.*</translation>
-    </message>
-    <message>
-        <source>File &quot;%1&quot; exists.
-Do you want to overwrite it?</source>
-        <translation>Plik &quot;%1&quot; istnieje.
-Czy chcesz go zastąpić?</translation>
     </message>
     <message>
         <source>Information</source>
@@ -331,16 +338,6 @@ Potwierdzasz ten wybór?</translation>
     <message>
         <source>ADIF files|*.adi|All files|*.*</source>
         <translation>Pliki ADIF|*.adi|Wszystkie pliki|*.*</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Uwaga</translation>
-    </message>
-    <message>
-        <source>File &quot;%1&quot; exists.
-Do you want to overwrite it?</source>
-        <translation>Plik &quot;%1&quot; istnieje.
-Czy chcesz go zastąpić?</translation>
     </message>
     <message>
         <source>Information</source>

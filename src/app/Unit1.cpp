@@ -4,6 +4,7 @@
 #include "CabrilloReader.h"
 #include "Conversion.h"
 #include "DateTime.h"
+#include "FileChoice.h"
 #include "Guard.h"
 #include "InfoText.h"
 #include "RunTimeError.h"
@@ -216,38 +217,26 @@ void TForm1::Button2Click() {
 }
 
 bool TForm1::Save() {
-    // "No" at the overwrite question starts over with the dialog: a loop rather than a recursion.
-    for (;;) {
-        if (!m_headerSet) {
-            ShowError(tr("Error"), tr("Please set the Header of Cabrillo file first!"));
-            return false;
-        }
-        const QString proposed = FromWin1250(zevo::ProposedCabrilloFileName(ToWin1250(Edit1->text())));
-        // A dismissed dialog still saves, under the proposed name in the current folder.
-        const QString fileName =
-            m_desktop.SaveFileName(this, proposed, tr("Cabrillo files|*.cbr|All files|*.*"), 1)
-                .value_or(proposed);
-        if (QFileInfo::exists(fileName)) {
-            const Desktop::Answer answer = m_desktop.ShowMessage(
-                this, tr("Warning"), tr("File \"%1\" exists.\nDo you want to overwrite it?").arg(fileName),
-                Desktop::Icon::Warning, Desktop::Buttons::YesNoCancel);
-            if (answer == Desktop::Answer::Cancel)
-                return false;
-            if (answer != Desktop::Answer::Yes)
-                continue;
-        }
-        // The log list changes only once the file holds it: a save that fails leaves the list, the
-        // unsaved-log flag and any earlier file exactly as they were.
-        zevo::WriteCabrilloFile(QFile::encodeName(fileName).toStdString(), m_log.Lines());
-        const std::string endOfLog(zevo::EndOfLogLine);
-        m_log.RemoveAll(endOfLog);
-        m_log.Append(endOfLog);
-        m_unsavedLog = false;
-        m_lastFolder = QFileInfo(fileName).absolutePath();
-        m_desktop.ShowMessage(this, tr("Information"), tr("Cabrillo file is saved!"),
-                              Desktop::Icon::Information, Desktop::Buttons::Ok);
-        return true;
+    if (!m_headerSet) {
+        ShowError(tr("Error"), tr("Please set the Header of Cabrillo file first!"));
+        return false;
     }
+    const QString proposed = FromWin1250(zevo::ProposedCabrilloFileName(ToWin1250(Edit1->text())));
+    const std::optional<QString> fileName =
+        ChooseFileToWrite(m_desktop, this, proposed, tr("Cabrillo files|*.cbr|All files|*.*"));
+    if (!fileName)
+        return false;
+    // The log list changes only once the file holds it: a save that fails leaves the list, the
+    // unsaved-log flag and any earlier file exactly as they were.
+    zevo::WriteCabrilloFile(QFile::encodeName(*fileName).toStdString(), m_log.Lines());
+    const std::string endOfLog(zevo::EndOfLogLine);
+    m_log.RemoveAll(endOfLog);
+    m_log.Append(endOfLog);
+    m_unsavedLog = false;
+    m_lastFolder = QFileInfo(*fileName).absolutePath();
+    m_desktop.ShowMessage(this, tr("Information"), tr("Cabrillo file is saved!"), Desktop::Icon::Information,
+                          Desktop::Buttons::Ok);
+    return true;
 }
 
 bool TForm1::MaybeSave(const QString& caption, const QString& question) {
@@ -660,7 +649,7 @@ void TForm1::Button6Click() {
         ShowError(tr("Error"),
                   tr("File \"%1\" is too large to be a contest log (over %2 MB).\nNothing was loaded.")
                       .arg(*fileName)
-                      .arg(zevo::MaxCabrilloFileSize / (1024 * 1024)));
+                      .arg(zevo::MaxCabrilloFileSize / (std::size_t{1024} * 1024)));
         return;
     }
     m_lastFolder = QFileInfo(*fileName).absolutePath();

@@ -1,6 +1,7 @@
 #include "Unit3.h"
 
 #include "Adif.h"
+#include "FileChoice.h"
 #include "Guard.h"
 #include "Win1250.h"
 
@@ -39,30 +40,17 @@ void TForm3::Open(const QString& usedCall) {
 }
 
 void TForm3::Button1Click() {
-    // "No" at the overwrite question starts over with the dialog: a loop rather than a recursion.
-    for (;;) {
-        const QString proposed = FromWin1250(zevo::ProposedAdifFileName(ToWin1250(m_usedCall)));
-        // A dismissed dialog still saves, under the proposed name in the current folder.
-        const QString fileName =
-            m_desktop.SaveFileName(this, proposed, tr("ADIF files|*.adi|All files|*.*"), 1)
-                .value_or(proposed);
-        if (QFileInfo::exists(fileName)) {
-            const Desktop::Answer answer = m_desktop.ShowMessage(
-                this, tr("Warning"), tr("File \"%1\" exists.\nDo you want to overwrite it?").arg(fileName),
-                Desktop::Icon::Warning, Desktop::Buttons::YesNoCancel);
-            if (answer == Desktop::Answer::Cancel)
-                return;
-            if (answer != Desktop::Answer::Yes)
-                continue;
-        }
-        const zevo::AdifRecordExtras extras{.comment = ToWin1250(Edit1->text()),
-                                            .operatorCall = ToWin1250(Edit2->text()),
-                                            .addFrequency = CheckBox1->isChecked()};
-        zevo::WriteAdifFile(QFile::encodeName(fileName).toStdString(), m_log.Lines(), extras);
-        m_desktop.ShowMessage(this, tr("Information"), tr("ADIF file is saved!"), Desktop::Icon::Information,
-                              Desktop::Buttons::Ok);
+    const QString proposed = FromWin1250(zevo::ProposedAdifFileName(ToWin1250(m_usedCall)));
+    const std::optional<QString> fileName =
+        ChooseFileToWrite(m_desktop, this, proposed, tr("ADIF files|*.adi|All files|*.*"));
+    if (!fileName)
         return;
-    }
+    const zevo::AdifRecordExtras extras{.comment = ToWin1250(Edit1->text()),
+                                        .operatorCall = ToWin1250(Edit2->text()),
+                                        .addFrequency = CheckBox1->isChecked()};
+    zevo::WriteAdifFile(QFile::encodeName(*fileName).toStdString(), m_log.Lines(), extras);
+    m_desktop.ShowMessage(this, tr("Information"), tr("ADIF file is saved!"), Desktop::Icon::Information,
+                          Desktop::Buttons::Ok);
 }
 
 void TForm3::Button2Click() {

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Desktop.h"
+
+#include <QString>
+#include <optional>
+
+// The file a save writes: the save dialog with the proposed name (a dismissed dialog keeps that name,
+// in the current folder) and, over a file that exists, the overwrite question. No starts over with the
+// dialog; Cancel gives nothing, and nothing is to be written.
+std::optional<QString> ChooseFileToWrite(Desktop& desktop, QWidget* owner, const QString& proposedName,
+                                         const QString& filter);
