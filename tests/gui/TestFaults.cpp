@@ -122,6 +122,21 @@ void TestFaults::nothingIsLost_data() {
         "File access denied.", "kept");
     row("close, Yes, missing folder", "close", Target::MissingFolder, {Yes}, 1, false, "File not found.",
         "kept");
+    row("export into a missing folder", "Export", Target::MissingFolder, {}, 1, false, "File not found.",
+        "kept");
+    row("export under a refused name", "Export", Target::RefusedName, {}, 1, false, "Invalid filename.",
+        "kept");
+    row("export into a read-only folder", "Export", Target::NewInReadOnlyFolder, {}, 1, false,
+        "File access denied.", "kept");
+    row("export over a read-only file", "Export", Target::ReadOnlyFile, {Yes}, 1, false,
+        "File access denied.", "kept");
+    row("export over a file in a read-only folder", "Export", Target::EarlierInReadOnlyFolder, {Yes, Ok}, 1,
+        false, "", "exported");
+    row("export onto a full disk", "Export", Target::Earlier, {Yes}, 1, true, "Disk full.", "kept");
+    row("export in place onto a full disk", "Export", Target::EarlierInReadOnlyFolder, {Yes}, 1, true,
+        "Disk full.", "kept");
+    row("export onto a folder", "Export", Target::Folder, {Yes}, 1, false, "File access denied.", "kept");
+    row("export, No, Cancel", "Export", Target::Earlier, {No, Cancel}, 2, false, "", "kept");
 }
 
 void TestFaults::nothingIsLost() {
@@ -162,11 +177,15 @@ void TestFaults::nothingIsLost() {
     {
         // Less than the new log needs and more than the earlier file: the write stops in the middle.
         const FileSizeLimit limit(diskFull ? 200 : RLIM_INFINITY);
-        if (how == "close")
+        if (how == "close") {
             form.close();
-        else
+        } else if (how == "Export") {
+            QTest::mouseClick(Find<QPushButton>(&form, "Button7"), Qt::LeftButton);
+            QTest::mouseClick(Find<QPushButton>(&program.form3, "Button1"), Qt::LeftButton);
+        } else {
             QTest::mouseClick(Find<QPushButton>(&form, how == "Exit" ? "Button5" : "Button2"),
                               Qt::LeftButton);
+        }
     }
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     VERIFY_SCRIPT_PLAYED(desktop);
@@ -184,7 +203,8 @@ void TestFaults::nothingIsLost() {
              entriesAfterPreparing);
     QCOMPARE(form.UnsavedLog(), outcome != "replaced");
     QCOMPARE(form.Ending(), outcome == "ended");
-    QCOMPARE(form.isVisible(), outcome != "ended");
+    // The export dialog stands in for the main window while it is open.
+    QCOMPARE(form.isVisible() || program.form3.isVisible(), outcome != "ended");
 }
 
 // Any byte but the line ends and Ctrl-Z, in lines of up to 200 bytes: what a file of `size` bytes
