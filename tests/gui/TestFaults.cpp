@@ -297,7 +297,10 @@ void TestFaults::aLoadReplacesTheLogWholeOrNotAtAll() {
         return;
     }
 
-    // Loaded whole, and saved back byte for byte.
+    // Loaded whole, and saved back byte for byte; the list shows a line too long to lay out cut, with an
+    // ellipsis.
+    const QString shown = form.Log().index(form.Log().Count() - 1).data().toString();
+    QVERIFY(content.contains('\n') || (shown.size() < 10000 && shown.endsWith(QChar(0x2026))));
     QCOMPARE(form.Log().Lines(), LinesOf(content.endsWith('\n') ? content : content + "\r\n"));
     const QString again = folder.filePath("again.cbr");
     desktop.ChooseFile(again);

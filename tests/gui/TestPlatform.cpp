@@ -179,12 +179,14 @@ void TestPlatform::desktopShowsARealMessageBox() {
     QString text;
     QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons boxButtons;
+    Qt::TextFormat format = Qt::AutoText; // a file name is shown as it is, never as markup
     WhenModalAppears<QMessageBox>(
         [&](QMessageBox* box) {
             caption = box->windowTitle();
             text = box->text();
             boxIcon = box->icon();
             boxButtons = box->standardButtons();
+            format = box->textFormat();
         },
         [key](QMessageBox* box) {
             if (key == 0)
@@ -196,12 +198,13 @@ void TestPlatform::desktopShowsARealMessageBox() {
                 box->done(-1);
         });
     const auto given = desktop.ShowMessage(nullptr, QStringLiteral("Warning"),
-                                           QStringLiteral("File \"a\" exists.\nOK?"), icon, buttons);
+                                           QStringLiteral("File \"<b>a</b>\" exists.\nOK?"), icon, buttons);
     QCOMPARE(given, answer);
     QCOMPARE(caption, QStringLiteral("Warning"));
-    QCOMPARE(text, QStringLiteral("File \"a\" exists.\nOK?"));
+    QCOMPARE(text, QStringLiteral("File \"<b>a</b>\" exists.\nOK?"));
     QCOMPARE(boxIcon, shownIcon);
     QCOMPARE(boxButtons, shownButtons);
+    QCOMPARE(format, Qt::PlainText);
 }
 
 void TestPlatform::desktopShowsARealSaveDialog() {
