@@ -7,8 +7,6 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -16,18 +14,6 @@ using Answer = Desktop::Answer;
 
 const char* const Qso1 = "QSO: 14000 PH 2026-04-05 1500 QQ1AAA        59       1 QQ2BBB        59      12";
 const char* const Qso2 = "QSO: 14000 PH 2026-04-05 1500 QQ1AAA        59       2 QQ3CCC        59       5";
-
-// While it lives, this process writes no file beyond `bytes`: a real full disk, root or not.
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &before);
-        const rlimit limit{bytes, before.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &before); }
-    rlimit before{};
-};
 
 void ExpectOverwriteQuestion(ScriptedDesktop& desktop, const QString& path, Answer answer) {
     desktop.Expect("Warning", QStringLiteral("File \"%1\" exists.\nDo you want to overwrite it?").arg(path),
@@ -131,7 +117,8 @@ void TestSave::aSaveThatStopsKeepsTheOldFileTheLogAndTheProgram_data() {
     QTest::addColumn<QString>("error");
     const auto row = [](const char* tag, const char* how, const char* name, QList<Answer> answers,
                         const char* error) {
-        QTest::newRow(tag) << QString::fromLatin1(how) << QString::fromLatin1(name) << answers << QString::fromLatin1(error);
+        QTest::newRow(tag) << QString::fromLatin1(how) << QString::fromLatin1(name) << answers
+                           << QString::fromLatin1(error);
     };
     // "No" shows the dialog again.
     row("No, Cancel", "Save", "qq1aaa.cbr", {Answer::No, Answer::Cancel}, "");
@@ -162,8 +149,9 @@ void TestSave::aSaveThatStopsKeepsTheOldFileTheLogAndTheProgram() {
     const auto before = form.Log().Lines();
 
     if (how != "Save")
-        desktop.Expect(QLatin1String(how == "Exit" ? "Warning" : "Attention"), "Cabrillo file is not saved now!\nSave it?",
-                       Desktop::Icon::Question, Desktop::Buttons::YesNo, Answer::Yes);
+        desktop.Expect(QLatin1String(how == "Exit" ? "Warning" : "Attention"),
+                       "Cabrillo file is not saved now!\nSave it?", Desktop::Icon::Question,
+                       Desktop::Buttons::YesNo, Answer::Yes);
     for (const Answer answer : answers) {
         desktop.ChooseFile(folder.filePath(name));
         ExpectOverwriteQuestion(desktop, folder.filePath(name), answer);
