@@ -1,11 +1,13 @@
-// Saving a long log against plain stdio (the save alone, and with every line composed first), and
-// adding a contact to a long log against an empty one. Each pair runs in the same process; the ratios
-// of their medians are printed at the end.
+// Saving a long log against plain stdio (the save alone, and with every line composed first), adding
+// a contact to a long log against an empty one, and adding a contact with the session journal against
+// appending the same bytes to a file with fdatasync. Each pair runs in the same process; the ratios of
+// their medians are printed at the end.
 //
 //   ZevoBench            the full runs: 100,000 contacts, five repetitions each
 //   ZevoBench --smoke    a few contacts, once: only shows that everything still runs
 #include "CabrilloFile.h"
 #include "Desktop.h"
+#include "Journal.h"
 #include "Program.h"
 #include "QsoLine.h"
 
@@ -16,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -66,6 +69,7 @@ public:
     }
     ~BenchFolder() { std::filesystem::remove_all(m_path); }
     std::string File(const char* name) const { return (m_path / name).string(); }
+    QString Path() const { return QString::fromStdString(m_path.string()); }
 
 private:
     std::filesystem::path m_path;
@@ -120,8 +124,9 @@ void StdioWriteLongLog(benchmark::State& state, const std::vector<zevo::QsoEntry
 
 class QuietDesktop final : public Desktop {
 public:
-    Answer ShowMessage(QWidget*, const QString&, const QString&, Icon, Buttons) override {
-        return Answer::Ok;
+    // Yes takes back the log of the journal that the benchmark left.
+    Answer ShowMessage(QWidget*, const QString&, const QString&, Icon, Buttons buttons) override {
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
     }
     std::optional<QString> SaveFileName(QWidget*, const QString&, const QString&, int) override { return {}; }
     std::optional<QString> OpenFileName(QWidget*, const QString&, int) override { return {}; }
@@ -130,15 +135,41 @@ public:
     QDate Today() override { return {2026, 6, 1}; }
 };
 
+zevo::SessionState UnsavedSession() {
+    zevo::SessionState session;
+    session.usedCall = "QQ1AAA";
+    session.usedCallReadOnly = true;
+    session.headerSet = true;
+    session.unsavedLog = true;
+    session.band = 3;
+    session.mode = 0;
+    session.modeText = "SSB";
+    session.date = "2026-04-05";
+    session.time = "15:07";
+    session.numberSent = "1";
+    session.autoIncrement = true;
+    session.reportSent = session.reportReceived = "59";
+    return session;
+}
+
 // "Add to file" pressed on a shown main window whose log already holds `lines` lines; the list view's
-// work after the press (layout, painting) is part of it.
-void AddContact(benchmark::State& state, int lines) {
+// work after the press (layout, painting) is part of it. With the journal, the log comes from a
+// journal that holds it, as after a crash, and every contact goes on into that journal.
+void AddContact(benchmark::State& state, int lines, bool journal) {
     QuietDesktop desktop;
-    Program program(desktop);
+    const BenchFolder folder;
+    if (journal)
+        zevo::Journal(folder.File("session.journal"))
+            .Record(UnsavedSession(), zevo::LogChange::Replace, ComposedLog(Contacts(lines)));
+    Program program(desktop, journal ? folder.Path() : QString());
     TForm1& form = program.form1;
-    form.SetHeaderSet(true);
-    form.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("QQ1AAA"));
-    form.Log().Append(ComposedLog(Contacts(lines)));
+    if (!journal) {
+        form.SetHeaderSet(true);
+        form.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("QQ1AAA"));
+        form.Log().Append(ComposedLog(Contacts(lines)));
+    }
+    if (form.Log().Count() < lines)
+        std::abort();
     form.show();
     QApplication::processEvents();
     auto* call = form.findChild<QLineEdit*>(QStringLiteral("Edit4"));
@@ -150,6 +181,37 @@ void AddContact(benchmark::State& state, int lines) {
         add->click();
         QApplication::processEvents();
     }
+}
+
+// The record of one contact as the journal writes it: the contact's line and the state after it.
+std::string ContactRecord() {
+    return zevo::JournalRecord(UnsavedSession(), zevo::LogChange::Append, {ComposedLog(Contacts(1)).back()});
+}
+
+// The plain baseline: the same bytes appended to a file and flushed with fdatasync.
+void AppendAndDataSync(benchmark::State& state) {
+    const BenchFolder folder;
+    const std::string record = ContactRecord();
+    const int fd = ::open(folder.File("plain").c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+    if (fd < 0)
+        std::abort();
+    for (auto _ : state) {
+        if (::write(fd, record.data(), record.size()) != static_cast<ssize_t>(record.size()) ||
+            ::fdatasync(fd) != 0)
+            std::abort();
+    }
+    ::close(fd);
+}
+
+// The journal alone, holding a long log: a contact's record after it.
+void JournalRecordAfterLongLog(benchmark::State& state, int lines) {
+    const BenchFolder folder;
+    zevo::Journal journal(folder.File("session.journal"));
+    const zevo::SessionState session = UnsavedSession();
+    journal.Record(session, zevo::LogChange::Replace, ComposedLog(Contacts(lines)));
+    const std::vector<std::string> contact{ComposedLog(Contacts(1)).back()};
+    for (auto _ : state)
+        journal.Record(session, zevo::LogChange::Append, contact);
 }
 
 // Shows the runs as usual and keeps the median time of each benchmark (or its only time) for the
@@ -176,7 +238,9 @@ public:
             return;
         std::cout << what << ": " << m->second / b->second << "x";
         if (goal > 0)
-            std::cout << " (goal: within " << goal << "x)";
+            std::cout << " (goal: "
+                         "within "
+                      << goal << "x)";
         std::cout << "\n";
     }
 
@@ -209,32 +273,86 @@ int main(int argc, char** argv) {
     };
     repeated(benchmark::RegisterBenchmark("SaveLongLog", SaveLongLog, std::cref(contacts))
                  ->Unit(benchmark::kMillisecond));
-    repeated(benchmark::RegisterBenchmark("ComposeAndSaveLongLog", ComposeAndSaveLongLog, std::cref(contacts))
+    repeated(benchmark::RegisterBenchmark("ComposeAndSaveLong"
+                                          "Log",
+                                          ComposeAndSaveLongLog, std::cref(contacts))
                  ->Unit(benchmark::kMillisecond));
     repeated(benchmark::RegisterBenchmark("StdioWriteLongLog", StdioWriteLongLog, std::cref(contacts), false)
                  ->Unit(benchmark::kMillisecond));
-    repeated(
-        benchmark::RegisterBenchmark("StdioWriteAndSyncLongLog", StdioWriteLongLog, std::cref(contacts), true)
-            ->Unit(benchmark::kMillisecond));
+    repeated(benchmark::RegisterBenchmark("StdioWriteAndSyncL"
+                                          "ongLog",
+                                          StdioWriteLongLog, std::cref(contacts), true)
+                 ->Unit(benchmark::kMillisecond));
     // A fixed number of rounds: every round lengthens the log, which must stay short against the long one.
-    repeated(benchmark::RegisterBenchmark("AddContactToEmptyLog", AddContact, 0)
+    repeated(benchmark::RegisterBenchmark("AddContactToEmptyL"
+                                          "og",
+                                          AddContact, 0, false)
                  ->Iterations(sizes.addRounds)
                  ->Unit(benchmark::kMicrosecond));
-    repeated(benchmark::RegisterBenchmark("AddContactToLongLog", AddContact, sizes.contacts)
+    repeated(benchmark::RegisterBenchmark("AddContactToLongLo"
+                                          "g",
+                                          AddContact, sizes.contacts, false)
+                 ->Iterations(sizes.addRounds)
+                 ->Unit(benchmark::kMicrosecond));
+    repeated(benchmark::RegisterBenchmark("AppendAndDataSync", AppendAndDataSync)
+                 ->Iterations(sizes.addRounds)
+                 ->Unit(benchmark::kMicrosecond));
+    repeated(benchmark::RegisterBenchmark("JournalRecordAfter"
+                                          "LongLog",
+                                          JournalRecordAfterLongLog, sizes.contacts)
+                 ->Iterations(sizes.addRounds)
+                 ->Unit(benchmark::kMicrosecond));
+    repeated(benchmark::RegisterBenchmark("AddContactToLongLo"
+                                          "gWithJournal",
+                                          AddContact, sizes.contacts, true)
                  ->Iterations(sizes.addRounds)
                  ->Unit(benchmark::kMicrosecond));
 
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const std::string contactsText = std::to_string(sizes.contacts) + " contacts";
-    reporter.PrintRatio("saving the log list of " + contactsText + " / stdio write", "SaveLongLog",
-                        "StdioWriteLongLog", 1.5);
-    reporter.PrintRatio("saving the log list of " + contactsText + " / stdio write with fsync", "SaveLongLog",
-                        "StdioWriteAndSyncLongLog", 1.5);
-    reporter.PrintRatio("composing every line and saving " + contactsText + " / stdio write",
+    reporter.PrintRatio("saving the log list "
+                        "of " +
+                            contactsText + " / stdio write",
+                        "SaveLongLog", "StdioWriteLongLog", 1.5);
+    reporter.PrintRatio("saving the log list "
+                        "of " +
+                            contactsText +
+                            " / stdio write "
+                            "with fsync",
+                        "SaveLongLog",
+                        "StdioWriteAndSyncLongL"
+                        "og",
+                        1.5);
+    reporter.PrintRatio("composing every line "
+                        "and saving " +
+                            contactsText + " / stdio write",
                         "ComposeAndSaveLongLog", "StdioWriteLongLog");
-    reporter.PrintRatio("adding a contact to a log of " + contactsText + " / to an empty log",
+    reporter.PrintRatio("adding a contact to a "
+                        "log of " +
+                            contactsText +
+                            " / to an empty "
+                            "log",
                         "AddContactToLongLog", "AddContactToEmptyLog", 1.5);
+    reporter.PrintRatio("adding a contact to a "
+                        "log of " +
+                            contactsText +
+                            " with the journal "
+                            "/ appending its "
+                            "bytes "
+                            "with fdatasync",
+                        "AddContactToLongLogWit"
+                        "hJournal",
+                        "AppendAndDataSync", 1.5);
+    reporter.PrintRatio("the journal's record "
+                        "of a contact after " +
+                            contactsText +
+                            " / appending its "
+                            "bytes with "
+                            "fdatasync",
+                        "JournalRecordAfterLong"
+                        "Log",
+                        "AppendAndDataSync");
     benchmark::Shutdown();
     return 0;
 }
