@@ -1,11 +1,14 @@
-// Saving a long log against plain stdio (the save alone, and with every line composed first), adding
-// a contact to a long log against an empty one, and adding a contact with the session journal against
-// appending the same bytes to a file with fdatasync. Each pair runs in the same process; the ratios of
-// their medians are printed at the end.
+// Saving a long log against plain stdio (the save alone, and with every line composed first), adding a
+// contact to a long log against an empty one, reading a long log against a plain read and split, and
+// loading it into the main window against the read alone, and adding a contact with the session
+// journal against appending the same bytes to a file with fdatasync. Each pair runs in the same
+// process; the ratios of their medians are printed at the end, after the peak memory of a load
+// against the file's size.
 //
 //   ZevoBench            the full runs: 100,000 contacts, five repetitions each
 //   ZevoBench --smoke    a few contacts, once: only shows that everything still runs
 #include "CabrilloFile.h"
+#include "CabrilloReader.h"
 #include "Desktop.h"
 #include "Journal.h"
 #include "Program.h"
@@ -20,8 +23,10 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <map>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -32,21 +37,24 @@ struct Sizes {
     int repetitions; //
 };
 
+zevo::QsoEntry Contact(int i) {
+    return zevo::QsoEntry{.band = i % 6,
+                          .firstMode = i % 3 != 0,
+                          .date = "2026-04-05",
+                          .time = "15:07",
+                          .usedCall = "QQ1AAA",
+                          .reportSent = "59",
+                          .exchangeSent = std::to_string(i + 1),
+                          .callReceived = "QQ" + std::to_string(i % 10) + "B" + std::to_string(i),
+                          .reportReceived = i % 3 != 0 ? "59" : "599",
+                          .numberReceived = std::to_string(i % 1000 + 1)};
+}
+
 std::vector<zevo::QsoEntry> Contacts(int count) {
     std::vector<zevo::QsoEntry> contacts;
     contacts.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
-        contacts.push_back(
-            zevo::QsoEntry{.band = i % 6,
-                           .firstMode = i % 3 != 0,
-                           .date = "2026-04-05",
-                           .time = "15:07",
-                           .usedCall = "QQ1AAA",
-                           .reportSent = "59",
-                           .exchangeSent = std::to_string(i + 1),
-                           .callReceived = "QQ" + std::to_string(i % 10) + "B" + std::to_string(i),
-                           .reportReceived = i % 3 != 0 ? "59" : "599",
-                           .numberReceived = std::to_string(i % 1000 + 1)});
+        contacts.push_back(Contact(i));
     return contacts;
 }
 
@@ -129,10 +137,14 @@ public:
         return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
     }
     std::optional<QString> SaveFileName(QWidget*, const QString&, const QString&, int) override { return {}; }
-    std::optional<QString> OpenFileName(QWidget*, const QString&, int) override { return {}; }
+    std::optional<QString> OpenFileName(QWidget*, const QString&, int, const QString&) override {
+        return openPath.isEmpty() ? std::nullopt : std::optional(openPath);
+    }
     void OpenInTextEditor(QWidget*, const QString&) override {}
     void Beep() override {}
     QDate Today() override { return {2026, 6, 1}; }
+
+    QString openPath; // what the open dialog chooses; empty: dismissed
 };
 
 zevo::SessionState UnsavedSession() {
@@ -214,6 +226,92 @@ void JournalRecordAfterLongLog(benchmark::State& state, int lines) {
         journal.Record(session, zevo::LogChange::Append, contact);
 }
 
+// A saved log of `contacts` contacts, written line by line so that no copy of it stays in memory.
+void WriteSavedLog(const std::string& path, int contacts) {
+    zevo::AtomicTextFile file(path);
+    for (const char* line : {"START-OF-LOG: 2.0", "CALLSIGN: QQ1AAA"})
+        file.WriteLine(line);
+    for (int i = 0; i < contacts; ++i)
+        file.WriteLine(zevo::ComposeQsoLine(Contact(i)));
+    file.WriteLine(zevo::EndOfLogLine);
+    file.Commit();
+}
+
+// The file read and split into the log's lines by the program's reader.
+void ReadLongLog(benchmark::State& state, const std::string& path) {
+    for (auto _ : state) {
+        std::vector<std::string> lines =
+            zevo::ReadCabrilloLines(zevo::ReadFileBytes(path, zevo::MaxCabrilloFileSize).value());
+        benchmark::DoNotOptimize(lines.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
+}
+
+// The same file read whole with a stream and split at LF with a plain loop.
+void PlainReadLongLog(benchmark::State& state, const std::string& path) {
+    for (auto _ : state) {
+        std::ifstream in(path, std::ios::binary);
+        std::string bytes(std::filesystem::file_size(path), '\0');
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::vector<std::string> lines;
+        for (std::size_t begin = 0; begin < bytes.size();) {
+            std::size_t end = bytes.find('\n', begin);
+            if (end == std::string::npos)
+                end = bytes.size();
+            const std::size_t stop = end > begin && bytes[end - 1] == '\r' ? end - 1 : end;
+            lines.emplace_back(bytes, begin, stop - begin);
+            begin = end + 1;
+        }
+        benchmark::DoNotOptimize(lines.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
+}
+
+// "Load Cabrillo file" pressed on a shown main window, the list's work after it (layout, painting)
+// included.
+void LoadLongLogIntoWindow(benchmark::State& state, const std::string& path) {
+    QuietDesktop desktop;
+    desktop.openPath = QString::fromStdString(path);
+    Program program(desktop);
+    program.form1.show();
+    QApplication::processEvents();
+    auto* load = program.form1.findChild<QPushButton*>(QStringLiteral("Button6"));
+    for (auto _ : state) {
+        load->click();
+        QApplication::processEvents();
+    }
+    if (program.form1.Log().Count() < 2)
+        state.SkipWithError("nothing was loaded");
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
+}
+
+long MaxResidentKilobytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// The growth of the process's peak memory while a saved log is loaded into a shown main window,
+// against the file's size. It runs before anything else, so that no earlier peak hides the load's.
+void PrintLoadPeakMemory(int contacts) {
+    const BenchFolder folder;
+    const std::string path = folder.File("peak.cbr");
+    WriteSavedLog(path, contacts);
+    QuietDesktop desktop;
+    desktop.openPath = QString::fromStdString(path);
+    Program program(desktop);
+    program.form1.show();
+    QApplication::processEvents();
+    const long idle = MaxResidentKilobytes();
+    program.form1.findChild<QPushButton*>(QStringLiteral("Button6"))->click();
+    QApplication::processEvents();
+    const double grown = static_cast<double>(MaxResidentKilobytes() - idle) * 1024;
+    const auto size = static_cast<double>(std::filesystem::file_size(path));
+    std::cout << "peak memory of loading " << contacts << " contacts (" << size / 1e6
+              << " MB) above the idle "
+              << "program / file size: " << grown / size << "x (goal: under 4x)\n";
+}
+
 // Shows the runs as usual and keeps the median time of each benchmark (or its only time) for the
 // ratios: one slow round on a shared machine does not move a median.
 class RatioReporter final : public benchmark::ConsoleReporter {
@@ -238,9 +336,7 @@ public:
             return;
         std::cout << what << ": " << m->second / b->second << "x";
         if (goal > 0)
-            std::cout << " (goal: "
-                         "within "
-                      << goal << "x)";
+            std::cout << " (goal: within " << goal << "x)";
         std::cout << "\n";
     }
 
@@ -266,6 +362,7 @@ int main(int argc, char** argv) {
     const Sizes sizes = TakeFlag(argc, argv, "--smoke") ? Sizes{1000, 5, 1} : Sizes{100000, 1000, 5};
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
+    PrintLoadPeakMemory(sizes.contacts);
 
     const std::vector<zevo::QsoEntry> contacts = Contacts(sizes.contacts);
     const auto repeated = [&](benchmark::internal::Benchmark* benchmark) {
@@ -273,86 +370,62 @@ int main(int argc, char** argv) {
     };
     repeated(benchmark::RegisterBenchmark("SaveLongLog", SaveLongLog, std::cref(contacts))
                  ->Unit(benchmark::kMillisecond));
-    repeated(benchmark::RegisterBenchmark("ComposeAndSaveLong"
-                                          "Log",
-                                          ComposeAndSaveLongLog, std::cref(contacts))
+    repeated(benchmark::RegisterBenchmark("ComposeAndSaveLongLog", ComposeAndSaveLongLog, std::cref(contacts))
                  ->Unit(benchmark::kMillisecond));
     repeated(benchmark::RegisterBenchmark("StdioWriteLongLog", StdioWriteLongLog, std::cref(contacts), false)
                  ->Unit(benchmark::kMillisecond));
-    repeated(benchmark::RegisterBenchmark("StdioWriteAndSyncL"
-                                          "ongLog",
-                                          StdioWriteLongLog, std::cref(contacts), true)
-                 ->Unit(benchmark::kMillisecond));
+    repeated(
+        benchmark::RegisterBenchmark("StdioWriteAndSyncLongLog", StdioWriteLongLog, std::cref(contacts), true)
+            ->Unit(benchmark::kMillisecond));
     // A fixed number of rounds: every round lengthens the log, which must stay short against the long one.
-    repeated(benchmark::RegisterBenchmark("AddContactToEmptyL"
-                                          "og",
-                                          AddContact, 0, false)
+    repeated(benchmark::RegisterBenchmark("AddContactToEmptyLog", AddContact, 0, false)
                  ->Iterations(sizes.addRounds)
                  ->Unit(benchmark::kMicrosecond));
-    repeated(benchmark::RegisterBenchmark("AddContactToLongLo"
-                                          "g",
-                                          AddContact, sizes.contacts, false)
+    repeated(benchmark::RegisterBenchmark("AddContactToLongLog", AddContact, sizes.contacts, false)
                  ->Iterations(sizes.addRounds)
                  ->Unit(benchmark::kMicrosecond));
     repeated(benchmark::RegisterBenchmark("AppendAndDataSync", AppendAndDataSync)
                  ->Iterations(sizes.addRounds)
                  ->Unit(benchmark::kMicrosecond));
-    repeated(benchmark::RegisterBenchmark("JournalRecordAfter"
-                                          "LongLog",
-                                          JournalRecordAfterLongLog, sizes.contacts)
+    repeated(
+        benchmark::RegisterBenchmark("JournalRecordAfterLongLog", JournalRecordAfterLongLog, sizes.contacts)
+            ->Iterations(sizes.addRounds)
+            ->Unit(benchmark::kMicrosecond));
+    repeated(benchmark::RegisterBenchmark("AddContactToLongLogWithJournal", AddContact, sizes.contacts, true)
                  ->Iterations(sizes.addRounds)
                  ->Unit(benchmark::kMicrosecond));
-    repeated(benchmark::RegisterBenchmark("AddContactToLongLo"
-                                          "gWithJournal",
-                                          AddContact, sizes.contacts, true)
-                 ->Iterations(sizes.addRounds)
-                 ->Unit(benchmark::kMicrosecond));
+
+    const BenchFolder folder;
+    const std::string savedLog = folder.File("saved.cbr");
+    WriteSavedLog(savedLog, sizes.contacts);
+    repeated(
+        benchmark::RegisterBenchmark("ReadLongLog", ReadLongLog, savedLog)->Unit(benchmark::kMillisecond));
+    repeated(benchmark::RegisterBenchmark("PlainReadLongLog", PlainReadLongLog, savedLog)
+                 ->Unit(benchmark::kMillisecond));
+    repeated(benchmark::RegisterBenchmark("LoadLongLogIntoWindow", LoadLongLogIntoWindow, savedLog)
+                 ->Unit(benchmark::kMillisecond));
 
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const std::string contactsText = std::to_string(sizes.contacts) + " contacts";
-    reporter.PrintRatio("saving the log list "
-                        "of " +
-                            contactsText + " / stdio write",
-                        "SaveLongLog", "StdioWriteLongLog", 1.5);
-    reporter.PrintRatio("saving the log list "
-                        "of " +
-                            contactsText +
-                            " / stdio write "
-                            "with fsync",
-                        "SaveLongLog",
-                        "StdioWriteAndSyncLongL"
-                        "og",
-                        1.5);
-    reporter.PrintRatio("composing every line "
-                        "and saving " +
-                            contactsText + " / stdio write",
+    reporter.PrintRatio("saving the log list of " + contactsText + " / stdio write", "SaveLongLog",
+                        "StdioWriteLongLog", 1.5);
+    reporter.PrintRatio("saving the log list of " + contactsText + " / stdio write with fsync", "SaveLongLog",
+                        "StdioWriteAndSyncLongLog", 1.5);
+    reporter.PrintRatio("composing every line and saving " + contactsText + " / stdio write",
                         "ComposeAndSaveLongLog", "StdioWriteLongLog");
-    reporter.PrintRatio("adding a contact to a "
-                        "log of " +
-                            contactsText +
-                            " / to an empty "
-                            "log",
+    reporter.PrintRatio("adding a contact to a log of " + contactsText + " / to an empty log",
                         "AddContactToLongLog", "AddContactToEmptyLog", 1.5);
-    reporter.PrintRatio("adding a contact to a "
-                        "log of " +
-                            contactsText +
-                            " with the journal "
-                            "/ appending its "
-                            "bytes "
-                            "with fdatasync",
-                        "AddContactToLongLogWit"
-                        "hJournal",
-                        "AppendAndDataSync", 1.5);
-    reporter.PrintRatio("the journal's record "
-                        "of a contact after " +
-                            contactsText +
-                            " / appending its "
-                            "bytes with "
-                            "fdatasync",
-                        "JournalRecordAfterLong"
-                        "Log",
-                        "AppendAndDataSync");
+    reporter.PrintRatio("adding a contact to a log of " + contactsText +
+                            " with the journal / appending its bytes with fdatasync",
+                        "AddContactToLongLogWithJournal", "AppendAndDataSync", 1.5);
+    reporter.PrintRatio("the journal's record of a contact after " + contactsText +
+                            " / appending its bytes with fdatasync",
+                        "JournalRecordAfterLongLog", "AppendAndDataSync");
+    reporter.PrintRatio("reading a saved log of " + contactsText + " / plain read and split", "ReadLongLog",
+                        "PlainReadLongLog", 1.5);
+    reporter.PrintRatio("loading a saved log of " + contactsText + " into the window / reading it",
+                        "LoadLongLogIntoWindow", "ReadLongLog", 3);
     benchmark::Shutdown();
     return 0;
 }

@@ -245,6 +245,18 @@ if this option is selected!</source>
 w polu &quot;Numer nadany&quot;
 mogą być tylko cyfry!</translation>
     </message>
+    <message>
+        <source>Cabrillo file is not saved now!
+Save it before open new file?</source>
+        <translation>Plik Cabrillo z wprowadzonymi danymi nie został zapisany!
+Zapisać plik przed wczytaniem nowego pliku?</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; is too large to be a contest log (over %2 MB).
+Nothing was loaded.</source>
+        <translation>Plik &quot;%1&quot; jest zbyt duży jak na log zawodów (ponad %2 MB).
+Niczego nie wczytano.</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>

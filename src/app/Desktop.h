@@ -22,11 +22,12 @@ public:
 
     // The common file dialogs. `filter` is a list of description and pattern pairs separated by "|"
     // ("Cabrillo files|*.cbr|All files|*.*"); `selectedFilter` counts the pairs from 1.
-    // Returns the chosen path, or nothing when the user dismissed the dialog.
+    // Returns the chosen path, or nothing when the user dismissed the dialog. The open dialog starts in
+    // `folder`, or where the desktop chooses when it is empty.
     virtual std::optional<QString> SaveFileName(QWidget* owner, const QString& proposedName,
                                                 const QString& filter, int selectedFilter) = 0;
-    virtual std::optional<QString> OpenFileName(QWidget* owner, const QString& filter,
-                                                int selectedFilter) = 0;
+    virtual std::optional<QString> OpenFileName(QWidget* owner, const QString& filter, int selectedFilter,
+                                                const QString& folder) = 0;
 
     // Opens a text file in the desktop's text editor without waiting; the outcome is not examined.
     virtual void OpenInTextEditor(QWidget* owner, const QString& path) = 0;

@@ -11,8 +11,15 @@ int LogListModel::rowCount(const QModelIndex& parent) const {
 QVariant LogListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= Count())
         return {};
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return FromWin1250(m_lines[static_cast<std::size_t>(index.row())]);
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
+        // A log line is under a hundred characters; a loaded file that is no log may hold one of
+        // megabytes, whose laying out and painting would freeze the window. The line itself is kept
+        // whole for the file.
+        const std::string& line = m_lines[static_cast<std::size_t>(index.row())];
+        if (line.size() <= MaxShownLineLength)
+            return FromWin1250(line);
+        return FromWin1250(line.substr(0, MaxShownLineLength)) + QChar(0x2026);
+    }
     return {};
 }
 
@@ -33,6 +40,12 @@ void LogListModel::Append(const std::vector<std::string>& lines) {
 void LogListModel::Clear() {
     beginResetModel();
     m_lines.clear();
+    endResetModel();
+}
+
+void LogListModel::SetLines(std::vector<std::string> lines) {
+    beginResetModel();
+    m_lines = std::move(lines);
     endResetModel();
 }
 

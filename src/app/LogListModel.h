@@ -12,6 +12,9 @@ class LogListModel final : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
+    // Longer lines are shown cut there, with an ellipsis.
+    static constexpr std::size_t MaxShownLineLength = 1000;
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
@@ -21,6 +24,8 @@ public:
     void Append(std::string line);
     void Append(const std::vector<std::string>& lines);
     void Clear();
+    // Replaces the whole log at once, as loading a file does.
+    void SetLines(std::vector<std::string> lines);
     // Removes every line that is exactly `line`.
     void RemoveAll(const std::string& line);
 

@@ -88,11 +88,12 @@ std::optional<QString> QtDesktop::SaveFileName(QWidget* owner, const QString& pr
     return path;
 }
 
-std::optional<QString> QtDesktop::OpenFileName(QWidget* owner, const QString& filter, int selectedFilter) {
+std::optional<QString> QtDesktop::OpenFileName(QWidget* owner, const QString& filter, int selectedFilter,
+                                               const QString& folder) {
     const QStringList filters = FileDialogFilters(filter);
     QString selected = SelectedFilter(filters, selectedFilter);
-    const QString path = QFileDialog::getOpenFileName(owner, QString(), QString(),
-                                                      filters.join(QStringLiteral(";;")), &selected);
+    const QString path =
+        QFileDialog::getOpenFileName(owner, QString(), folder, filters.join(QStringLiteral(";;")), &selected);
     if (path.isEmpty())
         return std::nullopt;
     return path;

@@ -10,7 +10,8 @@ public:
                        Buttons buttons) override;
     std::optional<QString> SaveFileName(QWidget* owner, const QString& proposedName, const QString& filter,
                                         int selectedFilter) override;
-    std::optional<QString> OpenFileName(QWidget* owner, const QString& filter, int selectedFilter) override;
+    std::optional<QString> OpenFileName(QWidget* owner, const QString& filter, int selectedFilter,
+                                        const QString& folder) override;
     void OpenInTextEditor(QWidget* owner, const QString& path) override;
     void Beep() override;
     QDate Today() override;

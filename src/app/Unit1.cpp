@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include "CabrilloFile.h"
+#include "CabrilloReader.h"
 #include "Conversion.h"
 #include "DateTime.h"
 #include "Guard.h"
@@ -58,6 +59,7 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     ConnectGuarded(Button3, &QPushButton::clicked, this, m_desktop, &TForm1::Button3Click);
     ConnectGuarded(Button4, &QPushButton::clicked, this, m_desktop, &TForm1::Button4Click);
     ConnectGuarded(Button5, &QPushButton::clicked, this, m_desktop, &TForm1::Button5Click);
+    ConnectGuarded(Button6, &QPushButton::clicked, this, m_desktop, &TForm1::Button6Click);
     // Only the button that becomes checked reports; clicking the checked one changes nothing. A
     // further language needs no code of its own: its radio button names it in "languageCode".
     for (QRadioButton* button : findChildren<QRadioButton*>()) {
@@ -263,6 +265,7 @@ bool TForm1::Save() {
         m_log.RemoveAll(endOfLog);
         m_log.Append(endOfLog);
         m_unsavedLog = false;
+        m_lastFolder = QFileInfo(fileName).absolutePath();
         Journal(zevo::LogChange::MoveToEnd, {endOfLog});
         m_desktop.ShowMessage(this, tr("Information"), tr("Cabrillo file is saved!"),
                               Desktop::Icon::Information, Desktop::Buttons::Ok);
@@ -456,8 +459,7 @@ void TForm1::RestoreSession(const zevo::JournalReplay& replay) {
         }
     }
     ApplyLanguage();
-    m_log.Clear();
-    m_log.Append(replay.log);
+    m_log.SetLines(replay.log);
     SetHeaderSet(state.headerSet);
     m_unsavedLog = state.unsavedLog;
     Edit1->setText(FromWin1250(state.usedCall));
@@ -747,4 +749,60 @@ void TForm1::ComboBox3KeyPress(QChar& key) {
         if (ComboBox3->itemText(i).startsWith(letter))
             ComboBox3->setCurrentIndex(i);
     key = QChar();
+}
+
+void TForm1::Button6Click() {
+    if (!MaybeSave(tr("Attention"), tr("Cabrillo file is not saved now!\nSave it before open new file?")))
+        return;
+    // The log on screen is replaced only by a file read in full: a dismissed dialog, a file that cannot
+    // be read or one too large to be a log leaves the list, the flags and every field as they were.
+    const std::optional<QString> fileName =
+        m_desktop.OpenFileName(this, QStringLiteral("Cabrillo files|*.cbr|All files|*.*"), 1, m_lastFolder);
+    if (!fileName)
+        return;
+    const std::optional<std::string> bytes =
+        zevo::ReadFileBytes(QFile::encodeName(*fileName).toStdString(), zevo::MaxCabrilloFileSize);
+    if (!bytes) {
+        ShowError(tr("Error"),
+                  tr("File \"%1\" is too large to be a contest log (over %2 MB).\nNothing was loaded.")
+                      .arg(*fileName)
+                      .arg(zevo::MaxCabrilloFileSize / (1024 * 1024)));
+        return;
+    }
+    m_lastFolder = QFileInfo(*fileName).absolutePath();
+    const JournalHold hold(*this);
+    m_log.SetLines(zevo::ReadCabrilloLines(*bytes));
+    SetHeaderSet(true);
+    // The fields that follow from the last line reach the journal when the hold ends, even when their
+    // minutes stop the load.
+    Journal(zevo::LogChange::Replace, m_log.Lines());
+    // A file of nothing but END-OF-LOG: lines leaves no line to take the fields from.
+    if (m_log.Count() == 0)
+        return;
+    SelectLastLine();
+    ApplyLastLine(m_log.Lines().back());
+}
+
+void TForm1::ApplyLastLine(const std::string& line) {
+    const zevo::LastLineFields fields = zevo::ReadLastLineFields(line);
+    // Set directly: the reports and their limits stay as an operator's change of mode would not leave
+    // them.
+    if (fields.band) {
+        const QSignalBlocker blocker(ComboBox1);
+        ComboBox1->setCurrentIndex(*fields.band);
+    }
+    Select(ComboBox2, fields.phone ? "SSB" : "CW");
+    {
+        const QSignalBlocker blockDate(Edit2);
+        const QSignalBlocker blockTime(Edit3);
+        Edit2->setText(FromWin1250(fields.date));
+        Edit3->setText(FromWin1250(fields.time));
+    }
+    // Minutes that are no number stop the load here, with the lines and the fields above in place.
+    UpDown1->SetPosition(zevo::SpinPositionForMinutes(zevo::StrToInt(fields.minutes)));
+    {
+        const QSignalBlocker blockCall(Edit1);
+        Edit1->setText(FromWin1250(fields.usedCall));
+    }
+    Edit4->setFocus();
 }

@@ -90,6 +90,7 @@ public:
     void Button3Click();
     void Button4Click();
     void Button5Click();
+    void Button6Click();
     void FormCloseQuery(bool& canClose);
     void RadioButton1Click();
     void RadioButton2Click();
@@ -139,6 +140,7 @@ private:
     zevo::QsoEntry ReadContact() const;
     void RaiseNumberSent();
     void SelectLastLine();
+    void ApplyLastLine(const std::string& line);
     void EndProgram();
     void ShowError(const QString& caption, const QString& text);
     // The checks of the date and time fields, also made before a contact is added; false after the
@@ -160,4 +162,6 @@ private:
     // The field whose focus-lost handler runs when it loses the focus: the one that last took it. A
     // check that gives the focus back takes it from a field that never had it, which must not run.
     QObject* m_entered = nullptr;
+    // The folder of the last Cabrillo file saved or loaded in this run: the open dialog starts there.
+    QString m_lastFolder;
 };

@@ -3,8 +3,13 @@
 #include <QLineEdit>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 
 QString FromWin1250(const std::string& bytes) {
+    // Log lines are nearly always plain ASCII, which reads the same in every single-byte code page; a
+    // loaded log of a hundred thousand lines is measured row by row, and the converter costs there.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     // The list view decodes every row it paints: opening the converter once saves that each time.
     thread_local QStringDecoder decoder("windows-1250");
     decoder.resetState();

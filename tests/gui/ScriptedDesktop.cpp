@@ -87,12 +87,13 @@ std::optional<QString> ScriptedDesktop::NextFile(const char* what) {
 
 std::optional<QString> ScriptedDesktop::SaveFileName(QWidget*, const QString& proposedName,
                                                      const QString& filter, int selectedFilter) {
-    m_fileDialogs << FileDialog{true, proposedName, filter, selectedFilter};
+    m_fileDialogs << FileDialog{true, proposedName, filter, selectedFilter, {}};
     return NextFile("save");
 }
 
-std::optional<QString> ScriptedDesktop::OpenFileName(QWidget*, const QString& filter, int selectedFilter) {
-    m_fileDialogs << FileDialog{false, QString(), filter, selectedFilter};
+std::optional<QString> ScriptedDesktop::OpenFileName(QWidget*, const QString& filter, int selectedFilter,
+                                                     const QString& folder) {
+    m_fileDialogs << FileDialog{false, QString(), filter, selectedFilter, folder};
     return NextFile("open");
 }
 

@@ -22,6 +22,7 @@ public:
         QString proposedName;
         QString filter;
         int selectedFilter;
+        QString folder; // where an open dialog starts
     };
 
     // The next message box is answered with `answer`, whatever it says.
@@ -45,7 +46,8 @@ public:
                                 Buttons buttons) override;
     std::optional<QString> SaveFileName(QWidget* owner, const QString& proposedName, const QString& filter,
                                         int selectedFilter) override;
-    std::optional<QString> OpenFileName(QWidget* owner, const QString& filter, int selectedFilter) override;
+    std::optional<QString> OpenFileName(QWidget* owner, const QString& filter, int selectedFilter,
+                                        const QString& folder) override;
     void OpenInTextEditor(QWidget* owner, const QString& path) override;
     void Beep() override { ++m_beeps; }
     QDate Today() override { return m_today; }

@@ -30,7 +30,20 @@ QStringList Files(const QTemporaryDir& folder) {
 void Play(const QString& session, TForm1& form, ScriptedDesktop& desktop, const QString& folder) {
     if (session == "band changed")
         return QTest::keyClick(Find<QLineEdit>(&form, "Edit4"), Qt::Key_B, Qt::AltModifier);
-    form.ApplyHeader(HeaderLines, QStringLiteral("QQ1AAA"));
+    if (session == "loaded, a contact") {
+        const QString path = QDir(folder).filePath(QStringLiteral("old.cbr"));
+        std::vector<std::string> lines = HeaderLines;
+        lines.insert(lines.end(),
+                     {"QSO: 21000 CW 2026-04-06 0930 QQ1AAA        59       1 QQ2BBB        59      12",
+                      "END-OF-LOG:"});
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(CrLfFile(lines)) > 0);
+        file.close();
+        desktop.ChooseFile(path);
+        QTest::mouseClick(Find<QPushButton>(&form, "Button6"), Qt::LeftButton);
+    } else {
+        form.ApplyHeader(HeaderLines, QStringLiteral("QQ1AAA"));
+    }
     if (session == "Polish, a province") {
         QTest::mouseClick(Find<QRadioButton>(&form, "RadioButton1"), Qt::LeftButton);
         QTest::keyClick(Find<QComboBox>(&form, "ComboBox3"), Qt::Key_M);
@@ -92,6 +105,7 @@ void TestJournal::sessionsComeBackAsTheyWere_data() {
     QTest::addColumn<QString>("session");
     QTest::addColumn<bool>("asked");
     QTest::newRow("saved, a contact") << "saved, a contact" << true;
+    QTest::newRow("loaded, a contact") << "loaded, a contact" << true;
     QTest::newRow("Polish, a province") << "Polish, a province" << true;
     QTest::newRow("saved whole") << "saved" << false;
     QTest::newRow("no line") << "band changed" << false;

@@ -1,0 +1,123 @@
+#include "CabrilloReader.h"
+
+#include "CabrilloFile.h"
+#include "Conversion.h"
+#include "QsoLine.h"
+#include "RunTimeError.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zevo {
+
+namespace {
+
+constexpr char CtrlZ = 26;
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int Get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// Columns counted from 1, as in a QSO line; a range past the end gives what exists.
+std::string_view Columns(std::string_view line, std::size_t first, std::size_t last) {
+    if (first > line.size())
+        return {};
+    return line.substr(first - 1, last - first + 1);
+}
+
+} // namespace
+
+std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+    if (path.empty())
+        ThrowErrno(ENOENT);
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.Get() < 0)
+        ThrowErrno(errno);
+    struct stat status {};
+    if (::fstat(file.Get(), &status) != 0)
+        ThrowErrno(errno);
+    if (S_ISREG(status.st_mode) && static_cast<std::size_t>(status.st_size) > maxBytes)
+        return std::nullopt;
+
+    // The size is only a hint: a file may grow while it is read, and a device tells none. Reading stops
+    // one byte past the limit, which is enough to know the file is too large.
+    std::string bytes;
+    bytes.resize(S_ISREG(status.st_mode) ? static_cast<std::size_t>(status.st_size) + 1 : 64 * 1024);
+    std::size_t filled = 0;
+    for (;;) {
+        if (filled == bytes.size())
+            bytes.resize(std::min(bytes.size() * 2, maxBytes + 1));
+        const ssize_t count = ::read(file.Get(), bytes.data() + filled, bytes.size() - filled);
+        if (count < 0) {
+            if (errno == EINTR)
+                continue;
+            ThrowErrno(errno);
+        }
+        if (count == 0)
+            break;
+        filled += static_cast<std::size_t>(count);
+        if (filled > maxBytes)
+            return std::nullopt;
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
+std::vector<std::string> ReadCabrilloLines(std::string_view bytes) {
+    bytes = bytes.substr(0, bytes.find(CtrlZ));
+    std::vector<std::string> lines;
+    // The next CR and the next LF are each searched for only once passed (find of one byte is fast where
+    // find_first_of of two is a loop over every byte), so the whole text is scanned twice at most.
+    std::size_t nextCarriageReturn = std::min(bytes.find('\r'), bytes.size());
+    std::size_t nextLineFeed = std::min(bytes.find('\n'), bytes.size());
+    const auto next = [bytes](std::size_t& found, char c, std::size_t from) {
+        if (found < from)
+            found = std::min(bytes.find(c, from), bytes.size());
+        return found;
+    };
+    std::size_t begin = 0;
+    do {
+        const std::size_t end =
+            std::min(next(nextCarriageReturn, '\r', begin), next(nextLineFeed, '\n', begin));
+        if (const std::string_view line = bytes.substr(begin, end - begin); line != EndOfLogLine)
+            lines.emplace_back(line);
+        begin = end;
+        if (begin < bytes.size()) {
+            const bool carriageReturn = bytes[begin] == '\r';
+            ++begin;
+            if (carriageReturn && begin < bytes.size() && bytes[begin] == '\n')
+                ++begin;
+        }
+    } while (begin < bytes.size());
+    return lines;
+}
+
+LastLineFields ReadLastLineFields(std::string_view line) {
+    LastLineFields fields;
+    const std::string_view bandCode = Columns(line, 6, 7);
+    for (int band = 0; band < 6; ++band)
+        if (BandFrequency(band).substr(0, 2) == bandCode)
+            fields.band = band;
+    fields.phone = Columns(line, 12, 13) == "PH";
+    fields.date = Columns(line, 15, 24);
+    fields.minutes = Columns(line, 28, 29);
+    fields.time = std::string(Columns(line, 26, 27)) + ":" + fields.minutes;
+    fields.usedCall = WithoutBlanks(std::string(Columns(line, 31, 43)));
+    return fields;
+}
+
+} // namespace zevo

@@ -1,0 +1,262 @@
+// Loading a Cabrillo file to go on with a log, and every load that must leave the log on screen alone.
+#include "LogEntry.h"
+#include "LogListView.h"
+#include "ScriptedDesktop.h"
+#include "UpDown.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+using Answer = Desktop::Answer;
+using Lines = std::vector<std::string>;
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+void Load(TForm1& form) {
+    QTest::mouseClick(Find<QPushButton>(&form, "Button6"), Qt::LeftButton);
+}
+
+// What the main window shows that a load may change.
+QStringList Fields(TForm1& form) {
+    QStringList fields;
+    for (const char* name : {"ComboBox1", "ComboBox2"})
+        fields << Find<QComboBox>(&form, name)->currentText();
+    for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit5", "Edit7", "Edit8"})
+        fields << Find<QLineEdit>(&form, name)->text();
+    fields << QString::number(Find<UpDown>(&form, "UpDown1")->Position());
+    return fields;
+}
+
+int SelectedRow(TForm1& form) {
+    return Find<LogListView>(&form, "ListBox1")->currentIndex().row();
+}
+
+} // namespace
+
+class TestLoad : public QObject {
+    Q_OBJECT
+private slots:
+    void aSavedLogLoadsBackAndGoesOn();
+    void aLastLineThatIsNoContact_data();
+    void aLastLineThatIsNoContact();
+    void aLoadThatDoesNotHappenKeepsTheLog_data();
+    void aLoadThatDoesNotHappenKeepsTheLog();
+    void aBinaryFileSavesBackByteForByte();
+};
+
+void TestLoad::aSavedLogLoadsBackAndGoesOn() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("yesterday.cbr");
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    TForm1& form = program.form1;
+    ShowActive(&form);
+    SetHeader(form, "QQ1ABCDEFGHIJK"); // 14 characters: the line keeps them all, the load 13
+    AddContact(form, "qq2bbb", "12");
+    Find<QComboBox>(&form, "ComboBox1")->setCurrentIndex(2);
+    Find<QComboBox>(&form, "ComboBox2")->setCurrentIndex(1);
+    Find<QLineEdit>(&form, "Edit2")->setText("2026-04-06");
+    Find<QLineEdit>(&form, "Edit3")->setText("23:58");
+    AddContact(form, "qq3ccc", "5");
+    desktop.ChooseFile(path);
+    desktop.Answer(Answer::Ok); // saved
+    QTest::mouseClick(Find<QPushButton>(&form, "Button2"), Qt::LeftButton);
+    const QByteArray saved = ReadFileBytes(path);
+    Lines loaded = form.Log().Lines();
+    loaded.pop_back();
+
+    // The operator goes on elsewhere, then loads the saved log: no question, the log is saved.
+    Find<QComboBox>(&form, "ComboBox1")->setCurrentIndex(5);
+    Find<QComboBox>(&form, "ComboBox2")->setCurrentIndex(0);
+    for (const auto& [name, text] :
+         {std::pair{"Edit1", "QQ9ZZZ"}, {"Edit2", "2026-05-01"}, {"Edit3", "08:15"}})
+        Find<QLineEdit>(&form, name)->setText(QString::fromLatin1(text));
+    Find<QPushButton>(&form, "Button6")->setFocus();
+    const QStringList before = Fields(form);
+    desktop.ChooseFile(path);
+    Load(form);
+    QCOMPARE(desktop.FileDialogs().last().folder, folder.path());
+    QCOMPARE(desktop.FileDialogs().last().filter, QStringLiteral("Cabrillo files|*.cbr|All files|*.*"));
+    QCOMPARE(form.Log().Lines(), loaded);
+    QCOMPARE(SelectedRow(form), form.Log().Count() - 1);
+    // Band, mode, date, time, spin and used call from the last line; reports and number sent as they were.
+    QCOMPARE(Fields(form), QStringList({"40M", "CW", "QQ1ABCDEFGHIJ", "2026-04-06", "23:58", before[5],
+                                        before[6], before[7], "58"}));
+    QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(&form, "Edit4"));
+    QVERIFY(form.HeaderSet() && !form.UnsavedLog());
+
+    // One more contact and the file grows by its line, before a single END-OF-LOG:.
+    AddContact(form, "qq4ddd", "7");
+    const QByteArray added = QByteArray::fromStdString(form.Log().Lines().back());
+    QVERIFY(added.startsWith("QSO: "));
+    desktop.ChooseFile(path);
+    desktop.Answer(Answer::Yes); // overwrite
+    desktop.Answer(Answer::Ok);  // saved
+    QTest::mouseClick(Find<QPushButton>(&form, "Button2"), Qt::LeftButton);
+    QCOMPARE(ReadFileBytes(path),
+             QByteArray(saved).replace("END-OF-LOG:\r\n", added + "\r\nEND-OF-LOG:\r\n"));
+    VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+void TestLoad::aLastLineThatIsNoContact_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("error"); // none when nothing is read from a line
+    const auto row = [](const char* tag, const QByteArray& file, const char* date, const char* time,
+                        const char* minutes) {
+        QTest::newRow(tag)
+            << file << QString::fromLatin1(date) << QString::fromLatin1(time)
+            << (minutes ? QStringLiteral("'%1' is not a valid integer value.").arg(QLatin1String(minutes))
+                        : "");
+    };
+    row("header only", CrLfFile(HeaderLines) + "END-OF-LOG:\r\n", "Contest", ":", "");
+    row("zero bytes", "", "", ":", "");
+    row("blank after END-OF-LOG:", "QSO: 14000 PH 2026-04-05 1507 QQ1AAA\r\nEND-OF-LOG:\r\n\r\n", "", ":",
+        "");
+    row("minutes not a number", "QSO: 50000 CW 2026-04-05 15x7 QQ1AAA\r\n", "2026-04-05", "15:x7", "x7");
+    row("only END-OF-LOG:", "END-OF-LOG:\r\nEND-OF-LOG:\r\n", "2026-04-05", "15:00", nullptr);
+}
+
+void TestLoad::aLastLineThatIsNoContact() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, date);
+    QFETCH(QString, time);
+    QFETCH(QString, error);
+    QTemporaryDir folder;
+    WriteFile(folder.filePath("log.cbr"), file);
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    TForm1& form = program.form1;
+    ShowActive(&form);
+    Find<QLineEdit>(&form, "Edit2")->setText("2026-04-05");
+    Find<QPushButton>(&form, "Button6")->setFocus();
+    const QStringList before = Fields(form);
+    desktop.ChooseFile(folder.filePath("log.cbr"));
+    if (!error.isEmpty())
+        desktop.Expect("ZEVO Contest", error, Desktop::Icon::Error, Desktop::Buttons::Ok, Answer::Ok);
+    Load(form);
+
+    QVERIFY(form.HeaderSet());
+    QCOMPARE(SelectedRow(form), form.Log().Count() - 1);
+    QStringList expected = before;
+    if (!error.isEmpty()) {
+        expected.replace(1, "CW");
+        expected.replace(3, date);
+        expected.replace(4, time);
+    }
+    // The spin, the used call and the focus stay where the failure left them.
+    QCOMPARE(Fields(form), expected);
+    QCOMPARE(QApplication::focusWidget(), Find<QPushButton>(&form, "Button6"));
+    VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+void TestLoad::aLoadThatDoesNotHappenKeepsTheLog_data() {
+    QTest::addColumn<Answer>("save");       // at the unsaved-log question
+    QTest::addColumn<QString>("file");      // chosen in the open dialog; none: the save stopped first
+    QTest::addColumn<QString>("errorText"); // shown in an error box
+    QTest::addColumn<bool>("polish");
+    const auto row = [](const char* tag, Answer save, const char* file, const char* errorText, bool polish) {
+        QTest::newRow(tag) << save << QString::fromLatin1(file) << QString::fromLatin1(errorText) << polish;
+    };
+    row("No, dialog dismissed", Answer::No, "", "", false);
+    row("Polish: No, dialog dismissed", Answer::No, "", "", true);
+    row("Yes, Cancel at the overwrite question", Answer::Yes, "-", "", false);
+    row("No, missing file", Answer::No, "missing.cbr", "File not found.", false);
+    row("No, a folder", Answer::No, ".", "File access denied.", false);
+    row("No, too large", Answer::No, "huge.cbr", "huge.cbr", false);
+}
+
+void TestLoad::aLoadThatDoesNotHappenKeepsTheLog() {
+    QFETCH(Answer, save);
+    QFETCH(QString, file);
+    QFETCH(QString, errorText);
+    QFETCH(bool, polish);
+    QTemporaryDir folder;
+    const QString saved = folder.filePath("qq1aaa.cbr");
+    WriteFile(saved, "START-OF-LOG: 2.0\r\nEND-OF-LOG:\r\n");
+    QFile huge(folder.filePath("huge.cbr"));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(64 * 1024 * 1024 + 1));
+    huge.close();
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    TForm1& form = program.form1;
+    ShowActive(&form);
+    SetHeader(form);
+    AddContact(form, "qq2bbb", "12");
+    if (polish)
+        QTest::mouseClick(Find<QRadioButton>(&form, "RadioButton1"), Qt::LeftButton);
+    const Lines log = form.Log().Lines();
+    const QStringList fields = Fields(form);
+
+    if (polish)
+        desktop.Expect(QString::fromUtf8("Uwaga"),
+                       QString::fromUtf8("Plik Cabrillo z wprowadzonymi danymi nie został zapisany!\nZapisać "
+                                         "plik przed wczytaniem nowego pliku?"),
+                       Desktop::Icon::Question, Desktop::Buttons::YesNo, save);
+    else
+        desktop.Expect("Attention", "Cabrillo file is not saved now!\nSave it before open new file?",
+                       Desktop::Icon::Question, Desktop::Buttons::YesNo, save);
+    if (save == Answer::Yes) {
+        desktop.ChooseFile(saved);
+        desktop.Answer(Answer::Cancel); // overwrite?
+    } else {
+        desktop.ChooseFile(file.isEmpty() ? std::nullopt : std::optional(folder.filePath(file)));
+    }
+    if (!errorText.isEmpty())
+        desktop.Answer(Answer::Ok);
+    Load(form);
+
+    VERIFY_SCRIPT_PLAYED(desktop);
+    if (!errorText.isEmpty()) {
+        QCOMPARE(desktop.Boxes().last().icon, Desktop::Icon::Error);
+        QVERIFY2(desktop.Boxes().last().text.contains(errorText), qPrintable(desktop.Boxes().last().text));
+    }
+    QCOMPARE(form.Log().Lines(), log);
+    QCOMPARE(Fields(form), fields);
+    QVERIFY(form.HeaderSet() && form.UnsavedLog());
+    QCOMPARE(ReadFileBytes(saved), QByteArray("START-OF-LOG: 2.0\r\nEND-OF-LOG:\r\n"));
+}
+
+void TestLoad::aBinaryFileSavesBackByteForByte() {
+    // Every byte value but the line ends and Ctrl-Z, over lines of every length up to a long one.
+    QByteArray bytes;
+    for (int length = 0; length < 300; length += 7) {
+        for (int i = 0; i < length; ++i) {
+            const char c = static_cast<char>((i * 37 + length) % 256);
+            bytes += c == '\r' || c == '\n' || c == '\x1a' ? 'x' : c;
+        }
+        bytes += "\r\n";
+    }
+    // A line of megabytes would freeze the list if it were laid out whole.
+    bytes += QByteArray(8000000, '\xb9') + "\r\n";
+    QTemporaryDir folder;
+    WriteFile(folder.filePath("binary.cbr"), bytes);
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    TForm1& form = program.form1;
+    ShowActive(&form);
+    desktop.ChooseFile(folder.filePath("binary.cbr"));
+    desktop.Answer(Answer::Ok); // its minutes are no number
+    Load(form);
+    QTest::qWait(50); // the list paints its rows
+    QCOMPARE(form.Log().Lines().back().size(), 8000000u);
+    QVERIFY(form.Log().index(form.Log().Count() - 1).data().toString().size() < 10000);
+    desktop.ChooseFile(folder.filePath("again.cbr"));
+    desktop.Answer(Answer::Ok); // saved
+    QTest::mouseClick(Find<QPushButton>(&form, "Button2"), Qt::LeftButton);
+    QCOMPARE(ReadFileBytes(folder.filePath("again.cbr")), bytes + "END-OF-LOG:\r\n");
+    VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+QTEST_MAIN(TestLoad)
+#include "TestLoad.moc"
