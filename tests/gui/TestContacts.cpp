@@ -27,8 +27,8 @@ void TestContacts::addsTheContactAndGetsReadyForTheNext_data() {
     QTest::addColumn<QString>("after"); // the same number with the box checked: it cannot be raised
     const auto row = [](const char* name, int province, bool raise, const char* before, const char* columns,
                         const char* after) {
-        QTest::newRow(name) << province << raise << QString::fromLatin1(before) << QString::fromLatin1(columns)
-                            << QString::fromLatin1(after);
+        QTest::newRow(name) << province << raise << QString::fromLatin1(before)
+                            << QString::fromLatin1(columns) << QString::fromLatin1(after);
     };
     row("007", -1, true, "007", "   007", "8");
     row("009", -1, true, "009", "   009", "10");

@@ -85,7 +85,8 @@ QString State(TForm2& dialog) {
     }
     const QComboBox* mode = Find<QComboBox>(&dialog, "ComboBox3");
     for (int i = 0; i < mode->count(); ++i)
-        parts[2] += QLatin1Char(i == 0 ? '[' : ',') + mode->itemText(i) + QLatin1String(i + 1 == mode->count() ? "]" : "");
+        parts[2] += QLatin1Char(i == 0 ? '[' : ',') + mode->itemText(i) +
+                    QLatin1String(i + 1 == mode->count() ? "]" : "");
     return parts.join(' ');
 }
 
