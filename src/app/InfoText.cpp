@@ -4,7 +4,7 @@
 #include <QFileInfo>
 
 QString InfoTextPath(const QString& programDir, const QString& fileName) {
-    const QString beside = programDir + QLatin1Char('/') + fileName;
+    QString beside = programDir + QLatin1Char('/') + fileName;
     if (QFileInfo::exists(beside))
         return beside;
     const QString installed =

@@ -97,6 +97,9 @@ void LogListView::scrollTo(const QModelIndex& index, ScrollHint hint) {
         horizontalScrollBar()->setValue(0);
 }
 
+// These skip QListView's own versions on purpose: it would lay out every row again, where the rows
+// here are placed by number.
+// NOLINTBEGIN(bugprone-parent-virtual-call)
 void LogListView::doItemsLayout() {
     if (m_widestRowStale) {
         m_widestRow = 0;
@@ -174,6 +177,7 @@ void LogListView::updateGeometries() {
     horizontal->setRange(0, qMax(0, ContentWidth() - viewport()->width()));
     QAbstractItemView::updateGeometries();
 }
+// NOLINTEND(bugprone-parent-virtual-call)
 
 QSize LogListView::viewportSizeHint() const {
     return {ContentWidth(), RowCount() * RowHeight()};

@@ -6,8 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTranslator>
+#include <algorithm>
 #include <unistd.h>
-#include <utility>
 
 namespace {
 
@@ -31,7 +31,7 @@ const char* const KeptAside =
 QString InLanguage(const std::string& code, const char* source) {
     QTranslator translator;
     if (!code.empty() && translator.load(QStringLiteral(":/i18n/zevo_") + QString::fromStdString(code))) {
-        const QString translated = translator.translate(Context, source);
+        QString translated = translator.translate(Context, source);
         if (!translated.isEmpty())
             return translated;
     }
@@ -39,9 +39,10 @@ QString InLanguage(const std::string& code, const char* source) {
 }
 
 QString LastContact(const zevo::JournalReplay& replay) {
-    for (auto line = replay.log.rbegin(); line != replay.log.rend(); ++line)
-        if (line->starts_with("QSO:"))
-            return FromWin1250(*line);
+    const auto last = std::find_if(replay.log.rbegin(), replay.log.rend(),
+                                   [](const std::string& line) { return line.starts_with("QSO:"); });
+    if (last != replay.log.rend())
+        return FromWin1250(*last);
     return InLanguage(replay.state->language, NoContact);
 }
 
@@ -66,7 +67,6 @@ std::optional<zevo::JournalReplay> SessionJournal::Open(QWidget* owner) {
             QFile::encodeName(QDir(m_folder).filePath(QStringLiteral("session.lock"))).toStdString());
         if (!m_lock->Held()) {
             m_lock.reset();
-            m_told = true;
             m_desktop.ShowMessage(owner, tr("Warning"),
                                   tr("Another ZEVO Contest program keeps the session journal.\nThis one runs "
                                      "without a journal: save the log often."),
@@ -120,10 +120,9 @@ void SessionJournal::Record(QWidget* owner, const zevo::SessionState& state, zev
     }
 }
 
+// Told once: with the journal gone nothing records again.
 void SessionJournal::GoOnWithout(QWidget* owner, const QString& why) {
     m_journal.reset();
-    if (std::exchange(m_told, true))
-        return;
     m_desktop.ShowMessage(owner, tr("Warning"),
                           tr("The session journal cannot be written (%1).\nLogging goes on without it: save "
                              "the log often.")

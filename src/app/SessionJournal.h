@@ -56,5 +56,4 @@ private:
     std::unique_ptr<zevo::Journal> m_journal;
     // The journal file at Path() is this session's: a normal end removes it.
     bool m_owned = false;
-    bool m_told = false;
 };

@@ -766,7 +766,7 @@ void TForm1::Button6Click() {
         ShowError(tr("Error"),
                   tr("File \"%1\" is too large to be a contest log (over %2 MB).\nNothing was loaded.")
                       .arg(*fileName)
-                      .arg(zevo::MaxCabrilloFileSize / (1024 * 1024)));
+                      .arg(zevo::MaxCabrilloFileSize / (std::size_t{1024} * 1024)));
         return;
     }
     m_lastFolder = QFileInfo(*fileName).absolutePath();

@@ -56,7 +56,8 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t ma
     // The size is only a hint: a file may grow while it is read, and a device tells none. Reading stops
     // one byte past the limit, which is enough to know the file is too large.
     std::string bytes;
-    bytes.resize(S_ISREG(status.st_mode) ? static_cast<std::size_t>(status.st_size) + 1 : 64 * 1024);
+    bytes.resize(S_ISREG(status.st_mode) ? static_cast<std::size_t>(status.st_size) + 1
+                                         : std::size_t{64} * 1024);
     std::size_t filled = 0;
     for (;;) {
         if (filled == bytes.size())

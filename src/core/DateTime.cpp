@@ -50,7 +50,7 @@ CheckedField CheckDigits(const std::string& text, std::size_t length,
 // Moves the position by one and turns -1 and 60 into a carry into the hour `h`, and past midnight into
 // the day. Out-of-range positions (never left by a step) carry as well, so a step always writes a valid
 // minute.
-StepResult Carry(DateTimeFields fields, int h) {
+StepResult Carry(const DateTimeFields& fields, int h) {
     StepResult result{fields, std::nullopt};
     try {
         int dayStep = 0;

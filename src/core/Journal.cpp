@@ -345,8 +345,11 @@ std::string SetJournalAside(const std::string& path, const std::string& date) {
     const std::string stem = hasExtension ? path.substr(0, dot) : path;
     const std::string extension = hasExtension ? path.substr(dot) : std::string();
     for (int number = 1; number < 1000; ++number) {
-        const std::string aside =
-            stem + "-" + date + (number > 1 ? "-" + std::to_string(number) : std::string()) + extension;
+        std::string aside = stem;
+        aside.append("-").append(date);
+        if (number > 1)
+            aside.append("-").append(std::to_string(number));
+        aside.append(extension);
         if (::access(aside.c_str(), F_OK) == 0)
             continue;
         if (::rename(path.c_str(), aside.c_str()) != 0)

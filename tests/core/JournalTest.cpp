@@ -179,6 +179,12 @@ TEST_F(JournalTest, OneProgramAtATimeHoldsTheLock) {
     }
     EXPECT_TRUE(zevo::JournalLock(lockPath).Held());
     EXPECT_THROW(zevo::JournalLock((folder / "missing" / "session.lock").string()), zevo::RunTimeError);
+    try {
+        zevo::Journal((folder / "missing" / "session.journal").string());
+        FAIL() << "no error";
+    } catch (const zevo::RunTimeError& error) {
+        EXPECT_STREQ(error.what(), "File not found");
+    }
 }
 
 TEST_F(JournalTest, SetAsideUnderTheDateWithoutReplacingAnEarlierOne) {
