@@ -32,3 +32,18 @@ build() {
         ${ZEVO_CMAKE_OPTIONS:-}
     cmake --build "$BUILD" --parallel
 }
+
+# The ADIF reader of the interoperability test comes from the npm registry, pinned by
+# tests/interop/package-lock.json, and lives in the build folder.
+install_interop_reader() {
+    if ! command -v npm >/dev/null 2>&1; then
+        install_missing nodejs npm
+    fi
+    local folder="$BUILD/interop"
+    mkdir -p "$folder"
+    # npm ci starts from an empty node_modules: only when the pinned versions changed.
+    if [ ! -d "$folder/node_modules" ] || ! cmp -s "$ROOT/tests/interop/package-lock.json" "$folder/package-lock.json"; then
+        cp "$ROOT/tests/interop/package.json" "$ROOT/tests/interop/package-lock.json" "$folder/"
+        (cd "$folder" && npm ci --ignore-scripts --no-audit --no-fund)
+    fi
+}

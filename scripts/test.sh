@@ -4,5 +4,6 @@
 ZEVO_CMAKE_OPTIONS="-DZEVO_WARNINGS_AS_ERRORS=ON"
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 build
+install_interop_reader
 cd "$BUILD"
 ctest --output-on-failure --parallel 2

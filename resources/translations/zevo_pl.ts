@@ -385,5 +385,27 @@ Potwierdzasz ten wybór?</translation>
         <source>Exit</source>
         <translation>Powrót</translation>
     </message>
+    <message>
+        <source>ADIF files|*.adi|All files|*.*</source>
+        <translation>Pliki ADIF|*.adi|Wszystkie pliki|*.*</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; exists.
+Do you want to overwrite it?</source>
+        <translation>Plik &quot;%1&quot; istnieje.
+Czy chcesz go zastąpić?</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informacja</translation>
+    </message>
+    <message>
+        <source>ADIF file is saved!</source>
+        <translation>Plik ADIF został zapisany!</translation>
+    </message>
 </context>
 </TS>

@@ -20,6 +20,9 @@ public:
 
     const std::vector<std::string>& Lines() const { return m_lines; }
     int Count() const { return static_cast<int>(m_lines.size()); }
+    // The length of the longest line in characters (one byte each), kept as lines come and go so that
+    // the view knows how wide the log is without reading every line again.
+    int WidestLine() const { return static_cast<int>(m_widestLine); }
 
     void Append(std::string line);
     void Append(const std::vector<std::string>& lines);
@@ -30,5 +33,8 @@ public:
     void RemoveAll(const std::string& line);
 
 private:
+    void MeasureWidestLineWithout(std::size_t removedLength);
+
     std::vector<std::string> m_lines;
+    std::size_t m_widestLine = 0;
 };

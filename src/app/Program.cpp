@@ -3,7 +3,7 @@
 #include "Guard.h"
 
 Program::Program(Desktop& desktop, const QString& journalFolder)
-    : form1(desktop), form2(desktop), form3(desktop) {
+    : form1(desktop), form2(desktop), form3(desktop, form1.Log()) {
     // The header dialog leads into the main window's log; the main window opens and locks the dialog.
     QObject::connect(&form1, &TForm1::headerDialogRequested, &form2, &TForm2::Present);
     QObject::connect(&form1, &TForm1::headerDialogRequestedWithCall, &form2, &TForm2::OpenWithCall);
@@ -13,6 +13,8 @@ Program::Program(Desktop& desktop, const QString& journalFolder)
     QObject::connect(&form2, &TForm2::headerRefused, &form1,
                      [this, &desktop] { RunGuarded(desktop, &form1, [this] { form1.Button1Click(); }); });
     QObject::connect(&form2, &TForm2::closed, &form1, &TForm1::BringForward);
+    // The export dialog takes the main window's place until it is left.
+    QObject::connect(&form1, &TForm1::exportDialogRequested, &form3, &TForm3::Open);
     QObject::connect(&form3, &TForm3::left, &form1, &QWidget::show);
     // Every window goes with the main window, so that the event loop ends.
     QObject::connect(&form1, &TForm1::ending, &form2, &QWidget::hide);

@@ -43,8 +43,6 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     move(262, 125);
     ListBox1->setModel(&m_log);
     ListBox1->setFont(LogFont());
-    // A QSO line is read by its columns: never shorten it with an ellipsis.
-    ListBox1->setTextElideMode(Qt::ElideNone);
     UpDown1->SetRange(-1, 60);
 
     for (QLineEdit* edit : findChildren<QLineEdit*>())
@@ -60,6 +58,7 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     ConnectGuarded(Button4, &QPushButton::clicked, this, m_desktop, &TForm1::Button4Click);
     ConnectGuarded(Button5, &QPushButton::clicked, this, m_desktop, &TForm1::Button5Click);
     ConnectGuarded(Button6, &QPushButton::clicked, this, m_desktop, &TForm1::Button6Click);
+    ConnectGuarded(Button7, &QPushButton::clicked, this, m_desktop, &TForm1::Button7Click);
     // Only the button that becomes checked reports; clicking the checked one changes nothing. A
     // further language needs no code of its own: its radio button names it in "languageCode".
     for (QRadioButton* button : findChildren<QRadioButton*>()) {
@@ -369,6 +368,16 @@ void TForm1::SelectLastLine() {
 void TForm1::Button5Click() {
     if (MaybeSave(tr("Warning"), tr("Cabrillo file is not saved now!\nSave it?", "question of Exit")))
         EndProgram();
+}
+
+void TForm1::Button7Click() {
+    if (!m_headerSet) {
+        ShowError(tr("Error"), tr("Please set the Header of Cabrillo file first!"));
+        return;
+    }
+    // The operator works in the export dialog until leaving it, which shows this window again.
+    hide();
+    emit exportDialogRequested(Edit1->text());
 }
 
 void TForm1::FormCloseQuery(bool& canClose) {

@@ -91,6 +91,7 @@ public:
     void Button4Click();
     void Button5Click();
     void Button6Click();
+    void Button7Click();
     void FormCloseQuery(bool& canClose);
     void RadioButton1Click();
     void RadioButton2Click();
@@ -123,6 +124,8 @@ signals:
     void headerDialogRequestedWithCall(const QString& usedCall);
     // The header-set flag changed (a confirmed header, a loaded log).
     void headerSetChanged(bool set);
+    // The export dialog is to be shown for the used call; this window has hidden itself.
+    void exportDialogRequested(const QString& usedCall);
     // The program ends: every window goes.
     void ending();
 

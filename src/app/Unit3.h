@@ -4,11 +4,12 @@
 //
 // Edit1      comment for all records
 // Edit2      operator for all records
-// CheckBox1  add the frequency to all records
+// CheckBox1  add the frequency to all records; keeps its state for the whole run
 // Button1    Save
 // Button2    Exit: back to the main window
 
 #include "Desktop.h"
+#include "LogListModel.h"
 #include "ui_Unit3.h"
 
 #include <QDialog>
@@ -17,13 +18,19 @@ class TForm3 final : public QDialog, private Ui::TForm3 {
     Q_OBJECT
 
 public:
-    explicit TForm3(Desktop& desktop, QWidget* parent = nullptr);
+    // `log` is the main window's log list, read afresh by every save and never changed.
+    TForm3(Desktop& desktop, const LogListModel& log, QWidget* parent = nullptr);
 
     // Puts the dialog's captions into the interface language; runs at creation and at every opening.
     void ApplyLanguage();
 
+    // Shows the dialog for the station `usedCall`, with the comment and the operator proposed anew; the
+    // frequency box stays as it was left.
+    void Open(const QString& usedCall);
+
     // Handlers.
     void FormCreate();
+    void Button1Click();
     void Button2Click();
 
 signals:
@@ -36,4 +43,8 @@ protected:
 
 private:
     Desktop& m_desktop;
+    const LogListModel& m_log;
+    // The main window's used call: it cannot change while the dialog is open, as the main window is
+    // hidden and the call read-only once the header is set.
+    QString m_usedCall;
 };

@@ -97,10 +97,28 @@ void AtomicTextFile::WriteLine(std::string_view line) {
         Flush();
 }
 
+void AtomicTextFile::Write(std::string_view bytes) {
+    if (m_fd < 0)
+        ThrowErrno(EBADF);
+    // A large block goes to the file as it is, without a copy into the buffer.
+    if (m_buffer.empty() && bytes.size() >= BufferSize) {
+        WriteAll(bytes.data(), bytes.size());
+        return;
+    }
+    m_buffer.append(bytes);
+    if (m_buffer.size() >= BufferSize)
+        Flush();
+}
+
 void AtomicTextFile::Flush() {
+    WriteAll(m_buffer.data(), m_buffer.size());
+    m_buffer.clear();
+}
+
+void AtomicTextFile::WriteAll(const char* bytes, std::size_t count) {
     std::size_t written = 0;
-    while (written < m_buffer.size()) {
-        const ssize_t result = m_calls.write(m_fd, m_buffer.data() + written, m_buffer.size() - written);
+    while (written < count) {
+        const ssize_t result = m_calls.write(m_fd, bytes + written, count - written);
         if (result < 0) {
             if (errno == EINTR)
                 continue;
@@ -111,7 +129,6 @@ void AtomicTextFile::Flush() {
             Fail(EIO);
         written += static_cast<std::size_t>(result);
     }
-    m_buffer.clear();
 }
 
 void AtomicTextFile::Commit() {

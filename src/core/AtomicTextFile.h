@@ -34,6 +34,8 @@ public:
     AtomicTextFile& operator=(const AtomicTextFile&) = delete;
 
     void WriteLine(std::string_view line);
+    // Bytes as they are, line ends included: for a caller that composes many lines at once.
+    void Write(std::string_view bytes);
     // Puts the file in place of the target. Without it, destroying the object discards what was written.
     void Commit();
 
@@ -43,6 +45,7 @@ public:
 
 private:
     void Flush();
+    void WriteAll(const char* bytes, std::size_t count);
     [[noreturn]] void Fail(int errorNumber);
     void Discard() noexcept;
 

@@ -5,11 +5,7 @@
 namespace zevo {
 
 std::string ProposedCabrilloFileName(const std::string& usedCall) {
-    std::string name = AsciiLower(usedCall) + ".cbr";
-    for (const char separator : {'/', '\\'})
-        if (const auto at = name.find(separator); at != std::string::npos)
-            name[at] = '_';
-    return name;
+    return FileNameOfCall(usedCall, ".cbr");
 }
 
 void WriteCabrilloFile(const std::string& path, const std::vector<std::string>& log, FileWriteCalls calls) {

@@ -52,4 +52,13 @@ std::string WithoutBlanks(const std::string& text) {
     return result;
 }
 
+std::string FileNameOfCall(const std::string& usedCall, std::string_view extension) {
+    std::string name = AsciiLower(usedCall);
+    name.append(extension);
+    for (const char separator : {'/', '\\'})
+        if (const auto at = name.find(separator); at != std::string::npos)
+            name[at] = '_';
+    return name;
+}
+
 } // namespace zevo

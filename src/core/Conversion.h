@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace zevo {
 
@@ -17,5 +18,10 @@ std::string AsciiLower(std::string text);
 
 // The text without any blank (space character).
 std::string WithoutBlanks(const std::string& text);
+
+// The file name proposed for a file of the station `usedCall`: the call with A to Z in lower case and
+// `extension` appended, the first "/" and the first backslash each turned into "_". Only the first of
+// each is replaced, so a second slash stays and names a folder.
+std::string FileNameOfCall(const std::string& usedCall, std::string_view extension);
 
 } // namespace zevo

@@ -3,8 +3,6 @@
 // Small helpers for driving the real windows.
 #include <QTest>
 #include <QWidget>
-#include <csignal>
-#include <sys/resource.h>
 
 template <typename T> T* Find(QWidget* window, const char* name) {
     T* control = window->findChild<T*>(QLatin1String(name));
@@ -29,15 +27,3 @@ inline void Type(QWidget* widget, const QString& text) {
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 }
-
-// While it lives, this process writes no file beyond `bytes`: a real full disk, root or not.
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &before);
-        const rlimit limit{bytes, before.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &before); }
-    rlimit before{};
-};

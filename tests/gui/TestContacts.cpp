@@ -2,9 +2,9 @@
 #include "LogEntry.h"
 #include "ScriptedDesktop.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -73,7 +73,7 @@ void TestContacts::addsTheContactAndGetsReadyForTheNext() {
     QVERIFY(Find<QLineEdit>(&form, "Edit4")->text().isEmpty());
     QVERIFY(Find<QLineEdit>(&form, "Edit6")->text().isEmpty());
     QVERIFY(Find<QLineEdit>(&form, "Edit4")->hasFocus());
-    auto* list = Find<QListView>(&form, "ListBox1");
+    auto* list = Find<QAbstractItemView>(&form, "ListBox1");
     const QModelIndex last = form.Log().index(form.Log().Count() - 1);
     QCOMPARE(list->selectionModel()->selectedRows(), QModelIndexList{last});
     const QRect row = list->visualRect(last);

@@ -1,5 +1,6 @@
 // The session journal: a session that ended without Exit comes back as it was, and a normal run shows
 // nothing of it.
+#include "FileSizeLimit.h"
 #include "JournalSession.h"
 #include "ScriptedDesktop.h"
 

@@ -1,6 +1,6 @@
 // Loading a Cabrillo file to go on with a log, and every load that must leave the log on screen alone.
 #include "LogEntry.h"
-#include "LogListView.h"
+#include "LogTableView.h"
 #include "ScriptedDesktop.h"
 #include "UpDown.h"
 
@@ -37,7 +37,7 @@ QStringList Fields(TForm1& form) {
 }
 
 int SelectedRow(TForm1& form) {
-    return Find<LogListView>(&form, "ListBox1")->currentIndex().row();
+    return Find<LogTableView>(&form, "ListBox1")->currentIndex().row();
 }
 
 } // namespace

@@ -1,77 +1,111 @@
-// The view of the log list: rows of one height, one under the other, whatever the log's length.
-#include "GuiTest.h"
-#include "LogListView.h"
+// The log list as the main window shows it: the last line after an add, the reach of the horizontal
+// scroll bar, and the keys that move the selection.
+#include "LogEntry.h"
+#include "ScriptedDesktop.h"
 
+#include <QAbstractItemView>
+#include <QScrollBar>
 #include <QtTest>
-
-namespace {
-
-// 20,000 numbered rows that count how often the view asks about them, in a view about ten rows high.
-struct LongList : QAbstractListModel {
-    LongList() {
-        view.setModel(this);
-        view.resize(300, 160);
-        ShowActive(&view);
-    }
-    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : rows; }
-    QVariant data(const QModelIndex& index, int role) const override {
-        ++questions;
-        return role == Qt::DisplayRole ? QVariant(QStringLiteral("row %1").arg(index.row())) : QVariant();
-    }
-    void AppendRow() {
-        beginInsertRows({}, rows, rows);
-        ++rows;
-        endInsertRows();
-    }
-    bool InView(int row) const {
-        const QRect rect = view.visualRect(index(row, 0));
-        return rect.top() >= 0 && rect.bottom() <= view.viewport()->rect().bottom();
-    }
-    int rows = 20000;
-    mutable int questions = 0;
-    LogListView view;
-};
-
-} // namespace
 
 class TestLogList : public QObject {
     Q_OBJECT
 private slots:
-    void rowsStandByTheirNumberAndEndSelectsTheLast();
-    void addingARowAsksOnlyAboutTheRowsOnScreen();
+    void anAddShowsTheLastLineAndTheWidestReaches_data();
+    void anAddShowsTheLastLineAndTheWidestReaches();
+    void keysMoveTheSelectionAsInAListBox();
 };
 
-void TestLogList::rowsStandByTheirNumberAndEndSelectsTheLast() {
-    LongList list;
-    const int height = list.view.RowHeight();
-    list.view.scrollTo(list.index(500, 0), QAbstractItemView::PositionAtTop);
-    for (const int row : {0, 500, 501, 19999}) {
-        const QRect rect = list.view.visualRect(list.index(row, 0));
-        QCOMPARE(rect.top(), (row - 500) * height);
-        QCOMPARE(rect.height(), height);
-        QCOMPARE(list.view.indexAt(rect.topLeft()), list.index(row, 0));
-        QCOMPARE(list.view.indexAt(rect.bottomLeft()), list.index(row, 0));
-    }
-
-    QTest::keyClick(&list.view, Qt::Key_End);
-    QCOMPARE(list.view.selectionModel()->selectedRows(), QModelIndexList{list.index(19999, 0)});
-    QVERIFY(list.InView(19999));
+void TestLogList::anAddShowsTheLastLineAndTheWidestReaches_data() {
+    QTest::addColumn<int>("lines");        // in the log before the add
+    QTest::addColumn<int>("longLine");     // characters of a line among them; 0 for none
+    QTest::addColumn<int>("listWidth");    // 0 keeps the window's
+    QTest::addColumn<bool>("scrollRight"); // to the end of the widest line before the add
+    QTest::addColumn<bool>("loaded");      // the lines replace the log, as a load does
+    QTest::newRow("long log") << 500 << 0 << 0 << false << false;
+    QTest::newRow("long line, scrolled to its end") << 500 << 400 << 0 << true << false;
+    QTest::newRow("loaded long line, scrolled to its end") << 500 << 400 << 0 << true << true;
+    // The horizontal scroll bar comes with the added line, and must not cover it.
+    QTest::newRow("added line wider than the list") << 500 << 0 << 300 << false << false;
 }
 
-void TestLogList::addingARowAsksOnlyAboutTheRowsOnScreen() {
-    LongList list;
-    list.view.scrollToBottom();
+void TestLogList::anAddShowsTheLastLineAndTheWidestReaches() {
+    QFETCH(int, lines);
+    QFETCH(int, longLine);
+    QFETCH(int, listWidth);
+    QFETCH(bool, scrollRight);
+    QFETCH(bool, loaded);
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    TForm1& form = program.form1;
+    ShowActive(&form);
+    SetHeader(form);
+    std::vector<std::string> log(static_cast<std::size_t>(lines), "QSO");
+    if (longLine > 0)
+        log[log.size() / 2] = std::string(static_cast<std::size_t>(longLine), 'W');
+    if (loaded)
+        form.Log().SetLines(log);
+    else
+        form.Log().Append(log);
+    auto* list = Find<QAbstractItemView>(&form, "ListBox1");
+    if (listWidth > 0)
+        list->resize(listWidth, list->height());
+    QScrollBar* bar = list->horizontalScrollBar();
     QCoreApplication::processEvents();
-    const int before = list.questions;
-    list.AppendRow();
-    list.view.setCurrentIndex(list.index(20000, 0));
-    list.view.scrollTo(list.index(20000, 0));
-    list.view.repaint();
+    if (scrollRight)
+        bar->setValue(bar->maximum());
 
-    // Measuring or painting rows off the screen would ask about thousands of them.
-    const int asked = list.questions - before;
-    QVERIFY2(asked < 200, qPrintable(QString::number(asked)));
-    QVERIFY(list.InView(20000));
+    AddContact(form, "qq2bbb", "12");
+    QCoreApplication::processEvents();
+
+    const QModelIndex last = form.Log().index(form.Log().Count() - 1);
+    QCOMPARE(list->selectionModel()->selectedRows(), QModelIndexList{last});
+    const QRect row = list->visualRect(last);
+    QVERIFY2(row.top() >= 0 && row.bottom() <= list->viewport()->rect().bottom(), "last line out of view");
+    QCOMPARE(bar->value(), 0);
+    // The scroll bar reaches the end of the widest line, and beyond it only by the text's margins.
+    int widest = 0;
+    for (const std::string& line : form.Log().Lines())
+        widest = qMax(widest, list->fontMetrics().horizontalAdvance(QString::fromStdString(line)));
+    const int reach = bar->maximum() + list->viewport()->width();
+    QVERIFY2(reach >= widest &&
+                 (bar->maximum() == 0 ||
+                  reach - widest <= 2 * list->fontMetrics().horizontalAdvance(QLatin1Char('W'))),
+             qPrintable(QStringLiteral("reach %1, widest line %2").arg(reach).arg(widest)));
+    VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+void TestLogList::keysMoveTheSelectionAsInAListBox() {
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    TForm1& form = program.form1;
+    ShowActive(&form);
+    form.Log().Append(std::vector<std::string>(100, "QSO"));
+    auto* list = Find<QAbstractItemView>(&form, "ListBox1");
+    list->setFocus();
+    // Rows like a list box's: across the list, one under the other, as high as the text and a little air.
+    const QRect first = list->visualRect(form.Log().index(0));
+    QCOMPARE(list->visualRect(form.Log().index(1)).top(), first.bottom() + 1);
+    QCOMPARE(first.width(), list->viewport()->width());
+    QVERIFY(first.height() > list->fontMetrics().height() &&
+            first.height() <= list->fontMetrics().height() + 4);
+    const int page = list->viewport()->height() / first.height();
+    // A page key may stop a line short of a whole page, as the rows meet the list's edges.
+    const struct {
+        Qt::Key key;
+        int from, to, slack;
+    } table[] = {{Qt::Key_Down, 5, 6, 0}, {Qt::Key_Up, 5, 4, 0},          {Qt::Key_Home, 50, 0, 0},
+                 {Qt::Key_End, 5, 99, 0}, {Qt::Key_PageDown, 0, page, 1}, {Qt::Key_PageUp, 99, 99 - page, 1}};
+    for (const auto& row : table) {
+        list->setCurrentIndex(form.Log().index(row.from));
+        QTest::keyClick(list, row.key);
+        const QModelIndexList selected = list->selectionModel()->selectedRows();
+        QVERIFY2(selected.size() == 1 && qAbs(selected.first().row() - row.to) <= row.slack,
+                 qPrintable(QStringLiteral("key %1 from row %2").arg(row.key).arg(row.from)));
+    }
+    // Tab goes on to the next control, as from a list box, instead of to the next row.
+    QTest::keyClick(list, Qt::Key_Tab);
+    QVERIFY(!list->hasFocus());
+    VERIFY_SCRIPT_PLAYED(desktop);
 }
 
 QTEST_MAIN(TestLogList)

@@ -1,4 +1,5 @@
 // Saving the log as a Cabrillo file, and leaving the program with an unsaved log.
+#include "FileSizeLimit.h"
 #include "LogEntry.h"
 #include "ScriptedDesktop.h"
 

@@ -5,6 +5,7 @@
 #include "ScriptedDesktop.h"
 #include "UpDown.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -12,7 +13,6 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -78,7 +78,7 @@ void TestStartup::startsWithTheDefaultsOfAContest() {
     auto* spin = Find<UpDown>(&main, "UpDown1");
     QCOMPARE(QList<int>({spin->Min(), spin->Position(), spin->Max()}), QList<int>({-1, 0, 60}));
     QVERIFY(Find<QRadioButton>(&main, "RadioButton2")->isChecked() && !main.Polish());
-    QVERIFY(QFontInfo(Find<QListView>(&main, "ListBox1")->font()).fixedPitch());
+    QVERIFY(QFontInfo(Find<QAbstractItemView>(&main, "ListBox1")->font()).fixedPitch());
     // The picture is a JPEG, decoded by the image plugin.
     QVERIFY(!Find<QLabel>(&main, "Image1")->pixmap().isNull());
     VERIFY_SCRIPT_PLAYED(desktop);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QTableView>
+
+// The view of the log list: Qt's table view set up as a list box of single-line rows.
+//
+// A table whose rows all have one fixed height places a row by its number, so adding a line to a log
+// of a hundred thousand lines costs about what adding it to a short one does (a list view lays every
+// row out again). The one column is as wide as the widest line, which the log model keeps as lines
+// arrive, or as the list when that is wider, so that a selected row is highlighted across the list
+// and the horizontal scroll bar reaches the end of the widest line without measuring any row.
+class LogTableView final : public QTableView {
+    Q_OBJECT
+public:
+    explicit LogTableView(QWidget* parent = nullptr);
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void updateGeometries() override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+
+private:
+    void FitToFont();
+};
