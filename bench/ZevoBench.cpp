@@ -1,6 +1,7 @@
 // Saving a long log and exporting it as ADIF, each against a plain write of the same bytes, adding a
 // contact to a long log (and to one of a million lines) against an empty one, reading a long log against
-// a plain read and split, and loading it into the main window against the read alone. Each pair runs in
+// a plain read and split, loading it into the main window against the read alone, and adding a contact
+// with the session journal against appending the same bytes to a file with fdatasync. Each pair runs in
 // the same process, the repetitions of all of them interleaved at random so that a slow moment of the
 // machine does not fall on one side only; the ratios of their medians are printed at the end, after the
 // peak memory of a load against the file's size.
@@ -12,6 +13,7 @@
 #include "CabrilloFile.h"
 #include "CabrilloReader.h"
 #include "Desktop.h"
+#include "Journal.h"
 #include "Program.h"
 #include "QsoLine.h"
 
@@ -80,6 +82,7 @@ public:
     }
     ~BenchFolder() { std::filesystem::remove_all(m_path); }
     std::string File(const char* name) const { return (m_path / name).string(); }
+    QString Path() const { return QString::fromStdString(m_path.string()); }
 
 private:
     std::filesystem::path m_path;
@@ -202,8 +205,9 @@ void PlainWriteAdif(benchmark::State& state, const std::vector<zevo::QsoEntry>& 
 
 class QuietDesktop final : public Desktop {
 public:
-    Answer ShowMessage(QWidget*, const QString&, const QString&, Icon, Buttons) override {
-        return Answer::Ok;
+    // Yes takes back the log of the journal that the benchmark left.
+    Answer ShowMessage(QWidget*, const QString&, const QString&, Icon, Buttons buttons) override {
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
     }
     std::optional<QString> SaveFileName(QWidget*, const QString&, const QString&, int) override { return {}; }
     std::optional<QString> OpenFileName(QWidget*, const QString&, int, const QString&) override {
@@ -216,15 +220,41 @@ public:
     QString openPath; // what the open dialog chooses; empty: dismissed
 };
 
+zevo::SessionState UnsavedSession() {
+    zevo::SessionState session;
+    session.usedCall = "QQ1AAA";
+    session.usedCallReadOnly = true;
+    session.headerSet = true;
+    session.unsavedLog = true;
+    session.band = 3;
+    session.mode = 0;
+    session.modeText = "SSB";
+    session.date = "2026-04-05";
+    session.time = "15:07";
+    session.numberSent = "1";
+    session.autoIncrement = true;
+    session.reportSent = session.reportReceived = "59";
+    return session;
+}
+
 // "Add to file" pressed on a shown main window whose log already holds `lines` lines; the list view's
-// work after the press (layout, painting) is part of it.
-void AddContact(benchmark::State& state, int lines) {
+// work after the press (layout, painting) is part of it. With the journal, the log comes from a
+// journal that holds it, as after a crash, and every contact goes on into that journal.
+void AddContact(benchmark::State& state, int lines, bool journal) {
     QuietDesktop desktop;
-    Program program(desktop);
+    const BenchFolder folder;
+    if (journal)
+        zevo::Journal(folder.File("session.journal"))
+            .Record(UnsavedSession(), zevo::LogChange::Replace, ComposedLog(Contacts(lines)));
+    Program program(desktop, journal ? folder.Path() : QString());
     TForm1& form = program.form1;
-    form.SetHeaderSet(true);
-    form.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("QQ1AAA"));
-    form.Log().Append(ComposedLog(Contacts(lines)));
+    if (!journal) {
+        form.SetHeaderSet(true);
+        form.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("QQ1AAA"));
+        form.Log().Append(ComposedLog(Contacts(lines)));
+    }
+    if (form.Log().Count() < lines)
+        std::abort();
     form.show();
     QApplication::processEvents();
     auto* call = form.findChild<QLineEdit*>(QStringLiteral("Edit4"));
@@ -240,6 +270,37 @@ void AddContact(benchmark::State& state, int lines) {
     if (form.Log().Lines().size() !=
         static_cast<std::size_t>(lines) + 2 + static_cast<std::size_t>(state.iterations()))
         state.SkipWithError("\"Add to file\" did not add a line each time");
+}
+
+// The record of one contact as the journal writes it: the contact's line and the state after it.
+std::string ContactRecord() {
+    return zevo::JournalRecord(UnsavedSession(), zevo::LogChange::Append, {ComposedLog(Contacts(1)).back()});
+}
+
+// The plain baseline: the same bytes appended to a file and flushed with fdatasync.
+void AppendAndDataSync(benchmark::State& state) {
+    const BenchFolder folder;
+    const std::string record = ContactRecord();
+    const int fd = ::open(folder.File("plain").c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+    if (fd < 0)
+        std::abort();
+    for (auto _ : state) {
+        if (::write(fd, record.data(), record.size()) != static_cast<ssize_t>(record.size()) ||
+            ::fdatasync(fd) != 0)
+            std::abort();
+    }
+    ::close(fd);
+}
+
+// The journal alone, holding a long log: a contact's record after it.
+void JournalRecordAfterLongLog(benchmark::State& state, int lines) {
+    const BenchFolder folder;
+    zevo::Journal journal(folder.File("session.journal"));
+    const zevo::SessionState session = UnsavedSession();
+    journal.Record(session, zevo::LogChange::Replace, ComposedLog(Contacts(lines)));
+    const std::vector<std::string> contact{ComposedLog(Contacts(1)).back()};
+    for (auto _ : state)
+        journal.Record(session, zevo::LogChange::Append, contact);
 }
 
 // A saved log of `contacts` contacts, written line by line so that no copy of it stays in memory.
@@ -429,10 +490,21 @@ int main(int argc, char** argv) {
     for (const auto& [name, lines] :
          {std::pair{"AddContactToEmptyLog", 0}, std::pair{"AddContactToLongLog", sizes.contacts},
           std::pair{"AddContactToHugeLog", sizes.hugeContacts}})
-        repeated(benchmark::RegisterBenchmark(name, AddContact, lines)
+        repeated(benchmark::RegisterBenchmark(name, AddContact, lines, false)
                      ->Iterations(sizes.addRounds)
                      ->MeasureProcessCPUTime()
                      ->Unit(benchmark::kMicrosecond));
+    // The journal waits for the disk: wall time.
+    repeated(benchmark::RegisterBenchmark("AppendAndDataSync", AppendAndDataSync)
+                 ->Iterations(sizes.addRounds)
+                 ->Unit(benchmark::kMicrosecond));
+    repeated(
+        benchmark::RegisterBenchmark("JournalRecordAfterLongLog", JournalRecordAfterLongLog, sizes.contacts)
+            ->Iterations(sizes.addRounds)
+            ->Unit(benchmark::kMicrosecond));
+    repeated(benchmark::RegisterBenchmark("AddContactToLongLogWithJournal", AddContact, sizes.contacts, true)
+                 ->Iterations(sizes.addRounds)
+                 ->Unit(benchmark::kMicrosecond));
 
     const BenchFolder folder;
     const std::string savedLog = folder.File("saved.cbr");
@@ -459,6 +531,12 @@ int main(int argc, char** argv) {
     reporter.PrintRatio("adding a contact to a log of " + std::to_string(sizes.hugeContacts) +
                             " contacts / to an empty log",
                         "AddContactToHugeLog", "AddContactToEmptyLog", Clock::Processor);
+    reporter.PrintRatio("adding a contact to a log of " + contactsText +
+                            " with the journal / appending its bytes with fdatasync",
+                        "AddContactToLongLogWithJournal", "AppendAndDataSync", Clock::Wall, 1.5);
+    reporter.PrintRatio("the journal's record of a contact after " + contactsText +
+                            " / appending its bytes with fdatasync",
+                        "JournalRecordAfterLongLog", "AppendAndDataSync", Clock::Wall);
     reporter.PrintRatio("reading a saved log of " + contactsText + " / plain read and split", "ReadLongLog",
                         "PlainReadLongLog", Clock::Processor, 1.5);
     reporter.PrintRatio("loading a saved log of " + contactsText + " into the window / reading it",

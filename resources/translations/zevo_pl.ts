@@ -34,6 +34,63 @@ Czy chcesz go zastąpić?</translation>
     </message>
 </context>
 <context>
+    <name>SessionJournal</name>
+    <message>
+        <source>Attention</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informacja</translation>
+    </message>
+    <message>
+        <source>The program ended without saving its log.
+%1 lines, the last contact:
+%2
+Restore the log?</source>
+        <translation>Program zakończył działanie bez zapisania logu.
+Liczba linii: %1, ostatnia łączność:
+%2
+Przywrócić log?</translation>
+    </message>
+    <message>
+        <source>The program ended without saving its log, and the end of its journal is damaged.
+%1 lines before the damage can be restored, the last contact:
+%2
+Restore them?</source>
+        <translation>Program zakończył działanie bez zapisania logu, a koniec jego dziennika jest uszkodzony.
+Liczba linii sprzed uszkodzenia, które można przywrócić: %1, ostatnia łączność:
+%2
+Przywrócić je?</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>The journal of that session is kept as
+%1</source>
+        <translation>Dziennik tamtej sesji zachowano jako
+%1</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>Another ZEVO Contest program keeps the session journal.
+This one runs without a journal: save the log often.</source>
+        <translation>Dziennik sesji prowadzi inny uruchomiony program ZEVO Contest.
+Ten działa bez dziennika: zapisuj log często.</translation>
+    </message>
+    <message>
+        <source>The session journal cannot be written (%1).
+Logging goes on without it: save the log often.</source>
+        <translation>Nie można zapisywać dziennika sesji (%1).
+Praca trwa bez niego: zapisuj log często.</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Used call</source>

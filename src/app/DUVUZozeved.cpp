@@ -2,6 +2,7 @@
 #include "QtDesktop.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -9,7 +10,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("ZEVO Contest"));
 
     QtDesktop desktop;
-    Program program(desktop);
+    // The session journal lives with the user's data, never beside a log file.
+    Program program(desktop, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
     program.form1.show();
     return QApplication::exec();
 }

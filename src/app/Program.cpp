@@ -2,7 +2,8 @@
 
 #include "Guard.h"
 
-Program::Program(Desktop& desktop) : form1(desktop), form2(desktop), form3(desktop, form1.Log()) {
+Program::Program(Desktop& desktop, const QString& journalFolder)
+    : form1(desktop), form2(desktop), form3(desktop, form1.Log()) {
     // The header dialog leads into the main window's log; the main window opens and locks the dialog.
     QObject::connect(&form1, &TForm1::headerDialogRequested, &form2, &TForm2::Present);
     QObject::connect(&form1, &TForm1::headerDialogRequestedWithCall, &form2, &TForm2::OpenWithCall);
@@ -18,4 +19,7 @@ Program::Program(Desktop& desktop) : form1(desktop), form2(desktop), form3(deskt
     // Every window goes with the main window, so that the event loop ends.
     QObject::connect(&form1, &TForm1::ending, &form2, &QWidget::hide);
     QObject::connect(&form1, &TForm1::ending, &form3, &QWidget::hide);
+    // Last, so that a restored log reaches the dialogs as a loaded one does.
+    if (!journalFolder.isEmpty())
+        form1.KeepJournal(journalFolder);
 }

@@ -4,12 +4,16 @@
 #include "Unit2.h"
 #include "Unit3.h"
 
+#include <QString>
+
 class Desktop;
 
 // The three windows of a run, created once and in this order: the main window, the header dialog,
 // the export dialog. They live as long as the program; the dialogs are only shown and hidden.
 struct Program {
-    explicit Program(Desktop& desktop);
+    // With a journal folder the session is kept in a journal there (and the log of a session that
+    // ended without saving it is offered back); without one, nothing is kept.
+    explicit Program(Desktop& desktop, const QString& journalFolder = {});
 
     TForm1 form1;
     TForm2 form2;

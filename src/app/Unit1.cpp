@@ -8,6 +8,7 @@
 #include "Guard.h"
 #include "InfoText.h"
 #include "RunTimeError.h"
+#include "SessionJournal.h"
 #include "Win1250.h"
 
 #include <QCloseEvent>
@@ -89,6 +90,20 @@ TForm1::~TForm1() {
     QCoreApplication::removeTranslator(&m_translator);
 }
 
+class TForm1::JournalHold {
+public:
+    explicit JournalHold(TForm1& form) : m_form(form) { ++m_form.m_journalHolds; }
+    ~JournalHold() {
+        if (--m_form.m_journalHolds == 0)
+            m_form.Journal();
+    }
+    JournalHold(const JournalHold&) = delete;
+    JournalHold& operator=(const JournalHold&) = delete;
+
+private:
+    TForm1& m_form;
+};
+
 void TForm1::SetHeaderSet(bool set) {
     if (m_headerSet == set)
         return;
@@ -125,18 +140,21 @@ void TForm1::FormCreate() {
     ApplyLanguage();
 }
 
-void TForm1::ApplyLanguage() {
+QString TForm1::LanguageCode() const {
     // A language radio button names its translation in the "languageCode" property; the one
     // without a code is the source language, English.
-    QString code;
-    for (QRadioButton* button : findChildren<QRadioButton*>()) {
-        if (!button->property("languageCode").isValid())
-            continue;
-        if (button->isChecked())
-            code = button->property("languageCode").toString();
-        // Of the language buttons only the checked one is a tab stop.
-        button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-    }
+    for (const QRadioButton* button : findChildren<QRadioButton*>())
+        if (button->isChecked() && button->property("languageCode").isValid())
+            return button->property("languageCode").toString();
+    return {};
+}
+
+void TForm1::ApplyLanguage() {
+    const QString code = LanguageCode();
+    // Of the language buttons only the checked one is a tab stop.
+    for (QRadioButton* button : findChildren<QRadioButton*>())
+        if (button->property("languageCode").isValid())
+            button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     QCoreApplication::removeTranslator(&m_translator);
     if (!code.isEmpty() && m_translator.load(QStringLiteral(":/i18n/zevo_") + code))
         QCoreApplication::installTranslator(&m_translator);
@@ -185,6 +203,7 @@ void Select(QComboBox* box, const std::string& item) {
 } // namespace
 
 void TForm1::ApplyCategory(const zevo::Category& category) {
+    const JournalHold hold(*this);
     if (category.mode)
         Select(ComboBox2, *category.mode);
     if (category.reports) {
@@ -197,11 +216,13 @@ void TForm1::ApplyCategory(const zevo::Category& category) {
 }
 
 void TForm1::ApplyHeader(const std::vector<std::string>& headerLines, const QString& usedCall) {
+    const JournalHold hold(*this);
     Edit1->setText(usedCall);
     m_log.Append(headerLines);
     SetHeaderSet(true);
     m_unsavedLog = true;
     Edit1->setReadOnly(true);
+    Journal(zevo::LogChange::Append, headerLines);
     activateWindow();
     Edit4->setFocus();
 }
@@ -234,6 +255,7 @@ bool TForm1::Save() {
     m_log.Append(endOfLog);
     m_unsavedLog = false;
     m_lastFolder = QFileInfo(*fileName).absolutePath();
+    Journal(zevo::LogChange::MoveToEnd, {endOfLog});
     m_desktop.ShowMessage(this, tr("Information"), tr("Cabrillo file is saved!"), Desktop::Icon::Information,
                           Desktop::Buttons::Ok);
     return true;
@@ -274,7 +296,9 @@ void TForm1::Button4Click() {
     if (!CheckDateField() || !CheckTimeField())
         return;
 
-    m_log.Append(zevo::ComposeQsoLine(ReadContact()));
+    const JournalHold hold(*this);
+    std::string line = zevo::ComposeQsoLine(ReadContact());
+    m_log.Append(line);
     // The contact is in the log whatever happens to the number sent, so the window must say so
     // before a number that cannot be raised is reported.
     std::optional<zevo::RunTimeError> numberError;
@@ -288,6 +312,8 @@ void TForm1::Button4Click() {
     Edit6->clear();
     Edit4->setFocus();
     SelectLastLine();
+    // One record holds the contact with the number sent after it.
+    Journal(zevo::LogChange::Append, {std::move(line)});
     if (numberError)
         throw *numberError;
 }
@@ -361,6 +387,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
         }
         m_ending = true;
     }
+    // Only a normal end gets here: the session needs its journal no more.
+    if (m_journal)
+        m_journal->Remove();
     emit ending();
     event->accept();
 }
@@ -370,6 +399,90 @@ void TForm1::EndProgram() {
     // every window hidden the event loop stops.
     m_ending = true;
     close();
+}
+
+void TForm1::KeepJournal(const QString& folder) {
+    m_journal = std::make_unique<SessionJournal>(m_desktop, folder);
+    if (const std::optional<zevo::JournalReplay> replay = m_journal->Open(this))
+        RestoreSession(*replay);
+    // Fields that change without an action of their own (a band picked from its list, a typed text, a
+    // step of the spin) reach the journal as they change.
+    const auto changed = [this] { Journal(); };
+    for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit5, Edit7, Edit8})
+        connect(edit, &QLineEdit::textChanged, this, changed);
+    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
+        connect(box, &QComboBox::currentIndexChanged, this, changed);
+    connect(ComboBox2, &QComboBox::editTextChanged, this, changed);
+    connect(CheckBox1, &QCheckBox::toggled, this, changed);
+    for (QRadioButton* button : findChildren<QRadioButton*>())
+        connect(button, &QRadioButton::toggled, this, changed);
+    connect(UpDown1, &UpDown::PositionChanged, this, changed);
+    Journal();
+}
+
+zevo::SessionState TForm1::SessionState() const {
+    return {.usedCall = ToWin1250(Edit1->text()),
+            .usedCallReadOnly = Edit1->isReadOnly(),
+            .headerSet = m_headerSet,
+            .unsavedLog = m_unsavedLog,
+            .language = LanguageCode().toStdString(),
+            .band = ComboBox1->currentIndex(),
+            .mode = ComboBox2->currentIndex(),
+            .modeText = ToWin1250(ComboBox2->currentText()),
+            .date = ToWin1250(Edit2->text()),
+            .time = ToWin1250(Edit3->text()),
+            .spinPosition = UpDown1->Position(),
+            .numberSent = ToWin1250(Edit8->text()),
+            .autoIncrement = CheckBox1->isChecked(),
+            .province = ComboBox3->currentIndex(),
+            .reportSent = ToWin1250(Edit5->text()),
+            .reportReceived = ToWin1250(Edit7->text()),
+            .reportLength = FieldRules(Edit5)->MaxLength()};
+}
+
+void TForm1::Journal(zevo::LogChange change, const std::vector<std::string>& lines) {
+    if (!m_journal || (change == zevo::LogChange::None && m_journalHolds > 0))
+        return;
+    m_journal->Record(this, SessionState(), change, lines);
+}
+
+void TForm1::RestoreSession(const zevo::JournalReplay& replay) {
+    const JournalHold hold(*this);
+    const zevo::SessionState& state = *replay.state;
+    for (QRadioButton* button : findChildren<QRadioButton*>()) {
+        if (button->property("languageCode").isValid() &&
+            button->property("languageCode").toString().toStdString() == state.language) {
+            const QSignalBlocker blocker(button);
+            button->setChecked(true);
+        }
+    }
+    ApplyLanguage();
+    m_log.SetLines(replay.log);
+    SetHeaderSet(state.headerSet);
+    m_unsavedLog = state.unsavedLog;
+    Edit1->setText(FromWin1250(state.usedCall));
+    Edit1->setReadOnly(state.usedCallReadOnly);
+    {
+        const QSignalBlocker band(ComboBox1);
+        const QSignalBlocker mode(ComboBox2);
+        const QSignalBlocker province(ComboBox3);
+        ComboBox1->setCurrentIndex(state.band);
+        ComboBox2->setCurrentIndex(state.mode);
+        ComboBox2->setEditText(FromWin1250(state.modeText));
+        ComboBox3->setCurrentIndex(state.province);
+    }
+    Edit2->setText(FromWin1250(state.date));
+    Edit3->setText(FromWin1250(state.time));
+    UpDown1->SetPosition(state.spinPosition);
+    Edit8->setText(FromWin1250(state.numberSent));
+    CheckBox1->setChecked(state.autoIncrement);
+    for (QLineEdit* report : {Edit5, Edit7})
+        FieldRules(report)->SetMaxLength(state.reportLength);
+    Edit5->setText(FromWin1250(state.reportSent));
+    Edit7->setText(FromWin1250(state.reportReceived));
+    if (m_log.Count() > 0)
+        SelectLastLine();
+    Edit4->setFocus();
 }
 
 void TForm1::ShowError(const QString& caption, const QString& text) {
@@ -442,6 +555,8 @@ bool TForm1::FilterKeyPress(QObject* watched, QKeyEvent* event) {
         void (TForm1::*keyDown)(int, Qt::KeyboardModifiers) =
             watched == Edit4 ? &TForm1::Edit4KeyDown : &TForm1::Edit6KeyDown;
         RunGuarded(m_desktop, this, [&] { (this->*keyDown)(event->key(), event->modifiers()); });
+        // Alt+B and Alt+M set the band and the mode without a signal.
+        Journal();
     }
     // Tab and Backtab move the focus in every field; they are not typed.
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
@@ -653,8 +768,12 @@ void TForm1::Button6Click() {
         return;
     }
     m_lastFolder = QFileInfo(*fileName).absolutePath();
+    const JournalHold hold(*this);
     m_log.SetLines(zevo::ReadCabrilloLines(*bytes));
     SetHeaderSet(true);
+    // The fields that follow from the last line reach the journal when the hold ends, even when their
+    // minutes stop the load.
+    Journal(zevo::LogChange::Replace, m_log.Lines());
     // A file of nothing but END-OF-LOG: lines leaves no line to take the fields from.
     if (m_log.Count() == 0)
         return;

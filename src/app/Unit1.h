@@ -25,6 +25,7 @@
 #include "CabrilloHeader.h"
 #include "DateTime.h"
 #include "Desktop.h"
+#include "Journal.h"
 #include "LogListModel.h"
 #include "QsoLine.h"
 #include "ui_Unit1.h"
@@ -32,9 +33,12 @@
 #include <QMainWindow>
 #include <QTranslator>
 
-class QKeyEvent;
+#include <memory>
 #include <string>
 #include <vector>
+
+class QKeyEvent;
+class SessionJournal;
 
 // The dialogs never touch the main window's controls: they say what happened through their signals,
 // the main window applies it in its own methods below, and the program object connects the two.
@@ -59,6 +63,12 @@ public:
     bool Ending() const { return m_ending; }
 
     void ApplyLanguage();
+
+    // Keeps the session in a journal in `folder` from here on, first offering back the log of a
+    // session that ended without saving it. Called once, at start, with the windows connected.
+    void KeepJournal(const QString& folder);
+    // The flags and the entry fields, as the journal keeps them.
+    zevo::SessionState SessionState() const;
 
     // What the header dialog reports: the category chosen (its defaults for the main window, in force
     // whatever the answer to the confirmation), and the header confirmed.
@@ -123,6 +133,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Tells the journal what the action changed; the state alone is written only when it changed.
+    // While a JournalHold lives, changes of the state alone wait for its end, so that an action that
+    // changes the log and several fields writes one record.
+    void Journal(zevo::LogChange change = zevo::LogChange::None, const std::vector<std::string>& lines = {});
+    class JournalHold;
+    void RestoreSession(const zevo::JournalReplay& replay);
+    QString LanguageCode() const;
     zevo::QsoEntry ReadContact() const;
     void RaiseNumberSent();
     void SelectLastLine();
@@ -143,6 +160,8 @@ private:
     bool m_headerSet = false;
     bool m_unsavedLog = false;
     bool m_ending = false;
+    std::unique_ptr<SessionJournal> m_journal;
+    int m_journalHolds = 0;
     // The field whose focus-lost handler runs when it loses the focus: the one that last took it. A
     // check that gives the focus back takes it from a field that never had it, which must not run.
     QObject* m_entered = nullptr;

@@ -31,7 +31,11 @@ void UpDown::SetRange(int min, int max) {
 }
 
 void UpDown::SetPosition(int position) {
-    m_position = std::clamp(position, m_min, m_max);
+    const int next = std::clamp(position, m_min, m_max);
+    if (next == m_position)
+        return;
+    m_position = next;
+    emit PositionChanged(next);
 }
 
 void UpDown::Step(int direction) {
@@ -39,5 +43,6 @@ void UpDown::Step(int direction) {
     if (next == m_position)
         return;
     m_position = next;
+    emit PositionChanged(next);
     emit Click(direction);
 }

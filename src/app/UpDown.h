@@ -21,6 +21,8 @@ public:
 signals:
     // The user moved the position by one: +1 up, -1 down. Not raised when the position stayed.
     void Click(int direction);
+    // The position changed, by the user or by the program.
+    void PositionChanged(int position);
 
 private:
     void Step(int direction);

@@ -66,7 +66,7 @@ std::string RandomSuffix() {
 
 FileWriteCalls FileWriteCalls::System() {
     return {[](int fd, const void* bytes, std::size_t count) { return ::write(fd, bytes, count); },
-            [](int fd) { return ::fsync(fd); }};
+            [](int fd) { return ::fsync(fd); }, [](int fd) { return ::fdatasync(fd); }};
 }
 
 AtomicTextFile::AtomicTextFile(const std::string& path, FileWriteCalls calls) : m_calls(std::move(calls)) {

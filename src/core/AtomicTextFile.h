@@ -13,6 +13,8 @@ namespace zevo {
 struct FileWriteCalls {
     std::function<ssize_t(int fd, const void* bytes, std::size_t count)> write;
     std::function<int(int fd)> fsync;
+    // Flushes the content without the file's times: what an append-only file needs.
+    std::function<int(int fd)> datasync;
 
     static FileWriteCalls System();
 };

@@ -1,0 +1,363 @@
+#include "Journal.h"
+
+#include "RunTimeError.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdint>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace zevo {
+
+namespace {
+
+std::uint32_t Crc32(std::string_view bytes) {
+    static const std::array<std::uint32_t, 256> table = [] {
+        std::array<std::uint32_t, 256> entries{};
+        for (std::uint32_t n = 0; n < 256; ++n) {
+            std::uint32_t c = n;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1U) != 0 ? 0xEDB88320U ^ (c >> 1U) : c >> 1U;
+            entries[n] = c;
+        }
+        return entries;
+    }();
+    std::uint32_t crc = 0xFFFFFFFFU;
+    for (const char byte : bytes)
+        crc = table[(crc ^ static_cast<unsigned char>(byte)) & 0xFFU] ^ (crc >> 8U);
+    return crc ^ 0xFFFFFFFFU;
+}
+
+// Numbers are stored as four bytes, least significant first, whatever the machine.
+void PutNumber(std::string& out, std::uint32_t value) {
+    for (int shift = 0; shift < 32; shift += 8)
+        out += static_cast<char>((value >> static_cast<unsigned>(shift)) & 0xFFU);
+}
+
+void PutInt(std::string& out, int value) {
+    PutNumber(out, static_cast<std::uint32_t>(value));
+}
+
+void PutText(std::string& out, std::string_view text) {
+    PutNumber(out, static_cast<std::uint32_t>(text.size()));
+    out += text;
+}
+
+void PutFlag(std::string& out, bool flag) {
+    out += flag ? '\1' : '\0';
+}
+
+// Reads what the Put functions wrote; every read past the end fails the whole body.
+class Reader {
+public:
+    explicit Reader(std::string_view bytes) : m_bytes(bytes) {}
+
+    bool Number(std::uint32_t& value) {
+        if (m_bytes.size() < 4)
+            return false;
+        value = 0;
+        for (int i = 3; i >= 0; --i)
+            value = (value << 8U) | static_cast<unsigned char>(m_bytes[static_cast<std::size_t>(i)]);
+        m_bytes.remove_prefix(4);
+        return true;
+    }
+    bool Int(int& value) {
+        std::uint32_t number = 0;
+        if (!Number(number))
+            return false;
+        value = static_cast<int>(number);
+        return true;
+    }
+    bool Text(std::string& text) {
+        std::uint32_t size = 0;
+        if (!Number(size) || m_bytes.size() < size)
+            return false;
+        text.assign(m_bytes.substr(0, size));
+        m_bytes.remove_prefix(size);
+        return true;
+    }
+    bool Flag(bool& flag) {
+        if (m_bytes.empty() || static_cast<unsigned char>(m_bytes[0]) > 1)
+            return false;
+        flag = m_bytes[0] == '\1';
+        m_bytes.remove_prefix(1);
+        return true;
+    }
+    bool Byte(unsigned char& byte) {
+        if (m_bytes.empty())
+            return false;
+        byte = static_cast<unsigned char>(m_bytes[0]);
+        m_bytes.remove_prefix(1);
+        return true;
+    }
+    bool AtEnd() const { return m_bytes.empty(); }
+
+private:
+    std::string_view m_bytes;
+};
+
+bool ReadState(Reader& in, SessionState& state) {
+    return in.Text(state.usedCall) && in.Flag(state.usedCallReadOnly) && in.Flag(state.headerSet) &&
+           in.Flag(state.unsavedLog) && in.Text(state.language) && in.Int(state.band) && in.Int(state.mode) &&
+           in.Text(state.modeText) && in.Text(state.date) && in.Text(state.time) &&
+           in.Int(state.spinPosition) && in.Text(state.numberSent) && in.Flag(state.autoIncrement) &&
+           in.Int(state.province) && in.Text(state.reportSent) && in.Text(state.reportReceived) &&
+           in.Int(state.reportLength);
+}
+
+// Applies one record's body to the replay; false when the body is not a record.
+bool ApplyBody(std::string_view body, JournalReplay& replay) {
+    Reader in(body);
+    unsigned char change = 0;
+    SessionState state;
+    std::uint32_t count = 0;
+    if (!in.Byte(change) || change > static_cast<unsigned char>(LogChange::MoveToEnd) ||
+        !ReadState(in, state) || !in.Number(count))
+        return false;
+    std::vector<std::string> lines;
+    // Each line takes at least its length's four bytes: a count beyond that is damage, not a record.
+    if (count > body.size() / 4)
+        return false;
+    lines.resize(count);
+    for (std::string& line : lines)
+        if (!in.Text(line))
+            return false;
+    if (!in.AtEnd())
+        return false;
+    switch (static_cast<LogChange>(change)) {
+    case LogChange::None:
+        break;
+    case LogChange::Append:
+        replay.log.insert(replay.log.end(), std::make_move_iterator(lines.begin()),
+                          std::make_move_iterator(lines.end()));
+        break;
+    case LogChange::Replace:
+        replay.log = std::move(lines);
+        break;
+    case LogChange::MoveToEnd:
+        if (lines.size() != 1)
+            return false;
+        std::erase(replay.log, lines[0]);
+        replay.log.push_back(std::move(lines[0]));
+        break;
+    }
+    replay.state = std::move(state);
+    return true;
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+void SyncFolderOf(const std::string& path) {
+    const std::string folder = FolderOf(path);
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+std::string JournalRecord(const SessionState& state, LogChange change,
+                          const std::vector<std::string>& lines) {
+    std::string body;
+    body += static_cast<char>(change);
+    PutText(body, state.usedCall);
+    PutFlag(body, state.usedCallReadOnly);
+    PutFlag(body, state.headerSet);
+    PutFlag(body, state.unsavedLog);
+    PutText(body, state.language);
+    PutInt(body, state.band);
+    PutInt(body, state.mode);
+    PutText(body, state.modeText);
+    PutText(body, state.date);
+    PutText(body, state.time);
+    PutInt(body, state.spinPosition);
+    PutText(body, state.numberSent);
+    PutFlag(body, state.autoIncrement);
+    PutInt(body, state.province);
+    PutText(body, state.reportSent);
+    PutText(body, state.reportReceived);
+    PutInt(body, state.reportLength);
+    PutNumber(body, static_cast<std::uint32_t>(lines.size()));
+    for (const std::string& line : lines)
+        PutText(body, line);
+
+    std::string record;
+    record.reserve(body.size() + 8);
+    PutNumber(record, static_cast<std::uint32_t>(body.size()));
+    PutNumber(record, Crc32(body));
+    record += body;
+    return record;
+}
+
+JournalReplay ReplayJournal(std::string_view bytes) {
+    JournalReplay replay;
+    if (!bytes.starts_with(JournalMark)) {
+        replay.damaged = !bytes.empty();
+        return replay;
+    }
+    std::size_t at = JournalMark.size();
+    replay.completeBytes = at;
+    while (at < bytes.size()) {
+        Reader head(bytes.substr(at));
+        std::uint32_t size = 0;
+        std::uint32_t crc = 0;
+        if (!head.Number(size) || !head.Number(crc) || bytes.size() - at - 8 < size)
+            break;
+        const std::string_view body = bytes.substr(at + 8, size);
+        if (Crc32(body) != crc || !ApplyBody(body, replay))
+            break;
+        at += 8 + size;
+        replay.completeBytes = at;
+        ++replay.records;
+    }
+    replay.damaged = replay.completeBytes < bytes.size();
+    return replay;
+}
+
+std::string ReadJournalFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        ThrowErrno(errno);
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            const int error = errno;
+            ::close(fd);
+            ThrowErrno(error);
+        }
+        if (got == 0)
+            break;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+Journal::Journal(const std::string& path, FileWriteCalls calls) : Journal(path, 0, std::move(calls)) {}
+
+Journal::Journal(const std::string& path, std::size_t keepBytes, FileWriteCalls calls)
+    : m_path(path), m_calls(std::move(calls)) {
+    const bool fresh = keepBytes < JournalMark.size();
+    m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    if (m_fd < 0)
+        ThrowErrno(errno);
+    m_size = fresh ? 0 : keepBytes;
+    if (::ftruncate(m_fd, static_cast<off_t>(m_size)) != 0 || ::lseek(m_fd, 0, SEEK_END) < 0)
+        Fail(errno);
+    if (fresh) {
+        Append(JournalMark);
+        if (m_calls.datasync(m_fd) != 0)
+            Fail(errno);
+        // The file's name must last as long as its content.
+        SyncFolderOf(path);
+    }
+}
+
+Journal::~Journal() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+bool Journal::Record(const SessionState& state, LogChange change, const std::vector<std::string>& lines) {
+    if (change == LogChange::None && m_last == state)
+        return false;
+    if (m_fd < 0)
+        ThrowErrno(EBADF);
+    Append(JournalRecord(state, change, lines));
+    if (m_calls.datasync(m_fd) != 0)
+        Fail(errno);
+    m_last = state;
+    return true;
+}
+
+void Journal::Append(std::string_view bytes) {
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t result = m_calls.write(m_fd, bytes.data() + written, bytes.size() - written);
+        if (result < 0 && errno == EINTR)
+            continue;
+        if (result < 0)
+            Fail(errno);
+        // A device that takes nothing and names no error cannot take the rest either.
+        if (result == 0)
+            Fail(EIO);
+        written += static_cast<std::size_t>(result);
+    }
+    m_size += bytes.size();
+}
+
+void Journal::Fail(int errorNumber) {
+    // What is on the disk may end inside the record; a replay stops there anyway, but a file that ends
+    // at a complete record keeps that clear.
+    if (m_fd >= 0) {
+        if (::ftruncate(m_fd, static_cast<off_t>(m_size)) == 0)
+            m_calls.datasync(m_fd);
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    ThrowErrno(errorNumber);
+}
+
+void Journal::Remove() {
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    ::unlink(m_path.c_str());
+}
+
+JournalLock::JournalLock(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        ThrowErrno(errno);
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        m_fd = fd;
+        return;
+    }
+    const int error = errno;
+    ::close(fd);
+    if (error != EWOULDBLOCK)
+        ThrowErrno(error);
+}
+
+JournalLock::~JournalLock() {
+    // Closing the file lets the lock go; the file stays, so that no other program can lock a file of
+    // the same name that is about to be deleted.
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+std::string SetJournalAside(const std::string& path, const std::string& date) {
+    const auto slash = path.rfind('/');
+    const auto dot = path.rfind('.');
+    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const std::string stem = hasExtension ? path.substr(0, dot) : path;
+    const std::string extension = hasExtension ? path.substr(dot) : std::string();
+    for (int number = 1; number < 1000; ++number) {
+        std::string aside = stem;
+        aside.append("-").append(date);
+        if (number > 1)
+            aside.append("-").append(std::to_string(number));
+        aside.append(extension);
+        if (::access(aside.c_str(), F_OK) == 0)
+            continue;
+        if (::rename(path.c_str(), aside.c_str()) != 0)
+            ThrowErrno(errno);
+        SyncFolderOf(path);
+        return aside;
+    }
+    ThrowErrno(EEXIST);
+}
+
+} // namespace zevo

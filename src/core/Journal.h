@@ -1,0 +1,119 @@
+#pragma once
+
+#include "AtomicTextFile.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zevo {
+
+// What a session needs besides its log to go on where it stopped: the flags and the entry fields of
+// the main window, as their texts and entry numbers (-1 for no entry).
+struct SessionState {
+    std::string usedCall;
+    bool usedCallReadOnly = false;
+    bool headerSet = false;
+    bool unsavedLog = false;
+    std::string language; // the code of the interface language; empty for English
+    int band = -1;
+    int mode = -1;
+    std::string modeText; // the mode can be typed over its entry
+    std::string date;
+    std::string time;
+    int spinPosition = 0;
+    std::string numberSent;
+    bool autoIncrement = false;
+    int province = -1;
+    std::string reportSent;
+    std::string reportReceived;
+    int reportLength = 2;
+
+    bool operator==(const SessionState&) const = default;
+};
+
+// How one record changes the log.
+enum class LogChange : unsigned char {
+    None,      // the state alone changed
+    Append,    // the lines follow the log (the header, a contact)
+    Replace,   // the lines are the whole log (a load)
+    MoveToEnd, // every line equal to the one given goes, then it is appended (a save's END-OF-LOG:)
+};
+
+// One record as it is stored: its body's length and checksum, then the body, so that a record cut
+// short or damaged is found where it begins.
+std::string JournalRecord(const SessionState& state, LogChange change, const std::vector<std::string>& lines);
+
+// The mark at the start of every journal file.
+inline constexpr std::string_view JournalMark = "ZEVO-JOURNAL 1\n";
+
+// A journal read back: the log and the state after its last complete record.
+struct JournalReplay {
+    std::vector<std::string> log;
+    std::optional<SessionState> state; // nothing when not one record is complete
+    std::size_t records = 0;
+    std::size_t completeBytes = 0; // the mark and the complete records
+    bool damaged = false;          // bytes follow that are not a complete record
+};
+JournalReplay ReplayJournal(std::string_view bytes);
+
+// The whole content of the file at `path`; throws RunTimeError when it cannot be read.
+std::string ReadJournalFile(const std::string& path);
+
+// The journal of a running session: records go at the end of the file, each on the disk (fdatasync)
+// before Record returns; nothing already written is ever written again, so a record costs the same
+// whatever the length of the log. A record that cannot be written throws RunTimeError; the file then
+// ends with its last complete record as far as the disk allows, and the journal takes no more.
+class Journal final {
+public:
+    // A new journal at `path` replacing any file there.
+    explicit Journal(const std::string& path, FileWriteCalls calls = FileWriteCalls::System());
+    // Goes on with the journal at `path` after its first `keepBytes` bytes (the complete records of a
+    // replay): a damaged end is cut off.
+    Journal(const std::string& path, std::size_t keepBytes, FileWriteCalls calls = FileWriteCalls::System());
+    ~Journal();
+    Journal(const Journal&) = delete;
+    Journal& operator=(const Journal&) = delete;
+
+    // Writes a record unless it would change nothing (no change of the log and the state as last
+    // written); true when it wrote one.
+    bool Record(const SessionState& state, LogChange change = LogChange::None,
+                const std::vector<std::string>& lines = {});
+    // Closes the journal and deletes its file: the session ended as it should.
+    void Remove();
+
+    const std::string& Path() const { return m_path; }
+
+private:
+    void Append(std::string_view bytes);
+    [[noreturn]] void Fail(int errorNumber);
+
+    std::string m_path;
+    FileWriteCalls m_calls;
+    int m_fd = -1;
+    std::size_t m_size = 0;
+    std::optional<SessionState> m_last;
+};
+
+// The lock that keeps a second program out of a journal: held while the object lives. Held() is
+// false when another program holds it; a folder where the lock cannot be made throws RunTimeError.
+class JournalLock final {
+public:
+    explicit JournalLock(const std::string& path);
+    ~JournalLock();
+    JournalLock(const JournalLock&) = delete;
+    JournalLock& operator=(const JournalLock&) = delete;
+
+    bool Held() const { return m_fd >= 0; }
+
+private:
+    int m_fd = -1;
+};
+
+// Moves the journal at `path` aside to a name of its own beside it, with `date` (yyyy-mm-dd) in the
+// name and a number added when that name is taken; returns the new path. Throws RunTimeError.
+std::string SetJournalAside(const std::string& path, const std::string& date);
+
+} // namespace zevo

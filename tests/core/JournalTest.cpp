@@ -1,0 +1,199 @@
+#include "Journal.h"
+#include "RunTimeError.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
+#include <stdlib.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using zevo::LogChange;
+
+class JournalTest : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "zevo-journal-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder = pattern;
+        path = (folder / "session.journal").string();
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    std::string Bytes() const { return zevo::ReadJournalFile(path); }
+
+    fs::path folder;
+    std::string path;
+};
+
+zevo::SessionState State(const std::string& numberSent, bool unsaved = true) {
+    zevo::SessionState state;
+    state.usedCall = "QQ1AAA";
+    state.headerSet = true;
+    state.unsavedLog = unsaved;
+    state.band = 3;
+    state.numberSent = numberSent;
+    return state;
+}
+
+// A session: the header, two contacts, a save, one more contact; then a load that replaces it all.
+void WriteSession(zevo::Journal& journal) {
+    journal.Record(State("1"), LogChange::Append, {"START-OF-LOG: 2.0", "CALLSIGN: QQ1AAA"});
+    journal.Record(State("2"), LogChange::Append, {"QSO: 1"});
+    journal.Record(State("3"), LogChange::Append, {"QSO: 2"});
+    journal.Record(State("3", false), LogChange::MoveToEnd, {"END-OF-LOG:"});
+    journal.Record(State("4"), LogChange::Append, {"QSO: 3"});
+}
+
+TEST_F(JournalTest, ReplaysTheLogAndTheStateOfTheLastRecord) {
+    zevo::Journal journal(path);
+    WriteSession(journal);
+    zevo::JournalReplay replay = zevo::ReplayJournal(Bytes());
+    const std::vector<std::string> log{
+        "START-OF-LOG: 2.0", "CALLSIGN: QQ1AAA", "QSO: 1", "QSO: 2", "END-OF-LOG:", "QSO: 3"};
+    EXPECT_EQ(replay.log, log);
+    EXPECT_EQ(replay.state, State("4"));
+    EXPECT_FALSE(replay.damaged);
+
+    // A second save moves its line to the end; a load replaces every line.
+    journal.Record(State("4", false), LogChange::MoveToEnd, {"END-OF-LOG:"});
+    replay = zevo::ReplayJournal(Bytes());
+    EXPECT_EQ(replay.log, (std::vector<std::string>{"START-OF-LOG: 2.0", "CALLSIGN: QQ1AAA", "QSO: 1",
+                                                    "QSO: 2", "QSO: 3", "END-OF-LOG:"}));
+    journal.Record(State("4"), LogChange::Replace, {"LOADED", ""});
+    EXPECT_EQ(zevo::ReplayJournal(Bytes()).log, (std::vector<std::string>{"LOADED", ""}));
+}
+
+TEST_F(JournalTest, AnUnchangedStateWritesNothing) {
+    zevo::Journal journal(path);
+    EXPECT_TRUE(journal.Record(State("1")));
+    const auto size = fs::file_size(path);
+    EXPECT_FALSE(journal.Record(State("1")));
+    EXPECT_EQ(fs::file_size(path), size);
+    EXPECT_TRUE(journal.Record(State("1"), LogChange::Append, {"QSO: 1"}));
+    EXPECT_TRUE(journal.Record(State("2")));
+}
+
+TEST_F(JournalTest, ACutOrDamagedLastRecordGivesBackEveryRecordBeforeIt) {
+    {
+        zevo::Journal journal(path);
+        WriteSession(journal);
+    }
+    const std::string whole = Bytes();
+    const std::size_t lastStart =
+        whole.size() - zevo::JournalRecord(State("4"), LogChange::Append, {"QSO: 3"}).size();
+    const zevo::JournalReplay before = zevo::ReplayJournal(whole.substr(0, lastStart));
+    ASSERT_EQ(before.records, 4U);
+    for (std::size_t cut = lastStart; cut < whole.size(); ++cut) {
+        const zevo::JournalReplay replay = zevo::ReplayJournal(whole.substr(0, cut));
+        EXPECT_EQ(replay.log, before.log) << cut;
+        EXPECT_EQ(replay.state, before.state) << cut;
+        EXPECT_EQ(replay.completeBytes, lastStart) << cut;
+        EXPECT_EQ(replay.damaged, cut > lastStart) << cut;
+        std::string flipped = whole;
+        flipped[cut] = static_cast<char>(flipped[cut] ^ 0x20);
+        EXPECT_EQ(zevo::ReplayJournal(flipped).log, before.log) << cut;
+    }
+    // Going on after the damage cuts it off: the next record follows the complete ones.
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << whole.substr(0, whole.size() - 3);
+    {
+        zevo::Journal journal(path, lastStart);
+        journal.Record(State("5"), LogChange::Append, {"QSO: 4"});
+    }
+    const zevo::JournalReplay replay = zevo::ReplayJournal(Bytes());
+    EXPECT_FALSE(replay.damaged);
+    EXPECT_EQ(replay.log.back(), "QSO: 4");
+    EXPECT_EQ(replay.log.size(), 6U);
+}
+
+TEST_F(JournalTest, BytesThatAreNoJournalGiveNothing) {
+    for (const char* bytes : {"", "ZEVO", "START-OF-LOG: 2.0\r\n"}) {
+        const zevo::JournalReplay replay = zevo::ReplayJournal(bytes);
+        EXPECT_FALSE(replay.state) << bytes;
+        EXPECT_TRUE(replay.log.empty()) << bytes;
+    }
+}
+
+struct FailingWrite {
+    const char* name;
+    std::size_t capacity; // bytes the disk takes after the journal was opened, at most 7 a call
+    bool datasyncFails;
+};
+
+class JournalWriteFailure : public JournalTest, public testing::WithParamInterface<FailingWrite> {};
+
+TEST_P(JournalWriteFailure, ThrowsAndLeavesEveryCompleteRecord) {
+    const FailingWrite& row = GetParam();
+    zevo::FileWriteCalls calls = zevo::FileWriteCalls::System();
+    auto left = std::make_shared<std::size_t>(std::string::npos);
+    calls.write = [left, real = calls.write](int fd, const void* bytes, std::size_t count) -> ssize_t {
+        if (*left == 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const ssize_t written = real(fd, bytes, std::min({count, std::size_t{7}, *left}));
+        if (*left != std::string::npos)
+            *left -= static_cast<std::size_t>(written);
+        return written;
+    };
+    if (row.datasyncFails)
+        calls.datasync = [](int) {
+            errno = EIO;
+            return -1;
+        };
+    std::unique_ptr<zevo::Journal> journal;
+    if (row.datasyncFails) {
+        EXPECT_THROW(journal = std::make_unique<zevo::Journal>(path, calls), zevo::RunTimeError);
+        return;
+    }
+    journal = std::make_unique<zevo::Journal>(path, calls);
+    journal->Record(State("1"), LogChange::Append, {"QSO: 1"});
+    const std::string before = Bytes();
+    *left = row.capacity;
+    try {
+        journal->Record(State("2"), LogChange::Append, {"QSO: 2"});
+        FAIL() << "no error";
+    } catch (const zevo::RunTimeError& error) {
+        EXPECT_STREQ(error.what(), "Disk full");
+    }
+    EXPECT_EQ(Bytes(), before);
+    EXPECT_THROW(journal->Record(State("3"), LogChange::Append, {"QSO: 3"}), zevo::RunTimeError);
+}
+
+INSTANTIATE_TEST_SUITE_P(Disk, JournalWriteFailure,
+                         testing::Values(FailingWrite{"full", 0, false},
+                                         FailingWrite{"fullHalfWay", 30, false},
+                                         FailingWrite{"flushFails", 0, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(JournalTest, OneProgramAtATimeHoldsTheLock) {
+    const std::string lockPath = (folder / "session.lock").string();
+    {
+        const zevo::JournalLock first(lockPath);
+        const zevo::JournalLock second(lockPath);
+        EXPECT_TRUE(first.Held());
+        EXPECT_FALSE(second.Held());
+    }
+    EXPECT_TRUE(zevo::JournalLock(lockPath).Held());
+    EXPECT_THROW(zevo::JournalLock((folder / "missing" / "session.lock").string()), zevo::RunTimeError);
+    try {
+        zevo::Journal((folder / "missing" / "session.journal").string());
+        FAIL() << "no error";
+    } catch (const zevo::RunTimeError& error) {
+        EXPECT_STREQ(error.what(), "File not found");
+    }
+}
+
+TEST_F(JournalTest, SetAsideUnderTheDateWithoutReplacingAnEarlierOne) {
+    std::ofstream(path) << "first";
+    EXPECT_EQ(zevo::SetJournalAside(path, "2026-04-05"), (folder / "session-2026-04-05.journal").string());
+    std::ofstream(path) << "second";
+    EXPECT_EQ(zevo::SetJournalAside(path, "2026-04-05"), (folder / "session-2026-04-05-2.journal").string());
+    EXPECT_FALSE(fs::exists(path));
+    EXPECT_EQ(zevo::ReadJournalFile((folder / "session-2026-04-05.journal").string()), "first");
+}
+
+} // namespace
