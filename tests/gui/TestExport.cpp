@@ -89,6 +89,12 @@ void TestExport::openingProposesCommentAndOperatorAndKeepsTheBox() {
         QCOMPARE(EditText(&dialog, "Edit2"), QStringLiteral("QQ1AAA"));
         QCOMPARE(frequency->isChecked(), !closeControl);
     }
+    // Opened after a switch of language, the dialog speaks the new one.
+    const QString english = dialog.windowTitle();
+    QTest::mouseClick(Find<QPushButton>(&dialog, "Button2"), Qt::LeftButton);
+    QTest::mouseClick(Find<QRadioButton>(&main, "RadioButton1"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&main, "Button7"), Qt::LeftButton);
+    QVERIFY(dialog.windowTitle() != english);
     VERIFY_SCRIPT_PLAYED(run.desktop);
 }
 

@@ -73,6 +73,9 @@ void TestKeyboard::reportFieldsRefuseLetters_data() {
     QTest::newRow("CW 5NN") << true << "Edit7"
                             << "5NN"
                             << "5" << 2;
+    QTest::newRow("CW 5Z9") << true << "Edit5"
+                            << "5Z9"
+                            << "59" << 1;
 }
 
 void TestKeyboard::reportFieldsRefuseLetters() {
@@ -95,6 +98,7 @@ void TestKeyboard::shortcutKeysInTheEntryPath_data() {
     QTest::addColumn<QString>("changed"); // band, mode, report sent, time
     const int alt = Qt::AltModifier;
     QTest::newRow("Alt+B from 10M") << "Edit4" << int(Qt::Key_B) << alt << "160M SSB 59 15:00";
+    QTest::newRow("Alt+B from 15M") << "Edit6" << int(Qt::Key_B) << alt << "10M SSB 59 15:00";
     QTest::newRow("Ctrl+B") << "Edit4" << int(Qt::Key_B) << int(Qt::ControlModifier) << "10M SSB 59 15:00";
     QTest::newRow("Alt+Shift+B") << "Edit6" << int(Qt::Key_B) << int(alt | Qt::ShiftModifier)
                                  << "10M SSB 59 15:00";
@@ -109,7 +113,8 @@ void TestKeyboard::shortcutKeysInTheEntryPath() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
     Session s;
-    s.Get("ComboBox1")->setCurrentIndex(5);
+    // From 10M, or from 15M in the row that says so.
+    s.Get("ComboBox1")->setCurrentIndex(QString::fromLatin1(QTest::currentDataTag()).endsWith("15M") ? 4 : 5);
     QLineEdit* edit = s[qPrintable(field)];
     edit->setFocus();
     Type(edit, "AB");
