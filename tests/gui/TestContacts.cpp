@@ -38,6 +38,7 @@ void TestContacts::addsTheContactAndGetsReadyForTheNext_data() {
     row("beyond 32 bits", -1, true, "2147483648", "483648", "2147483648");
     // Hidden in Polish, the number sent goes on counting.
     row("Polish, S", 12, true, "7", "     S", "8");
+    row("Polish, the first province", 0, true, "7", "     B", "8");
 }
 
 void TestContacts::addsTheContactAndGetsReadyForTheNext() {
