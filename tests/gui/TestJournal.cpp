@@ -57,9 +57,11 @@ void Play(const QString& session, TForm1& form, ScriptedDesktop& desktop, const 
     }
     if (session == "saved, a contact")
         AddContact(form, QStringLiteral("qq3ccc"), QStringLiteral("5"));
-    // A field changed after the last contact comes back too.
+    // Fields changed after the last contact come back too.
     if (session.endsWith(", band changed"))
-        QTest::keyClick(Find<QLineEdit>(&form, "Edit4"), Qt::Key_B, Qt::AltModifier);
+        for (const Qt::Key key : {Qt::Key_B, Qt::Key_M, Qt::Key_PageUp})
+            QTest::keyClick(Find<QLineEdit>(&form, "Edit4"), key,
+                            key == Qt::Key_PageUp ? Qt::NoModifier : Qt::AltModifier);
 }
 
 } // namespace
