@@ -1,6 +1,7 @@
 // The fault matrix: whatever goes wrong on the way to a file, or whatever the operator answers, no
 // line of the log is lost and an earlier file is either intact or replaced whole. The permission rows
 // mean something only without root's rights: CTest runs this program as an unprivileged user.
+#include "FileSizeLimit.h"
 #include "LogEntry.h"
 #include "ScriptedDesktop.h"
 
@@ -28,18 +29,6 @@ enum class Target {
     EarlierInReadOnlyFolder,
     ReadOnlyFile, // the earlier file, which may not be written
     Folder,       // a folder instead of a file
-};
-
-// While it lives, this process writes no file beyond `bytes`: a real full disk, root or not.
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &before);
-        const rlimit limit{bytes, before.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &before); }
-    rlimit before{};
 };
 
 bool NeedsPermissions(Target target) {
