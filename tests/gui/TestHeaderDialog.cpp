@@ -96,7 +96,7 @@ const QString Default = "SINGLE All Bands MIXED" + Modes + " *High Low QRP " + O
 
 void FillRequired(TForm2& dialog) {
     QTest::keyClicks(Field(&dialog, "Edit1"), "sp9zzz");
-    QTest::keyClicks(Field(&dialog, "Edit2"), "Jan Kowalski");
+    Type(Field(&dialog, "Edit2"), QString::fromUtf8("Jan Kowalskiш")); // no Windows-1250 byte for the last
     QTest::keyClicks(Field(&dialog, "Edit4"), "Dluga 5");
 }
 
@@ -159,6 +159,9 @@ void TestHeaderDialog::choicesInterlock_data() {
     const QString multi = " All Bands- MIXED-" + Modes + " *High- Low- QRP- ";
     Row("at first", "", Default);
     Row("single band again", "band=Single Band; mode=PHONE; band=Single Band", single);
+    Row("single band, phone", "band=Single Band; mode=PHONE", QString(single).replace("CW[", "PHONE["));
+    Row("single band, typed band", "band=Single Band; type band=ANY",
+        "SINGLE <ANY> MIXED" + Modes + " *High Low QRP " + On);
     Row("single then tree", "band=Single Band; band=Tree Bands",
         "SINGLE Tree Bands MIXED-" + Modes + " *High- Low- QRP- " + On);
     Row("single then all", "band=Single Band; click=80m; band=All Bands",
@@ -176,6 +179,8 @@ void TestHeaderDialog::choicesInterlock_data() {
     // Clicking elsewhere leaves the box; that does not pick the item that the typed text names.
     Row("typed operator", "type operator=MULTI; click=QRP; mode=CW",
         "<MULTI> All Bands CW" + Modes + " High Low *QRP " + Off);
+    Row("multi, typed operator", "operator=MULTI; type operator=SOLO",
+        "<SOLO> All Bands MIXED" + Modes + " *High Low QRP " + Off);
 }
 
 void TestHeaderDialog::choicesInterlock() {
@@ -295,6 +300,9 @@ void TestHeaderDialog::typedTextIsFilteredAndCancelKeepsIt() {
     QCOMPARE(QApplication::focusWidget(), Field(&dialog, "Edit2"));
     // The memo refuses what Windows-1250 cannot hold (Cyrillic, yen, emoji), typed or pasted.
     Type(memo, QString::fromUtf8("ab шц¥😀ąż€"));
+    QInputMethodEvent composed; // an input method's text
+    composed.setCommitString(QString::fromUtf8("шó"));
+    QApplication::sendEvent(memo, &composed);
     QGuiApplication::clipboard()->setText(QString::fromUtf8("-xшy") + QChar(QChar::LineSeparator) + "z");
     QTest::keyClick(memo, Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(memo, Qt::Key_Return, Qt::ShiftModifier); // a new line, not a line separator
@@ -307,7 +315,7 @@ void TestHeaderDialog::typedTextIsFilteredAndCancelKeepsIt() {
     QCOMPARE(
         (QStringList{Field(&dialog, "Edit1")->text(), Field(&dialog, "Edit2")->text(),
                      Field(&dialog, "Edit4")->text(), claimed->text(), memo->toPlainText(), State(dialog)}),
-        (QStringList{"SP9ZZZ", "Jan Kowalski", "Dluga 5", "12345", QString::fromUtf8("ab ąż€-xy\nz\nend"),
+        (QStringList{"SP9ZZZ", "Jan Kowalski", "Dluga 5", "12345", QString::fromUtf8("ab ąż€ó-xy\nz\nend"),
                      state}));
     QCOMPARE(memo->blockCount(), 3);
     QVERIFY(Log(Main()).isEmpty() && !Main().HeaderSet());

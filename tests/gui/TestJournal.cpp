@@ -62,6 +62,15 @@ void Play(const QString& session, TForm1& form, ScriptedDesktop& desktop, const 
         for (const Qt::Key key : {Qt::Key_B, Qt::Key_M, Qt::Key_PageUp})
             QTest::keyClick(Find<QLineEdit>(&form, "Edit4"), key,
                             key == Qt::Key_PageUp ? Qt::NoModifier : Qt::AltModifier);
+    if (session.endsWith(", category chosen")) // in the header dialog, not yet confirmed
+        form.ApplyCategory({.value = "SINGLE-OP ALL LOW CW", .mode = "CW", .reports = "599", .band = "80M"});
+    if (session.endsWith(", mode typed"))
+        QTest::keyClicks(Find<QComboBox>(&form, "ComboBox2"), "X");
+    if (session.endsWith(", minutes 75")) { // the spin alone turns, to 59
+        Find<QLineEdit>(&form, "Edit3")->setFocus();
+        Find<QLineEdit>(&form, "Edit3")->setText("10:75");
+        Find<QLineEdit>(&form, "Edit4")->setFocus();
+    }
 }
 
 } // namespace
@@ -114,6 +123,9 @@ void TestJournal::sessionsComeBackAsTheyWere_data() {
     QTest::newRow("loaded, a contact") << "loaded, a contact" << true;
     QTest::newRow("Polish, a province") << "Polish, a province" << true;
     QTest::newRow("a contact, band changed") << "a contact, band changed" << true;
+    QTest::newRow("a contact, category chosen") << "a contact, category chosen" << true;
+    QTest::newRow("a contact, mode typed") << "a contact, mode typed" << true;
+    QTest::newRow("a contact, minutes 75") << "a contact, minutes 75" << true;
     QTest::newRow("saved whole") << "saved" << false;
     QTest::newRow("no line") << "band changed" << false;
 }

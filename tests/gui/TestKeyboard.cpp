@@ -2,6 +2,7 @@
 #include "LogEntry.h"
 #include "ScriptedDesktop.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
@@ -215,13 +216,20 @@ void TestKeyboard::fieldsHoldOneLineInUpperCase() {
     s.Enter("Edit4", QString::fromUtf8("ą"));
     s.Enter("Edit6", QString::fromUtf8("ąb"), Qt::Key_Tab); // the program's own upper case: ASCII only
     QCOMPARE(s["Edit4"]->text() + s["Edit6"]->text(), QString::fromUtf8("QQ2BBBQQ3CCCĄąB"));
+    // A click puts the cursor where it points, to mend the call's start.
+    QTest::mouseClick(s["Edit4"], Qt::LeftButton, {}, QPoint(1, s["Edit4"]->height() / 2));
+    Type(s["Edit4"], "x");
+    QVERIFY(s["Edit4"]->text().startsWith("XQQ2"));
 }
 
 void TestKeyboard::exchangeSent() {
     Session s;
     auto* box = s.Get<QCheckBox>("CheckBox1");
     s.Enter("Edit8", "2", Qt::Key_Tab);
-    QVERIFY(box->isChecked()); // digits keep it
+    QVERIFY(box->isChecked());        // digits keep it
+    s["Edit8"]->setCursorPosition(1); // typing in the middle stays there
+    Type(s["Edit8"], "34");
+    QCOMPARE(s["Edit8"]->text(), QStringLiteral("1342"));
     s["Edit8"]->selectAll();
     s.Enter("Edit8", "12a", Qt::Key_Tab);
     QVERIFY(!box->isChecked());
@@ -235,6 +243,7 @@ void TestKeyboard::exchangeSent() {
     for (const Qt::Key key : {Qt::Key_S, Qt::Key_X, Qt::Key_1, Qt::Key_Backspace, Qt::Key_Space})
         QTest::keyClick(province, key);
     QCOMPARE(province->currentText(), QString::fromUtf8("S  - Świętokrzyskie"));
+    QVERIFY(!province->view()->isVisible()); // Space opens no list either
     VERIFY_SCRIPT_PLAYED(s.desktop);
 }
 

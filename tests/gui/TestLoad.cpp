@@ -86,6 +86,7 @@ void TestLoad::aSavedLogLoadsBackAndGoesOn() {
     Load(form);
     QCOMPARE(desktop.FileDialogs().last().folder, folder.path());
     QCOMPARE(desktop.FileDialogs().last().filter, QStringLiteral("Cabrillo files|*.cbr|All files|*.*"));
+    QCOMPARE(desktop.FileDialogs().last().selectedFilter, 1); // Cabrillo files first
     QCOMPARE(form.Log().Lines(), loaded);
     QCOMPARE(SelectedRow(form), form.Log().Count() - 1);
     // Band, mode, date, time, spin and used call from the last line; reports and number sent as they were.
