@@ -35,6 +35,10 @@ std::string ToWin1250(const QString& text) {
 }
 
 bool FitsWin1250(const QString& text) {
+    // No single byte holds half of a surrogate pair; the encoder would keep a lone high one waiting
+    // for its other half and report no error.
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); }))
+        return false;
     QStringEncoder encoder("windows-1250");
     const QByteArray bytes = encoder.encode(text);
     return !encoder.hasError();

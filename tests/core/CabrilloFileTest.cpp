@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -120,6 +121,9 @@ TEST(AtomicTextFileTest, NewFileBesideItsTargetUntilCommitted) {
     ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
     const fs::path folder = pattern;
     const mode_t mask = ::umask(022);
+    // The file is closed once: no descriptor of the program that took its number later goes with it.
+    if (::fcntl(0, F_GETFD) < 0)
+        ::open("/dev/null", O_RDONLY);
     for (const bool commit : {false, true}) {
         zevo::AtomicTextFile file((folder / "new.cbr").string());
         file.WriteLine("END-OF-LOG:");
@@ -131,6 +135,7 @@ TEST(AtomicTextFileTest, NewFileBesideItsTargetUntilCommitted) {
             file.Commit();
     }
     ::umask(mask);
+    EXPECT_GE(::fcntl(0, F_GETFD), 0);
     EXPECT_EQ(ReadBytes(folder / "new.cbr"), "END-OF-LOG:\r\n");
     EXPECT_EQ(fs::status(folder / "new.cbr").permissions(), fs::perms(0644));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
