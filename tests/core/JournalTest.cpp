@@ -2,6 +2,7 @@
 #include "RunTimeError.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -109,6 +110,42 @@ TEST_F(JournalTest, ACutOrDamagedLastRecordGivesBackEveryRecordBeforeIt) {
     EXPECT_EQ(replay.log.size(), 6U);
 }
 
+// CRC-32 of IEEE 802.3 bit by bit, independent of the program's table.
+std::uint32_t BitwiseCrc32(std::string_view bytes) {
+    std::uint32_t crc = 0xFFFFFFFFU;
+    for (const char byte : bytes) {
+        crc ^= static_cast<unsigned char>(byte);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1U) ^ (0xEDB88320U & (0U - (crc & 1U)));
+    }
+    return ~crc;
+}
+
+// A record's frame: the body's length and its CRC-32, four bytes each, least significant first.
+std::string Framed(const std::string& body) {
+    std::string frame;
+    for (const std::uint32_t number : {static_cast<std::uint32_t>(body.size()), BitwiseCrc32(body)})
+        for (unsigned shift = 0; shift < 32; shift += 8)
+            frame += static_cast<char>((number >> shift) & 0xFFU);
+    return frame + body;
+}
+
+// A journal left by an earlier run must read the same: the frame is fixed, and a well-framed body
+// that is no record ends the replay as damage does.
+TEST_F(JournalTest, RecordsAreFramedByLengthAndStandardCrc32) {
+    ASSERT_EQ(BitwiseCrc32("123456789"), 0xCBF43926U);
+    const std::string record = zevo::JournalRecord(State("1"), LogChange::Append, {"QSO: 1"});
+    EXPECT_EQ(record, Framed(record.substr(8)));
+    std::string badFlag = record.substr(8);
+    badFlag[1 + 4 + 6] = '\2'; // the first flag, after the change and the used call
+    for (const std::string& body : {std::string("\1"), badFlag}) {
+        const zevo::JournalReplay replay =
+            zevo::ReplayJournal(std::string(zevo::JournalMark) + record + Framed(body));
+        EXPECT_EQ(replay.records, 1U);
+        EXPECT_TRUE(replay.damaged);
+    }
+}
+
 TEST_F(JournalTest, BytesThatAreNoJournalGiveNothing) {
     for (const char* bytes : {"", "ZEVO", "START-OF-LOG: 2.0\r\n"}) {
         const zevo::JournalReplay replay = zevo::ReplayJournal(bytes);
@@ -169,6 +206,15 @@ INSTANTIATE_TEST_SUITE_P(Disk, JournalWriteFailure,
                                          FailingWrite{"flushFails", 0, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+template <typename Action> std::string ErrorOf(const Action& action) {
+    try {
+        action();
+    } catch (const zevo::RunTimeError& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
 TEST_F(JournalTest, OneProgramAtATimeHoldsTheLock) {
     const std::string lockPath = (folder / "session.lock").string();
     {
@@ -179,12 +225,11 @@ TEST_F(JournalTest, OneProgramAtATimeHoldsTheLock) {
     }
     EXPECT_TRUE(zevo::JournalLock(lockPath).Held());
     EXPECT_THROW(zevo::JournalLock((folder / "missing" / "session.lock").string()), zevo::RunTimeError);
-    try {
-        zevo::Journal((folder / "missing" / "session.journal").string());
-        FAIL() << "no error";
-    } catch (const zevo::RunTimeError& error) {
-        EXPECT_STREQ(error.what(), "File not found");
-    }
+    EXPECT_EQ(ErrorOf([&] { zevo::Journal((folder / "missing" / "session.journal").string()); }),
+              "File not found");
+    EXPECT_EQ(ErrorOf([&] { zevo::ReadJournalFile((folder / "missing.journal").string()); }),
+              "File not found");
+    EXPECT_THROW(zevo::ReadJournalFile(folder.string()), zevo::RunTimeError);
 }
 
 TEST_F(JournalTest, SetAsideUnderTheDateWithoutReplacingAnEarlierOne) {
