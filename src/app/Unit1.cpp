@@ -86,9 +86,8 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     FormCreate();
 }
 
-TForm1::~TForm1() {
-    QCoreApplication::removeTranslator(&m_translator);
-}
+// The translator takes itself out of the application as it goes.
+TForm1::~TForm1() = default;
 
 class TForm1::JournalHold {
 public:

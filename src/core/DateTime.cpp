@@ -32,6 +32,11 @@ std::string TwoDigits(int n) {
     return n >= 0 && n <= 9 ? "0" + std::to_string(n) : std::to_string(n);
 }
 
+// The hour of the time field: a text that is no number fails as the run-time library's conversion does.
+int Hour(const DateTimeFields& fields) {
+    return StrToInt(Copy(fields.time, 1, 2));
+}
+
 CheckedField CheckDigits(const std::string& text, std::size_t length,
                          std::initializer_list<std::size_t> free) {
     CheckedField checked{WithoutBlanks(text), FieldFault::None};
@@ -100,25 +105,21 @@ std::string CarryDay(const std::string& date, Step step) {
 
 StepResult SpinClick(const DateTimeFields& fields) {
     // The control has already moved the position: only the carry and the text remain.
-    int h = 0;
     try {
-        h = StrToInt(Copy(fields.time, 1, 2));
+        return Carry(fields, Hour(fields));
     } catch (const RunTimeError& error) {
         return {fields, error};
     }
-    return Carry(fields, h);
 }
 
 StepResult StepTime(const DateTimeFields& fields, Step direction) {
-    int h = 0;
     try {
-        h = StrToInt(Copy(fields.time, 1, 2));
+        DateTimeFields moved = fields;
+        moved.position += direction == Step::Forward ? 1 : -1;
+        return Carry(moved, Hour(fields));
     } catch (const RunTimeError& error) {
         return {fields, error};
     }
-    DateTimeFields moved = fields;
-    moved.position += direction == Step::Forward ? 1 : -1;
-    return Carry(moved, h);
 }
 
 } // namespace zevo

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <fcntl.h>
+#include <optional>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -54,42 +55,46 @@ class Reader {
 public:
     explicit Reader(std::string_view bytes) : m_bytes(bytes) {}
 
-    bool Number(std::uint32_t& value) {
-        if (m_bytes.size() < 4)
-            return false;
-        value = 0;
-        for (int i = 3; i >= 0; --i)
-            value = (value << 8U) | static_cast<unsigned char>(m_bytes[static_cast<std::size_t>(i)]);
-        m_bytes.remove_prefix(4);
-        return true;
+    std::optional<std::uint32_t> Number() {
+        const std::optional<std::string_view> bytes = Take(4);
+        if (!bytes)
+            return std::nullopt;
+        std::uint32_t value = 0;
+        for (std::size_t i = 0; i < 4; ++i)
+            value |= std::uint32_t{static_cast<unsigned char>((*bytes)[i])} << (8 * i);
+        return value;
     }
     bool Int(int& value) {
-        std::uint32_t number = 0;
-        if (!Number(number))
-            return false;
-        value = static_cast<int>(number);
-        return true;
+        const std::optional<std::uint32_t> number = Number();
+        if (number)
+            value = static_cast<int>(*number);
+        return number.has_value();
     }
     bool Text(std::string& text) {
-        std::uint32_t size = 0;
-        if (!Number(size) || m_bytes.size() < size)
-            return false;
-        text.assign(m_bytes.substr(0, size));
-        m_bytes.remove_prefix(size);
-        return true;
+        const std::optional<std::uint32_t> size = Number();
+        const std::optional<std::string_view> bytes = size ? Take(*size) : std::nullopt;
+        if (bytes)
+            text.assign(*bytes);
+        return bytes.has_value();
+    }
+    // The next `count` bytes, or nothing when fewer are left.
+    std::optional<std::string_view> Take(std::size_t count) {
+        if (m_bytes.size() < count)
+            return std::nullopt;
+        const std::string_view taken = m_bytes.substr(0, count);
+        m_bytes.remove_prefix(count);
+        return taken;
+    }
+    std::optional<unsigned char> Byte() {
+        const std::optional<std::string_view> bytes = Take(1);
+        return bytes ? std::optional<unsigned char>(static_cast<unsigned char>(bytes->front()))
+                     : std::nullopt;
     }
     bool Flag(bool& flag) {
-        if (m_bytes.empty() || static_cast<unsigned char>(m_bytes[0]) > 1)
+        const std::optional<unsigned char> byte = Byte();
+        if (!byte || *byte > 1)
             return false;
-        flag = m_bytes[0] == '\1';
-        m_bytes.remove_prefix(1);
-        return true;
-    }
-    bool Byte(unsigned char& byte) {
-        if (m_bytes.empty())
-            return false;
-        byte = static_cast<unsigned char>(m_bytes[0]);
-        m_bytes.remove_prefix(1);
+        flag = *byte == 1;
         return true;
     }
     bool AtEnd() const { return m_bytes.empty(); }
@@ -110,23 +115,21 @@ bool ReadState(Reader& in, SessionState& state) {
 // Applies one record's body to the replay; false when the body is not a record.
 bool ApplyBody(std::string_view body, JournalReplay& replay) {
     Reader in(body);
-    unsigned char change = 0;
+    const std::optional<unsigned char> change = in.Byte();
     SessionState state;
-    std::uint32_t count = 0;
-    if (!in.Byte(change) || change > static_cast<unsigned char>(LogChange::MoveToEnd) ||
-        !ReadState(in, state) || !in.Number(count))
+    if (!change || *change > static_cast<unsigned char>(LogChange::MoveToEnd) || !ReadState(in, state))
         return false;
-    std::vector<std::string> lines;
+    const std::optional<std::uint32_t> count = in.Number();
     // Each line takes at least its length's four bytes: a count beyond that is damage, not a record.
-    if (count > body.size() / 4)
+    if (!count || *count > body.size() / 4)
         return false;
-    lines.resize(count);
+    std::vector<std::string> lines(*count);
     for (std::string& line : lines)
         if (!in.Text(line))
             return false;
     if (!in.AtEnd())
         return false;
-    switch (static_cast<LogChange>(change)) {
+    switch (static_cast<LogChange>(*change)) {
     case LogChange::None:
         break;
     case LogChange::Append:
@@ -206,14 +209,12 @@ JournalReplay ReplayJournal(std::string_view bytes) {
     replay.completeBytes = at;
     while (at < bytes.size()) {
         Reader head(bytes.substr(at));
-        std::uint32_t size = 0;
-        std::uint32_t crc = 0;
-        if (!head.Number(size) || !head.Number(crc) || bytes.size() - at - 8 < size)
+        const std::optional<std::uint32_t> size = head.Number();
+        const std::optional<std::uint32_t> crc = head.Number();
+        const std::optional<std::string_view> body = size ? head.Take(*size) : std::nullopt;
+        if (!crc || !body || Crc32(*body) != *crc || !ApplyBody(*body, replay))
             break;
-        const std::string_view body = bytes.substr(at + 8, size);
-        if (Crc32(body) != crc || !ApplyBody(body, replay))
-            break;
-        at += 8 + size;
+        at += 8 + body->size();
         replay.completeBytes = at;
         ++replay.records;
     }

@@ -50,6 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "QSO: 14000 PH 2026-04-05 1507 QQ1AAA        59  345678 QQ2BBB        59  654321"},
         LineCase{"ThreeCharacterReports", 3, true, "QQ1AAA", "599", "7", "QQ2BBB", "559", "12",
                  "QSO: 14000 PH 2026-04-05 1507 QQ1AAA        599      7 QQ2BBB        559     12"},
+        LineCase{"ReportsOf4LoseTheLast", 3, true, "QQ1AAA", "5999", "7", "QQ2BBB", "5799", "12",
+                 "QSO: 14000 PH 2026-04-05 1507 QQ1AAA        599      7 QQ2BBB        579     12"},
         LineCase{"EmptyAndOneCharacterReportsLeftAligned", 3, true, "QQ1AAA", "", "7", "QQ2BBB", "5", "12",
                  "QSO: 14000 PH 2026-04-05 1507 QQ1AAA                 7 QQ2BBB        5       12"},
         LineCase{"NumberSent009", 3, true, "QQ1AAA", "59", "009", "QQ2BBB", "59", "12",
