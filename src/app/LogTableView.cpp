@@ -60,8 +60,7 @@ void LogTableView::updateGeometries() {
         const qreal advance = QFontMetricsF(font()).horizontalAdvance(QLatin1Char('W'));
         const int widest = qCeil(log->WidestLine() * advance) + 2 * margin;
         const int width = qMax(viewport()->width(), widest);
-        if (columnWidth(0) != width)
-            setColumnWidth(0, width);
+        setColumnWidth(0, width);
     }
     QTableView::updateGeometries();
 }

@@ -71,8 +71,9 @@ QStringList FileDialogFilters(const QString& pipeSeparated) {
     return filters;
 }
 
+// The filter numbered from 1, or none (the dialog's first) for a number outside the list.
 static QString SelectedFilter(const QStringList& filters, int selectedFilter) {
-    return selectedFilter >= 1 && selectedFilter <= filters.size() ? filters[selectedFilter - 1] : QString();
+    return filters.value(selectedFilter - 1);
 }
 
 std::optional<QString> QtDesktop::SaveFileName(QWidget* owner, const QString& proposedName,

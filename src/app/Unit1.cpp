@@ -479,8 +479,7 @@ void TForm1::RestoreSession(const zevo::JournalReplay& replay) {
         FieldRules(report)->SetMaxLength(state.reportLength);
     Edit5->setText(FromWin1250(state.reportSent));
     Edit7->setText(FromWin1250(state.reportReceived));
-    if (m_log.Count() > 0)
-        SelectLastLine();
+    SelectLastLine();
     Edit4->setFocus();
 }
 
