@@ -369,16 +369,15 @@ void TForm1::Button7Click() {
 }
 
 void TForm1::FormCloseQuery(bool& canClose) {
-    // Until the save has written the file the window may not close, not even when the save fails.
-    canClose = false;
     canClose = MaybeSave(tr("Attention"),
                          tr("Cabrillo file is not saved now!\nSave it?", "question of closing the window"));
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     if (!m_ending) {
+        // Until the save has written the file the window may not close: a save that stops with an error
+        // leaves canClose false.
         bool canClose = false;
-        // A save that stops with an error keeps the window open: canClose stays false.
         RunGuarded(m_desktop, this, [&] { FormCloseQuery(canClose); });
         if (!canClose) {
             event->ignore();
@@ -416,7 +415,6 @@ void TForm1::KeepJournal(const QString& folder) {
     for (QRadioButton* button : findChildren<QRadioButton*>())
         connect(button, &QRadioButton::toggled, this, changed);
     connect(UpDown1, &UpDown::PositionChanged, this, changed);
-    Journal();
 }
 
 zevo::SessionState TForm1::SessionState() const {
