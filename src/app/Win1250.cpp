@@ -22,7 +22,6 @@ std::string ToWin1250(const QString& text) {
     if (!encoder.hasError())
         return bytes.toStdString();
     std::string result;
-    result.reserve(static_cast<std::size_t>(text.size()));
     for (qsizetype i = 0; i < text.size(); ++i) {
         // A surrogate pair is one character that no single byte holds.
         const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;

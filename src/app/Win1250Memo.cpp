@@ -14,18 +14,12 @@ namespace {
 // become ordinary line breaks.
 QString Holdable(const QString& text) {
     QString kept;
-    kept.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
+    for (const QChar c : text) {
         if (c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
             kept += QLatin1Char('\n');
             continue;
         }
-        // A surrogate pair is one character, and no single byte holds it.
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            ++i;
-            continue;
-        }
+        // Either half of a surrogate pair fails alone, as the pair does.
         if (FitsWin1250(QString(c)))
             kept += c;
     }

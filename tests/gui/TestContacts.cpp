@@ -94,6 +94,12 @@ void TestContacts::aModeTypedOverSsbIsCw() {
     AddContact(form, "qq2bbb", "12");
     QCOMPARE(form.Log().Lines().back(),
              "QSO: 14000 CW 2026-04-05 1500 QQ1AAA        59       1 QQ2BBB        59      12");
+    // A category from the header dialog shows its mode over the typed text.
+    form.ApplyCategory({.value = "SINGLE-OP 160M LOW SSB", .mode = "SSB", .reports = "59", .band = "160M"});
+    QCOMPARE(mode->text(), QStringLiteral("SSB"));
+    AddContact(form, "qq3ccc", "5");
+    QCOMPARE(form.Log().Lines().back(),
+             "QSO:  1800 PH 2026-04-05 1500 QQ1AAA        59       2 QQ3CCC        59       5");
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 

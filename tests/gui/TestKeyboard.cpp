@@ -65,6 +65,9 @@ void TestKeyboard::reportFieldsRefuseLetters_data() {
     QTest::newRow("sent 5a9") << false << "Edit5"
                               << "5a9"
                               << "59" << 1;
+    QTest::newRow("sent, two at most") << false << "Edit5"
+                                       << "599"
+                                       << "59" << 0;
     QTest::newRow("received, two at most") << false << "Edit7"
                                            << "5-9!"
                                            << "5-" << 0;
@@ -76,6 +79,9 @@ void TestKeyboard::reportFieldsRefuseLetters_data() {
                             << "5" << 2;
     QTest::newRow("CW 5Z9") << true << "Edit5"
                             << "5Z9"
+                            << "59" << 1;
+    QTest::newRow("CW 5z9") << true << "Edit7"
+                            << "5z9"
                             << "59" << 1;
 }
 
@@ -198,6 +204,9 @@ void TestKeyboard::leavingAFieldChecksIt() {
 void TestKeyboard::arrowClickLeavesTheTimeBeingTyped() {
     Session s;
     auto* spin = s.Get<UpDown>("UpDown1");
+    // The arrows fill the control.
+    QCOMPARE(Find<QToolButton>(spin, "up")->geometry().united(Find<QToolButton>(spin, "down")->geometry()),
+             spin->rect());
     s["Edit3"]->setFocus();
     QTest::mouseClick(Find<QToolButton>(spin, "up"), Qt::LeftButton);
     QCOMPARE(s["Edit3"]->text() + QString::number(spin->Position()), QStringLiteral("15:001"));
@@ -244,6 +253,8 @@ void TestKeyboard::exchangeSent() {
         QTest::keyClick(province, key);
     QCOMPARE(province->currentText(), QString::fromUtf8("S  - Świętokrzyskie"));
     QVERIFY(!province->view()->isVisible()); // Space opens no list either
+    QTest::keyClick(province, Qt::Key_Tab);
+    QVERIFY(!province->hasFocus());
     VERIFY_SCRIPT_PLAYED(s.desktop);
 }
 

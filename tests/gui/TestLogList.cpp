@@ -89,6 +89,7 @@ void TestLogList::keysMoveTheSelectionAsInAListBox() {
     form.Log().Append(std::vector<std::string>(100, "QSO"));
     auto* list = Find<QAbstractItemView>(&form, "ListBox1");
     list->setFocus();
+    QVERIFY(QFontInfo(list->font()).fixedPitch()); // the columns of the lines line up
     // Rows like a list box's: across the list, one under the other, as high as the text and a little air.
     const QRect first = list->visualRect(form.Log().index(0));
     QCOMPARE(list->visualRect(form.Log().index(1)).top(), first.bottom() + 1);

@@ -7,6 +7,7 @@
 #include "Win1250.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -31,6 +32,13 @@ private slots:
     void desktopShowsARealMessageBox();
     void desktopShowsARealSaveDialog();
     void polishBoxesHavePolishButtons();
+    void desktopHandsATextFileToItsEditor();
+
+public slots:
+    void Opened(const QUrl& url) { m_opened << url; }
+
+private:
+    QList<QUrl> m_opened;
 };
 
 namespace {
@@ -247,6 +255,14 @@ void TestPlatform::polishBoxesHavePolishButtons() {
     QCOMPARE(answer, Desktop::Answer::Cancel);
     texts.sort();
     QCOMPARE(texts, QStringList({QStringLiteral("&Nie"), QStringLiteral("&Tak"), QStringLiteral("Anuluj")}));
+}
+
+void TestPlatform::desktopHandsATextFileToItsEditor() {
+    const QString path = QString::fromUtf8("/tmp/zawody 2026/info_pl.txt");
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Opened");
+    QtDesktop().OpenInTextEditor(nullptr, path);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(path)});
 }
 
 QTEST_MAIN(TestPlatform)
