@@ -78,10 +78,10 @@ INSTANTIATE_TEST_SUITE_P(
             "BlankExchangesAndOneDigitReports", Line("14000", "PH", "QY2CD", "5", "", "5", ""), "", "", false,
             DateAndTime + "<BAND:3>20M <MODE:3>SSB <CALL:5>QY2CD <RST_RCVD:2>5  <SRX:0> <RST_SENT:2>5  "
                           "<STX:0> <EOR>"},
-        RecordCase{"TenCharacterCall", Line("14000", "PH", "QY2CDE/QRP", "59", "12", "59", "7"), "", "",
+        RecordCase{"TenCharacterCall", Line("14000", "PH", "QY2CDE/QRP", "59", "12", "59", "10"), "", "",
                    false,
                    DateAndTime +
-                       "<BAND:3>20M <MODE:3>SSB <CALL:10>QY2CDE/QRP <RST_RCVD:2>59 <SRX:1>7 <RST_SENT:2>59 "
+                       "<BAND:3>20M <MODE:3>SSB <CALL:10>QY2CDE/QRP <RST_RCVD:2>59 <SRX:2>10 <RST_SENT:2>59 "
                        "<STX:2>12 <EOR>"},
         RecordCase{"ProvinceLettersAreStrings", Line("14000", "PH", "QY2CD", "59", "S", "59", "K"), "", "",
                    false,

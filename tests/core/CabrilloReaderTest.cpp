@@ -23,6 +23,7 @@ TEST(ReadCabrilloLines, SplitsAtEveryLineEndDropsEndOfLogAndStopsAtCtrlZ) {
         {"CR alone", "A\rB\r", {"A", "B"}},
         {"LF alone", "A\nB\n", {"A", "B"}},
         {"LF CR is two line ends", "A\n\rB", {"A", "", "B"}},
+        {"blank line between LFs", "A\n\nB\n", {"A", "", "B"}},
         {"no line end after the last", "A\r\nB", {"A", "B"}},
         {"blank lines", "\r\nA\r\n\r\n\r\n", {"", "A", "", ""}},
         {"Ctrl-Z in the middle",

@@ -3,11 +3,13 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdlib.h>
+#include <unistd.h>
 
 namespace {
 
@@ -146,16 +148,50 @@ TEST_F(JournalTest, RecordsAreFramedByLengthAndStandardCrc32) {
     }
 }
 
-TEST_F(JournalTest, RemoveClosesAndDeletesTheFile) {
+// The journal is the user's alone, and every file it opens is closed once: none is left open, and no
+// descriptor that later takes the same number goes with it.
+TEST_F(JournalTest, PrivateAndClosedOnce) {
     const auto openFiles = [] {
         return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
     };
+    if (::fcntl(0, F_GETFD) < 0)
+        ::open("/dev/null", O_RDONLY);
     const auto before = openFiles();
-    zevo::Journal journal(path);
-    journal.Record(State("1"));
-    journal.Remove();
-    EXPECT_FALSE(fs::exists(path));
+    {
+        zevo::Journal journal(path);
+        journal.Record(State("1"));
+        EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+        zevo::ReadJournalFile(path);
+        journal.Remove();
+        EXPECT_FALSE(fs::exists(path));
+        EXPECT_EQ(openFiles(), before);
+    }
     EXPECT_EQ(openFiles(), before);
+}
+
+// A program started without standard input gets descriptor 0 for the first file it opens.
+TEST_F(JournalTest, WorksOnDescriptorZero) {
+    const int input = ::dup(0);
+    ::close(0);
+    for (const bool remove : {true, false}) {
+        {
+            zevo::Journal journal(path);
+            ASSERT_GE(::fcntl(0, F_GETFD), 0);
+            EXPECT_TRUE(journal.Record(State("1")));
+            if (remove)
+                journal.Remove();
+        }
+        EXPECT_LT(::fcntl(0, F_GETFD), 0) << remove;
+    }
+    {
+        const zevo::JournalLock lock((folder / "session.lock").string());
+        EXPECT_TRUE(lock.Held());
+    }
+    EXPECT_LT(::fcntl(0, F_GETFD), 0);
+    if (input >= 0) {
+        ::dup2(input, 0);
+        ::close(input);
+    }
 }
 
 TEST_F(JournalTest, BytesThatAreNoJournalGiveNothing) {
