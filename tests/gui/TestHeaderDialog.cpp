@@ -313,6 +313,8 @@ void TestHeaderDialog::typedTextIsFilteredAndCancelKeepsIt() {
     const QString state = State(dialog);
     Click("Button1");
     QVERIFY(!dialog.isVisible() && Open(*m_program));
+    QVERIFY(dialog.close() && QTest::qWaitForWindowActive(&Main())); // the close control, the same
+    QVERIFY(Open(*m_program));
     QCOMPARE(
         (QStringList{Field(&dialog, "Edit1")->text(), Field(&dialog, "Edit2")->text(),
                      Field(&dialog, "Edit4")->text(), claimed->text(), memo->toPlainText(), State(dialog)}),
