@@ -227,10 +227,16 @@ TEST_P(JournalWriteFailure, ThrowsAndLeavesEveryCompleteRecord) {
             *left -= static_cast<std::size_t>(written);
         return written;
     };
+    auto syncs = std::make_shared<int>(0);
     if (row.datasyncFails)
         calls.datasync = [](int) {
             errno = EIO;
             return -1;
+        };
+    else
+        calls.datasync = [syncs, real = calls.datasync](int fd) {
+            ++*syncs;
+            return real(fd);
         };
     std::unique_ptr<zevo::Journal> journal;
     if (row.datasyncFails) {
@@ -240,6 +246,7 @@ TEST_P(JournalWriteFailure, ThrowsAndLeavesEveryCompleteRecord) {
     journal = std::make_unique<zevo::Journal>(path, calls);
     journal->Record(State("1"), LogChange::Append, {"QSO: 1"});
     const std::string before = Bytes();
+    const int syncsBefore = *syncs;
     *left = row.capacity;
     try {
         journal->Record(State("2"), LogChange::Append, {"QSO: 2"});
@@ -248,6 +255,7 @@ TEST_P(JournalWriteFailure, ThrowsAndLeavesEveryCompleteRecord) {
         EXPECT_STREQ(error.what(), row.error);
     }
     EXPECT_EQ(Bytes(), before);
+    EXPECT_EQ(*syncs, syncsBefore + 1); // the cut back to the complete records reaches the disk too
     EXPECT_THROW(journal->Record(State("3"), LogChange::Append, {"QSO: 3"}), zevo::RunTimeError);
 }
 
