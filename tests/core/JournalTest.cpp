@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <memory>
 #include <stdlib.h>
 #include <unistd.h>
@@ -31,6 +32,10 @@ protected:
     fs::path folder;
     std::string path;
 };
+
+std::ptrdiff_t OpenFiles() {
+    return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
+}
 
 zevo::SessionState State(const std::string& numberSent, bool unsaved = true) {
     zevo::SessionState state;
@@ -151,12 +156,9 @@ TEST_F(JournalTest, RecordsAreFramedByLengthAndStandardCrc32) {
 // The journal is the user's alone, and every file it opens is closed once: none is left open, and no
 // descriptor that later takes the same number goes with it.
 TEST_F(JournalTest, PrivateAndClosedOnce) {
-    const auto openFiles = [] {
-        return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
-    };
     if (::fcntl(0, F_GETFD) < 0)
         ::open("/dev/null", O_RDONLY);
-    const auto before = openFiles();
+    const auto before = OpenFiles();
     {
         zevo::Journal journal(path);
         journal.Record(State("1"));
@@ -164,9 +166,9 @@ TEST_F(JournalTest, PrivateAndClosedOnce) {
         zevo::ReadJournalFile(path);
         journal.Remove();
         EXPECT_FALSE(fs::exists(path));
-        EXPECT_EQ(openFiles(), before);
+        EXPECT_EQ(OpenFiles(), before);
     }
-    EXPECT_EQ(openFiles(), before);
+    EXPECT_EQ(OpenFiles(), before);
 }
 
 // A program started without standard input gets descriptor 0 for the first file it opens.
@@ -178,8 +180,10 @@ TEST_F(JournalTest, WorksOnDescriptorZero) {
             zevo::Journal journal(path);
             ASSERT_GE(::fcntl(0, F_GETFD), 0);
             EXPECT_TRUE(journal.Record(State("1")));
-            if (remove)
+            if (remove) {
                 journal.Remove();
+                EXPECT_LT(::fcntl(0, F_GETFD), 0);
+            }
         }
         EXPECT_LT(::fcntl(0, F_GETFD), 0) << remove;
     }
@@ -279,7 +283,9 @@ TEST_F(JournalTest, OneProgramAtATimeHoldsTheLock) {
     const std::string lockPath = (folder / "session.lock").string();
     {
         const zevo::JournalLock first(lockPath);
+        const auto held = OpenFiles();
         const zevo::JournalLock second(lockPath);
+        EXPECT_EQ(OpenFiles(), held); // the refused lock keeps no file open
         EXPECT_TRUE(first.Held());
         EXPECT_FALSE(second.Held());
     }
