@@ -33,6 +33,12 @@ inline void AddContact(TForm1& form, const QString& call, const QString& number)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
 }
 
+// Whether the file at `path` now holds exactly `bytes`.
+inline bool WriteFileBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
 inline QByteArray ReadFileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("<cannot read>");

@@ -122,10 +122,8 @@ void TestExport::saving() {
     const QString before = QDir::currentPath();
     QDir::setCurrent(folder.path());
     const QString path = dismissed ? QStringLiteral("qq1aaa.adi") : folder.filePath("chosen.adi");
-    if (existing) {
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-    }
+    if (existing)
+        QVERIFY(WriteFileBytes(path, "old"));
     Opened run(polish);
     TForm3& dialog = run.program.form3;
     QTest::keyClick(Find<QCheckBox>(&dialog, "CheckBox1"), Qt::Key_Space);

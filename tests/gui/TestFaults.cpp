@@ -60,6 +60,17 @@ QString Prepare(const QTemporaryDir& folder, Target target) {
     return {};
 }
 
+// The main window with a header and two contacts around an earlier save, not saved since.
+struct UnsavedLog {
+    ScriptedDesktop desktop;
+    Program program{desktop};
+    UnsavedLog() {
+        program.form1.show();
+        SetHeader(program.form1);
+        program.form1.Log().Append(std::vector<std::string>{Qso1, "END-OF-LOG:", Qso2});
+    }
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Target)
@@ -142,19 +153,14 @@ void TestFaults::nothingIsLost() {
     QTemporaryDir folder;
     const QString earlier = folder.filePath("qq1aaa.cbr");
     const QByteArray earlierBytes = CrLfFile({HeaderLines[0], HeaderLines[1], Qso1, "END-OF-LOG:"});
-    QFile file(earlier);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(earlierBytes) == earlierBytes.size());
-    file.close();
+    QVERIFY(WriteFileBytes(earlier, earlierBytes));
     const QString path = Prepare(folder, target);
     const QStringList entriesAfterPreparing =
         QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 
-    ScriptedDesktop desktop;
-    Program program(desktop);
-    TForm1& form = program.form1;
-    form.show();
-    SetHeader(form);
-    form.Log().Append(std::vector<std::string>{Qso1, "END-OF-LOG:", Qso2});
+    UnsavedLog window;
+    ScriptedDesktop& desktop = window.desktop;
+    TForm1& form = window.program.form1;
     const std::vector<std::string> before = form.Log().Lines();
 
     for (const Answer answer : answers)
@@ -170,7 +176,7 @@ void TestFaults::nothingIsLost() {
             form.close();
         } else if (how == "Export") {
             QTest::mouseClick(Find<QPushButton>(&form, "Button7"), Qt::LeftButton);
-            QTest::mouseClick(Find<QPushButton>(&program.form3, "Button1"), Qt::LeftButton);
+            QTest::mouseClick(Find<QPushButton>(&window.program.form3, "Button1"), Qt::LeftButton);
         } else {
             QTest::mouseClick(Find<QPushButton>(&form, how == "Exit" ? "Button5" : "Button2"),
                               Qt::LeftButton);
@@ -193,7 +199,7 @@ void TestFaults::nothingIsLost() {
     QCOMPARE(form.UnsavedLog(), outcome != "replaced");
     QCOMPARE(form.Ending(), outcome == "ended");
     // The export dialog stands in for the main window while it is open.
-    QCOMPARE(form.isVisible() || program.form3.isVisible(), outcome != "ended");
+    QCOMPARE(form.isVisible() || window.program.form3.isVisible(), outcome != "ended");
 }
 
 // Any byte but the line ends and Ctrl-Z, in lines of up to 200 bytes: what a file of `size` bytes
@@ -249,21 +255,14 @@ void TestFaults::aLoadReplacesTheLogWholeOrNotAtAll() {
         QSKIP("root may read anything: run as an unprivileged user");
     QTemporaryDir folder;
     const QString chosen = folder.filePath("chosen.cbr");
-    QFile file(chosen);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-    file.close();
+    QVERIFY(WriteFileBytes(chosen, content));
     const QString saved = folder.filePath("qq1aaa.cbr");
     const QByteArray savedBytes = CrLfFile({HeaderLines[0], Qso1, "END-OF-LOG:"});
-    QFile savedFile(saved);
-    QVERIFY(savedFile.open(QIODevice::WriteOnly) && savedFile.write(savedBytes) == savedBytes.size());
-    savedFile.close();
+    QVERIFY(WriteFileBytes(saved, savedBytes));
 
-    ScriptedDesktop desktop;
-    Program program(desktop);
-    TForm1& form = program.form1;
-    form.show();
-    SetHeader(form);
-    form.Log().Append(std::vector<std::string>{Qso1, "END-OF-LOG:", Qso2});
+    UnsavedLog window;
+    ScriptedDesktop& desktop = window.desktop;
+    TForm1& form = window.program.form1;
     const std::vector<std::string> before = form.Log().Lines();
     for (const Answer answer : answers)
         desktop.Answer(answer);

@@ -37,9 +37,7 @@ void Play(const QString& session, TForm1& form, ScriptedDesktop& desktop, const 
         lines.insert(lines.end(),
                      {"QSO: 21000 CW 2026-04-06 0930 QQ1AAA        59       1 QQ2BBB        59      12",
                       "END-OF-LOG:"});
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(CrLfFile(lines)) > 0);
-        file.close();
+        QVERIFY(WriteFileBytes(path, CrLfFile(lines)));
         desktop.ChooseFile(path);
         QTest::mouseClick(Find<QPushButton>(&form, "Button6"), Qt::LeftButton);
     } else {

@@ -16,11 +16,6 @@ namespace {
 using Answer = Desktop::Answer;
 using Lines = std::vector<std::string>;
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
 void Load(TForm1& form) {
     QTest::mouseClick(Find<QPushButton>(&form, "Button6"), Qt::LeftButton);
 }
@@ -134,7 +129,7 @@ void TestLoad::aLastLineThatIsNoContact() {
     QFETCH(QString, time);
     QFETCH(QString, error);
     QTemporaryDir folder;
-    WriteFile(folder.filePath("log.cbr"), file);
+    QVERIFY(WriteFileBytes(folder.filePath("log.cbr"), file));
     ScriptedDesktop desktop;
     Program program(desktop);
     TForm1& form = program.form1;
@@ -184,7 +179,7 @@ void TestLoad::aLoadThatDoesNotHappenKeepsTheLog() {
     QFETCH(bool, polish);
     QTemporaryDir folder;
     const QString saved = folder.filePath("qq1aaa.cbr");
-    WriteFile(saved, "START-OF-LOG: 2.0\r\nEND-OF-LOG:\r\n");
+    QVERIFY(WriteFileBytes(saved, "START-OF-LOG: 2.0\r\nEND-OF-LOG:\r\n"));
     QFile huge(folder.filePath("huge.cbr"));
     QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(64 * 1024 * 1024 + 1));
     huge.close();
@@ -241,7 +236,7 @@ void TestLoad::aBinaryFileSavesBackByteForByte() {
     // A line of megabytes would freeze the list if it were laid out whole.
     bytes += QByteArray(8000000, '\xb9') + "\r\n";
     QTemporaryDir folder;
-    WriteFile(folder.filePath("binary.cbr"), bytes);
+    QVERIFY(WriteFileBytes(folder.filePath("binary.cbr"), bytes));
     ScriptedDesktop desktop;
     Program program(desktop);
     TForm1& form = program.form1;

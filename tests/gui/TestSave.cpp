@@ -137,9 +137,7 @@ void TestSave::aSaveThatStopsKeepsTheOldFileTheLogAndTheProgram() {
     QTemporaryDir folder;
     const QString old = folder.filePath("qq1aaa.cbr");
     const QByteArray oldBytes = CrLfFile(With(HeaderLines, {Qso1, "END-OF-LOG:"}));
-    QFile file(old);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(oldBytes) == oldBytes.size());
-    file.close();
+    QVERIFY(WriteFileBytes(old, oldBytes));
     ScriptedDesktop desktop;
     Program program(desktop);
     TForm1& form = program.form1;
