@@ -6,6 +6,7 @@
 #include "ScriptedDesktop.h"
 #include "Win1250.h"
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -126,6 +127,8 @@ void TestPlatform::uncaughtFailureShowsTheUniformErrorBox() {
 
 void TestPlatform::logListKeepsTheBytesItWasGiven() {
     LogListModel log;
+    // Every change reported to the views as the model rules ask (rows counted, inserts announced).
+    QAbstractItemModelTester rules(&log, QAbstractItemModelTester::FailureReportingMode::QtTest);
     const std::string polish = "SOAPBOX: \xa3\xf3\x64\x9f"; // "Łódź" in Windows-1250
     log.Append("START-OF-LOG: 2.0");
     log.Append(polish);
@@ -137,6 +140,13 @@ void TestPlatform::logListKeepsTheBytesItWasGiven() {
     QCOMPARE(log.Count(), 3);
     QCOMPARE(log.Lines()[1], polish);
     QCOMPARE(log.Lines()[2], std::string("QSO: x"));
+    // A line is shown whole up to 1000 characters; a longer one is cut there, with an ellipsis.
+    const std::string longest(LogListModel::MaxShownLineLength, 'a');
+    log.Append(std::vector<std::string>{longest, "b" + longest});
+    QCOMPARE(log.index(3).data().toString(), QString::fromStdString(longest));
+    QCOMPARE(log.index(4).data().toString(), QString::fromStdString("b" + longest.substr(1)) + QChar(0x2026));
+    log.SetLines({"QSO: y"});
+    QCOMPARE(log.Count(), 1);
 }
 
 void TestPlatform::desktopFilterListBecomesDialogFilters() {
