@@ -4,6 +4,28 @@
 
 #include <algorithm>
 
+namespace {
+
+// The width of a line as the list shows it, in characters: a cut line ends in one more, the ellipsis.
+std::size_t ShownLength(const std::string& line) {
+    return std::min(line.size(), LogListModel::MaxShownLineLength + 1);
+}
+
+int Row(std::size_t row) {
+    return static_cast<int>(row);
+}
+
+} // namespace
+
+LogListModel::LogListModel(zevo::LogDocument& log, QObject* parent) : QAbstractListModel(parent), m_log(log) {
+    m_log.AddListener(this);
+    MeasureWidestLine();
+}
+
+LogListModel::~LogListModel() {
+    m_log.RemoveListener(this);
+}
+
 int LogListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : Count();
 }
@@ -15,7 +37,7 @@ QVariant LogListModel::data(const QModelIndex& index, int role) const {
         // A log line is under a hundred characters; a loaded file that is no log may hold one of
         // megabytes, whose laying out and painting would freeze the window. The line itself is kept
         // whole for the file.
-        const std::string& line = m_lines[static_cast<std::size_t>(index.row())];
+        const std::string& line = m_log.Line(static_cast<std::size_t>(index.row()));
         if (line.size() <= MaxShownLineLength)
             return FromWin1250(line);
         return FromWin1250(line.substr(0, MaxShownLineLength)) + QChar(0x2026);
@@ -23,74 +45,58 @@ QVariant LogListModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-namespace {
-
-// The width of a line as the list shows it, in characters: a cut line ends in one more, the ellipsis.
-std::size_t ShownLength(const std::string& line) {
-    return std::min(line.size(), LogListModel::MaxShownLineLength + 1);
-}
-
-std::size_t Widest(const std::vector<std::string>& lines) {
-    std::size_t widest = 0;
-    for (const std::string& line : lines)
-        widest = std::max(widest, ShownLength(line));
-    return widest;
-}
-
-} // namespace
-
-void LogListModel::Append(std::string line) {
-    beginInsertRows(QModelIndex(), Count(), Count());
-    m_widestLine = std::max(m_widestLine, ShownLength(line));
-    m_lines.push_back(std::move(line));
-    endInsertRows();
-}
-
-void LogListModel::Append(const std::vector<std::string>& lines) {
-    if (lines.empty())
-        return;
-    beginInsertRows(QModelIndex(), Count(), Count() + static_cast<int>(lines.size()) - 1);
-    m_lines.insert(m_lines.end(), lines.begin(), lines.end());
-    m_widestLine = std::max(m_widestLine, Widest(lines));
-    endInsertRows();
-}
-
-void LogListModel::Clear() {
-    beginResetModel();
-    m_lines.clear();
-    m_widestLine = 0;
-    endResetModel();
-}
-
-void LogListModel::SetLines(std::vector<std::string> lines) {
-    beginResetModel();
-    m_lines = std::move(lines);
-    m_widestLine = Widest(m_lines);
-    endResetModel();
-}
-
-void LogListModel::RemoveAll(const std::string& line) {
-    const auto matches = std::count(m_lines.begin(), m_lines.end(), line);
-    const std::size_t removedLength = ShownLength(line);
-    if (matches == 0)
-        return;
-    if (matches == 1) {
-        const int row = static_cast<int>(std::find(m_lines.begin(), m_lines.end(), line) - m_lines.begin());
-        beginRemoveRows(QModelIndex(), row, row);
-        m_lines.erase(m_lines.begin() + row);
-        MeasureWidestLineWithout(removedLength);
-        endRemoveRows();
-        return;
+void LogListModel::LogAboutToChange(const zevo::LogDocument& log, const zevo::LogEdit& edit) {
+    switch (edit.kind) {
+    case zevo::LogEdit::Kind::Insert:
+        beginInsertRows(QModelIndex(), Row(edit.row), Row(edit.row + edit.count) - 1);
+        break;
+    case zevo::LogEdit::Kind::Remove:
+        m_leaving = 0;
+        for (std::size_t row = edit.row; row < edit.row + edit.count; ++row)
+            m_leaving = std::max(m_leaving, ShownLength(log.Line(row)));
+        beginRemoveRows(QModelIndex(), Row(edit.row), Row(edit.row + edit.count) - 1);
+        break;
+    case zevo::LogEdit::Kind::Replace:
+        m_leaving = ShownLength(log.Line(edit.row));
+        break;
+    case zevo::LogEdit::Kind::Reset:
+        beginResetModel();
+        break;
     }
-    beginResetModel();
-    m_lines.erase(std::remove(m_lines.begin(), m_lines.end(), line), m_lines.end());
-    MeasureWidestLineWithout(removedLength);
-    endResetModel();
 }
 
-void LogListModel::MeasureWidestLineWithout(std::size_t removedLength) {
-    // Only losing a widest line makes the others worth measuring again.
-    if (removedLength < m_widestLine)
-        return;
-    m_widestLine = Widest(m_lines);
+void LogListModel::LogChanged(const zevo::LogDocument& log, const zevo::LogEdit& edit) {
+    switch (edit.kind) {
+    case zevo::LogEdit::Kind::Insert:
+        for (std::size_t row = edit.row; row < edit.row + edit.count; ++row)
+            m_widestLine = std::max(m_widestLine, ShownLength(log.Line(row)));
+        endInsertRows();
+        break;
+    case zevo::LogEdit::Kind::Remove:
+        // Only losing a widest line makes the others worth measuring again.
+        if (m_leaving >= m_widestLine)
+            MeasureWidestLine();
+        endRemoveRows();
+        break;
+    case zevo::LogEdit::Kind::Replace: {
+        const std::size_t arriving = ShownLength(log.Line(edit.row));
+        if (arriving >= m_widestLine)
+            m_widestLine = arriving;
+        else if (m_leaving >= m_widestLine)
+            MeasureWidestLine();
+        const QModelIndex changed = index(Row(edit.row));
+        emit dataChanged(changed, changed);
+        break;
+    }
+    case zevo::LogEdit::Kind::Reset:
+        MeasureWidestLine();
+        endResetModel();
+        break;
+    }
+}
+
+void LogListModel::MeasureWidestLine() {
+    m_widestLine = 0;
+    for (const std::string& line : m_log.Lines())
+        m_widestLine = std::max(m_widestLine, ShownLength(line));
 }

@@ -1,16 +1,19 @@
 #pragma once
 
+#include "LogDocument.h"
+
 #include <QAbstractListModel>
 #include <string>
 #include <vector>
 
-// The log itself: the ordered lines shown in the main window's list, held as the single-byte bytes
-// that are written to the file. The list view decodes them for display only, so a loaded file is
-// saved back byte for byte, and appending a line touches only that row.
-class LogListModel final : public QAbstractListModel {
+// The log as the main window's list shows it: each row one line of the log, decoded for display only.
+// The lines themselves are the log's; the model follows its changes row by row, so appending a line
+// touches only that row.
+class LogListModel final : public QAbstractListModel, private zevo::LogListener {
     Q_OBJECT
 public:
-    using QAbstractListModel::QAbstractListModel;
+    explicit LogListModel(zevo::LogDocument& log, QObject* parent = nullptr);
+    ~LogListModel() override;
 
     // Longer lines are shown cut there, with an ellipsis.
     static constexpr std::size_t MaxShownLineLength = 1000;
@@ -18,23 +21,25 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    const std::vector<std::string>& Lines() const { return m_lines; }
-    int Count() const { return static_cast<int>(m_lines.size()); }
+    zevo::LogDocument& Document() { return m_log; }
+    const std::vector<std::string>& Lines() const { return m_log.Lines(); }
+    int Count() const { return static_cast<int>(m_log.Count()); }
     // The length of the longest line in characters (one byte each), kept as lines come and go so that
     // the view knows how wide the log is without reading every line again.
     int WidestLine() const { return static_cast<int>(m_widestLine); }
 
-    void Append(std::string line);
-    void Append(const std::vector<std::string>& lines);
-    void Clear();
-    // Replaces the whole log at once, as loading a file does.
-    void SetLines(std::vector<std::string> lines);
-    // Removes every line that is exactly `line`.
-    void RemoveAll(const std::string& line);
+    // Shorthands for the log's own changes.
+    void Append(std::string line) { m_log.Append(std::move(line)); }
+    void Append(const std::vector<std::string>& lines) { m_log.Append(lines); }
+    void SetLines(std::vector<std::string> lines) { m_log.ReplaceAll(std::move(lines)); }
 
 private:
-    void MeasureWidestLineWithout(std::size_t removedLength);
+    void LogAboutToChange(const zevo::LogDocument& log, const zevo::LogEdit& edit) override;
+    void LogChanged(const zevo::LogDocument& log, const zevo::LogEdit& edit) override;
+    void MeasureWidestLine();
 
-    std::vector<std::string> m_lines;
+    zevo::LogDocument& m_log;
     std::size_t m_widestLine = 0;
+    // The length of the line that goes or is replaced, between the two halves of its change.
+    std::size_t m_leaving = 0;
 };

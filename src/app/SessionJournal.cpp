@@ -110,11 +110,11 @@ bool SessionJournal::AskToRestore(QWidget* owner, const zevo::JournalReplay& rep
 }
 
 void SessionJournal::Record(QWidget* owner, const zevo::SessionState& state, zevo::LogChange change,
-                            const std::vector<std::string>& lines) {
+                            const std::vector<std::string>& lines, std::size_t row) {
     if (!m_journal)
         return;
     try {
-        m_journal->Record(state, change, lines);
+        m_journal->Record(state, change, lines, row);
     } catch (const zevo::RunTimeError& error) {
         GoOnWithout(owner, QString::fromLatin1(error.what()));
     }

@@ -38,7 +38,7 @@ public:
 
     // Writes what changed; nothing when the journal is not kept.
     void Record(QWidget* owner, const zevo::SessionState& state, zevo::LogChange change,
-                const std::vector<std::string>& lines);
+                const std::vector<std::string>& lines, std::size_t row = 0);
     // The session ended as it should: the journal goes.
     void Remove();
 

@@ -9,6 +9,7 @@
 #include "InfoText.h"
 #include "RunTimeError.h"
 #include "SessionJournal.h"
+#include "SessionRecorder.h"
 #include "Win1250.h"
 
 #include <QCloseEvent>
@@ -88,20 +89,6 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
 
 // The translator takes itself out of the application as it goes.
 TForm1::~TForm1() = default;
-
-class TForm1::JournalHold {
-public:
-    explicit JournalHold(TForm1& form) : m_form(form) { ++m_form.m_journalHolds; }
-    ~JournalHold() {
-        if (--m_form.m_journalHolds == 0)
-            m_form.Journal();
-    }
-    JournalHold(const JournalHold&) = delete;
-    JournalHold& operator=(const JournalHold&) = delete;
-
-private:
-    TForm1& m_form;
-};
 
 void TForm1::SetHeaderSet(bool set) {
     if (m_headerSet == set)
@@ -188,21 +175,8 @@ void TForm1::Button1Click() {
     emit headerDialogRequested();
 }
 
-namespace {
-
-// Sets a choice from the program, showing the item's text even over typed text.
-void Select(QComboBox* box, const std::string& item) {
-    const QSignalBlocker blocker(box);
-    const int index = box->findText(FromWin1250(item));
-    box->setCurrentIndex(index);
-    if (box->isEditable() && index >= 0)
-        box->setEditText(box->itemText(index));
-}
-
-} // namespace
-
 void TForm1::ApplyCategory(const zevo::Category& category) {
-    const JournalHold hold(*this);
+    const SessionRecorder::Hold hold(m_recorder.get());
     if (category.mode)
         Select(ComboBox2, *category.mode);
     if (category.reports) {
@@ -215,13 +189,12 @@ void TForm1::ApplyCategory(const zevo::Category& category) {
 }
 
 void TForm1::ApplyHeader(const std::vector<std::string>& headerLines, const QString& usedCall) {
-    const JournalHold hold(*this);
+    const SessionRecorder::Hold hold(m_recorder.get());
     Edit1->setText(usedCall);
     m_log.Append(headerLines);
     SetHeaderSet(true);
     m_unsavedLog = true;
     Edit1->setReadOnly(true);
-    Journal(zevo::LogChange::Append, headerLines);
     activateWindow();
     Edit4->setFocus();
 }
@@ -249,12 +222,10 @@ bool TForm1::Save() {
     // The log list changes only once the file holds it: a save that fails leaves the list, the
     // unsaved-log flag and any earlier file exactly as they were.
     zevo::WriteCabrilloFile(QFile::encodeName(*fileName).toStdString(), m_log.Lines());
-    const std::string endOfLog(zevo::EndOfLogLine);
-    m_log.RemoveAll(endOfLog);
-    m_log.Append(endOfLog);
+    const SessionRecorder::Hold hold(m_recorder.get());
+    m_log.Document().MoveToEnd(std::string(zevo::EndOfLogLine));
     m_unsavedLog = false;
     m_lastFolder = QFileInfo(*fileName).absolutePath();
-    Journal(zevo::LogChange::MoveToEnd, {endOfLog});
     m_desktop.ShowMessage(this, tr("Information"), tr("Cabrillo file is saved!"), Desktop::Icon::Information,
                           Desktop::Buttons::Ok);
     return true;
@@ -292,17 +263,16 @@ void TForm1::Button4Click() {
     }
     // A date or time that never left its field unchecked (or was stepped from an unchecked one) would
     // shift the line's columns.
-    if (!CheckDateField() || !CheckTimeField())
+    if (!m_entry.CheckDate() || !m_entry.CheckTime())
         return;
 
-    const JournalHold hold(*this);
-    std::string line = zevo::ComposeQsoLine(ReadContact());
-    m_log.Append(line);
+    const SessionRecorder::Hold hold(m_recorder.get());
+    m_log.Append(zevo::ComposeQsoLine(m_entry.Read(Polish())));
     // The contact is in the log whatever happens to the number sent, so the window must say so
     // before a number that cannot be raised is reported.
     std::optional<zevo::RunTimeError> numberError;
     try {
-        RaiseNumberSent();
+        m_entry.RaiseNumberSent();
     } catch (const zevo::RunTimeError& error) {
         numberError = error;
     }
@@ -311,40 +281,9 @@ void TForm1::Button4Click() {
     Edit6->clear();
     Edit4->setFocus();
     SelectLastLine();
-    // One record holds the contact with the number sent after it.
-    Journal(zevo::LogChange::Append, {std::move(line)});
+    // The hold writes the contact with the number sent after it as one record.
     if (numberError)
         throw *numberError;
-}
-
-zevo::QsoEntry TForm1::ReadContact() const {
-    const int band = ComboBox1->currentIndex();
-    // A mode typed over the first entry is no longer that entry.
-    const bool firstMode =
-        ComboBox2->currentIndex() == 0 && ComboBox2->currentText() == ComboBox2->itemText(0);
-    // In English the station sends its serial number, in Polish the letter of its province.
-    const QString exchange =
-        Polish() ? ComboBox3->itemText(ComboBox3->currentIndex()).left(1) : Edit8->text();
-    return zevo::QsoEntry{.band = band < 0 ? std::nullopt : std::optional<int>(band),
-                          .firstMode = firstMode,
-                          .date = ToWin1250(Edit2->text()),
-                          .time = ToWin1250(Edit3->text()),
-                          .usedCall = ToWin1250(Edit1->text()),
-                          .reportSent = ToWin1250(Edit5->text()),
-                          .exchangeSent = ToWin1250(exchange),
-                          .callReceived = ToWin1250(Edit4->text()),
-                          .reportReceived = ToWin1250(Edit7->text()),
-                          .numberReceived = ToWin1250(Edit6->text())};
-}
-
-void TForm1::RaiseNumberSent() {
-    // Counts in both languages: in Polish the field is hidden but goes on counting.
-    if (!CheckBox1->isChecked())
-        return;
-    // Sixty-four bits, so that the largest 32-bit number does not turn negative; the next contact
-    // then reports it as not a valid number.
-    const qint64 next = qint64{zevo::StrToInt(ToWin1250(Edit8->text()))} + 1;
-    Edit8->setText(QString::number(next));
 }
 
 void TForm1::SelectLastLine() {
@@ -386,8 +325,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
         m_ending = true;
     }
     // Only a normal end gets here: the session needs its journal no more.
-    if (m_journal)
-        m_journal->Remove();
+    if (m_recorder)
+        m_recorder->Remove();
     emit ending();
     event->accept();
 }
@@ -400,12 +339,18 @@ void TForm1::EndProgram() {
 }
 
 void TForm1::KeepJournal(const QString& folder) {
-    m_journal = std::make_unique<SessionJournal>(m_desktop, folder);
-    if (const std::optional<zevo::JournalReplay> replay = m_journal->Open(this))
+    auto journal = std::make_unique<SessionJournal>(m_desktop, folder);
+    const std::optional<zevo::JournalReplay> replay = journal->Open(this);
+    // The restored log is in the journal already: the recorder follows the log from here on.
+    if (replay)
         RestoreSession(*replay);
+    m_recorder = std::make_unique<SessionRecorder>(
+        m_log.Document(), std::move(journal), [this] { return SessionState(); }, this);
+    if (replay)
+        m_recorder->StateChanged();
     // Fields that change without an action of their own (a band picked from its list, a typed text, a
     // step of the spin) reach the journal as they change.
-    const auto changed = [this] { Journal(); };
+    const auto changed = [this] { m_recorder->StateChanged(); };
     for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit5, Edit7, Edit8})
         connect(edit, &QLineEdit::textChanged, this, changed);
     for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
@@ -418,33 +363,15 @@ void TForm1::KeepJournal(const QString& folder) {
 }
 
 zevo::SessionState TForm1::SessionState() const {
-    return {.usedCall = ToWin1250(Edit1->text()),
-            .usedCallReadOnly = Edit1->isReadOnly(),
-            .headerSet = m_headerSet,
-            .unsavedLog = m_unsavedLog,
-            .language = LanguageCode().toStdString(),
-            .band = ComboBox1->currentIndex(),
-            .mode = ComboBox2->currentIndex(),
-            .modeText = ToWin1250(ComboBox2->currentText()),
-            .date = ToWin1250(Edit2->text()),
-            .time = ToWin1250(Edit3->text()),
-            .spinPosition = UpDown1->Position(),
-            .numberSent = ToWin1250(Edit8->text()),
-            .autoIncrement = CheckBox1->isChecked(),
-            .province = ComboBox3->currentIndex(),
-            .reportSent = ToWin1250(Edit5->text()),
-            .reportReceived = ToWin1250(Edit7->text()),
-            .reportLength = FieldRules(Edit5)->MaxLength()};
-}
-
-void TForm1::Journal(zevo::LogChange change, const std::vector<std::string>& lines) {
-    if (!m_journal || (change == zevo::LogChange::None && m_journalHolds > 0))
-        return;
-    m_journal->Record(this, SessionState(), change, lines);
+    zevo::SessionState state;
+    state.headerSet = m_headerSet;
+    state.unsavedLog = m_unsavedLog;
+    state.language = LanguageCode().toStdString();
+    m_entry.ReadState(state);
+    return state;
 }
 
 void TForm1::RestoreSession(const zevo::JournalReplay& replay) {
-    const JournalHold hold(*this);
     const zevo::SessionState& state = *replay.state;
     for (QRadioButton* button : findChildren<QRadioButton*>()) {
         if (button->property("languageCode").isValid() &&
@@ -457,26 +384,7 @@ void TForm1::RestoreSession(const zevo::JournalReplay& replay) {
     m_log.SetLines(replay.log);
     SetHeaderSet(state.headerSet);
     m_unsavedLog = state.unsavedLog;
-    Edit1->setText(FromWin1250(state.usedCall));
-    Edit1->setReadOnly(state.usedCallReadOnly);
-    {
-        const QSignalBlocker band(ComboBox1);
-        const QSignalBlocker mode(ComboBox2);
-        const QSignalBlocker province(ComboBox3);
-        ComboBox1->setCurrentIndex(state.band);
-        ComboBox2->setCurrentIndex(state.mode);
-        ComboBox2->setEditText(FromWin1250(state.modeText));
-        ComboBox3->setCurrentIndex(state.province);
-    }
-    Edit2->setText(FromWin1250(state.date));
-    Edit3->setText(FromWin1250(state.time));
-    UpDown1->SetPosition(state.spinPosition);
-    Edit8->setText(FromWin1250(state.numberSent));
-    CheckBox1->setChecked(state.autoIncrement);
-    for (QLineEdit* report : {Edit5, Edit7})
-        FieldRules(report)->SetMaxLength(state.reportLength);
-    Edit5->setText(FromWin1250(state.reportSent));
-    Edit7->setText(FromWin1250(state.reportReceived));
+    m_entry.WriteState(state);
     SelectLastLine();
     Edit4->setFocus();
 }
@@ -489,7 +397,7 @@ Desktop::Answer TForm1::Ask(const QString& caption, const QString& text) {
     return m_desktop.ShowMessage(this, caption, text, Desktop::Icon::Question, Desktop::Buttons::YesNo);
 }
 
-// Contact entry: the date and time fields, the keyboard flow of a contact and the exchange sent.
+// Contact entry: the handlers hand over to the entry fields' own piece.
 
 namespace {
 
@@ -504,15 +412,6 @@ bool LeavesTheField(const QFocusEvent* event) {
     default:
         return true;
     }
-}
-
-bool IsAsciiLetter(QChar c) {
-    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
-           (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
-}
-
-QString AsciiUpper(const QString& text) {
-    return FromWin1250(zevo::AsciiUpper(ToWin1250(text)));
 }
 
 const QChar Enter(13);
@@ -552,7 +451,8 @@ bool TForm1::FilterKeyPress(QObject* watched, QKeyEvent* event) {
             watched == Edit4 ? &TForm1::Edit4KeyDown : &TForm1::Edit6KeyDown;
         RunGuarded(m_desktop, this, [&] { (this->*keyDown)(event->key(), event->modifiers()); });
         // Alt+B and Alt+M set the band and the mode without a signal.
-        Journal();
+        if (m_recorder)
+            m_recorder->StateChanged();
     }
     // Tab and Backtab move the focus in every field; they are not typed.
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
@@ -591,158 +491,65 @@ void TForm1::Edit1Exit() {
     emit headerDialogRequestedWithCall(Edit1->text());
 }
 
-bool TForm1::CheckDateField() {
-    const zevo::CheckedField checked = zevo::CheckDate(ToWin1250(Edit2->text()));
-    const QString text = FromWin1250(checked.text);
-    if (text != Edit2->text())
-        Edit2->setText(text);
-    if (checked.fault == zevo::FieldFault::None)
-        return true;
-    ShowError(tr("Error"), checked.fault == zevo::FieldFault::Format ? tr("Incorrect date format!")
-                                                                     : tr("Incorrect data in Date field!"));
-    Edit2->setFocus();
-    return false;
-}
-
-bool TForm1::CheckTimeField() {
-    const zevo::CheckedField checked = zevo::CheckTime(ToWin1250(Edit3->text()));
-    const QString text = FromWin1250(checked.text);
-    if (text != Edit3->text())
-        Edit3->setText(text);
-    if (checked.fault == zevo::FieldFault::None) {
-        UpDown1->SetPosition(zevo::SpinPositionForMinutes(zevo::StrToInt(checked.text.substr(3, 2))));
-        return true;
-    }
-    ShowError(tr("Error"), checked.fault == zevo::FieldFault::Format ? tr("Incorrect time format!")
-                                                                     : tr("Incorrect data in Time field!"));
-    Edit3->setFocus();
-    return false;
-}
-
 void TForm1::Edit2Exit() {
-    CheckDateField();
+    m_entry.CheckDate();
 }
 
 void TForm1::Edit3Exit() {
-    CheckTimeField();
-}
-
-void TForm1::WriteDateTime(const zevo::StepResult& result) {
-    Edit2->setText(FromWin1250(result.fields.date));
-    Edit3->setText(FromWin1250(result.fields.time));
-    UpDown1->SetPosition(result.fields.position);
-    if (result.failure)
-        throw *result.failure;
+    m_entry.CheckTime();
 }
 
 void TForm1::UpDown1Click(int) {
-    // The operator is typing the time: the check sets the position from it when the field is left.
-    if (Edit3->hasFocus())
-        return;
-    WriteDateTime(zevo::SpinClick({ToWin1250(Edit2->text()), ToWin1250(Edit3->text()), UpDown1->Position()}));
+    m_entry.SpinClicked();
 }
 
 void TForm1::StepTime(zevo::Step step) {
-    WriteDateTime(
-        zevo::StepTime({ToWin1250(Edit2->text()), ToWin1250(Edit3->text()), UpDown1->Position()}, step));
+    m_entry.Step(step);
 }
 
 void TForm1::ComboBox2Change() {
-    const bool ssb = ComboBox2->currentIndex() == 0;
-    const QString report = ssb ? QStringLiteral("59") : QStringLiteral("599");
-    for (QLineEdit* edit : {Edit7, Edit5}) {
-        edit->setText(report);
-        FieldRules(edit)->SetMaxLength(ssb ? 2 : 3);
-    }
+    m_entry.ModeChosen();
 }
 
 void TForm1::Edit5KeyPress(QChar& key) {
-    if (IsAsciiLetter(key)) {
-        key = QChar();
-        m_desktop.Beep();
-    }
+    m_entry.ReportKeyPress(key);
 }
 
 void TForm1::Edit7KeyPress(QChar& key) {
-    Edit5KeyPress(key);
+    m_entry.ReportKeyPress(key);
 }
 
 void TForm1::Edit4KeyPress(QChar& key) {
-    if (key != Enter)
-        return;
-    key = QChar();
-    Edit6->setFocus();
+    m_entry.CallKeyPress(key);
 }
 
 void TForm1::Edit6KeyPress(QChar& key) {
-    if (key != Enter)
-        return;
-    Edit6->setText(AsciiUpper(Edit6->text()));
-    key = QChar();
-    Button4Click();
+    if (m_entry.NumberReceivedKeyPress(key))
+        Button4Click();
 }
 
 void TForm1::Edit4KeyDown(int key, Qt::KeyboardModifiers shift) {
-    const Qt::KeyboardModifiers held = shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    if (key == Qt::Key_B && held == Qt::AltModifier) {
-        const QSignalBlocker blocker(ComboBox1);
-        ComboBox1->setCurrentIndex(ComboBox1->currentIndex() < 5 ? ComboBox1->currentIndex() + 1 : 0);
-    }
-    if (key == Qt::Key_M && held == Qt::AltModifier) {
-        {
-            const QSignalBlocker blocker(ComboBox2);
-            ComboBox2->setCurrentIndex(ComboBox2->currentIndex() == 0 ? 1 : 0);
-        }
-        ComboBox2Change();
-    }
-    if (key == Qt::Key_PageUp)
-        StepTime(zevo::Step::Forward);
-    else if (key == Qt::Key_PageDown)
-        StepTime(zevo::Step::Back);
+    m_entry.KeyDown(key, shift);
 }
 
 void TForm1::Edit6KeyDown(int key, Qt::KeyboardModifiers shift) {
-    Edit4KeyDown(key, shift);
+    m_entry.KeyDown(key, shift);
 }
 
 void TForm1::Edit6Exit() {
-    const QString upper = AsciiUpper(Edit6->text());
-    if (upper != Edit6->text())
-        Edit6->setText(upper);
+    m_entry.NumberReceivedLeft();
 }
 
 void TForm1::Edit8Change() {
-    const QString text = Edit8->text();
-    const bool digits = std::all_of(text.begin(), text.end(),
-                                    [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
-    if (CheckBox1->isChecked() && !digits)
-        CheckBox1->setChecked(false);
-    const QString upper = AsciiUpper(text);
-    if (upper != text)
-        Edit8->setText(upper);
+    m_entry.NumberSentEdited();
 }
 
 void TForm1::CheckBox1Click() {
-    const QString text = Edit8->text();
-    if (!CheckBox1->isChecked() || text.isEmpty())
-        return;
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-            ShowError(
-                tr("Error"),
-                tr("Only digits are acceptabled\nin \"Number Sent\" field,\nif this option is selected!"));
-            Edit8->setFocus();
-            return;
-        }
-    }
+    m_entry.AutoIncrementClicked();
 }
 
 void TForm1::ComboBox3KeyPress(QChar& key) {
-    const QChar letter = key.unicode() < 128 ? key.toUpper() : key;
-    for (int i = 0; i < ComboBox3->count() && IsAsciiLetter(letter); ++i)
-        if (ComboBox3->itemText(i).startsWith(letter))
-            ComboBox3->setCurrentIndex(i);
-    key = QChar();
+    m_entry.ProvinceKeyPress(key);
 }
 
 void TForm1::Button6Click() {
@@ -764,39 +571,14 @@ void TForm1::Button6Click() {
         return;
     }
     m_lastFolder = QFileInfo(*fileName).absolutePath();
-    const JournalHold hold(*this);
+    const SessionRecorder::Hold hold(m_recorder.get());
+    // The log and the fields that follow from its last line reach the journal when the hold ends, even
+    // when the minutes stop the load.
     m_log.SetLines(zevo::ReadCabrilloLines(*bytes));
     SetHeaderSet(true);
-    // The fields that follow from the last line reach the journal when the hold ends, even when their
-    // minutes stop the load.
-    Journal(zevo::LogChange::Replace, m_log.Lines());
     // A file of nothing but END-OF-LOG: lines leaves no line to take the fields from.
     if (m_log.Count() == 0)
         return;
     SelectLastLine();
-    ApplyLastLine(m_log.Lines().back());
-}
-
-void TForm1::ApplyLastLine(const std::string& line) {
-    const zevo::LastLineFields fields = zevo::ReadLastLineFields(line);
-    // Set directly: the reports and their limits stay as an operator's change of mode would not leave
-    // them.
-    if (fields.band) {
-        const QSignalBlocker blocker(ComboBox1);
-        ComboBox1->setCurrentIndex(*fields.band);
-    }
-    Select(ComboBox2, fields.phone ? "SSB" : "CW");
-    {
-        const QSignalBlocker blockDate(Edit2);
-        const QSignalBlocker blockTime(Edit3);
-        Edit2->setText(FromWin1250(fields.date));
-        Edit3->setText(FromWin1250(fields.time));
-    }
-    // Minutes that are no number stop the load here, with the lines and the fields above in place.
-    UpDown1->SetPosition(zevo::SpinPositionForMinutes(zevo::StrToInt(fields.minutes)));
-    {
-        const QSignalBlocker blockCall(Edit1);
-        Edit1->setText(FromWin1250(fields.usedCall));
-    }
-    Edit4->setFocus();
+    m_entry.ApplyLastLine(m_log.Lines().back());
 }

@@ -23,9 +23,11 @@
 // Label15    the version
 
 #include "CabrilloHeader.h"
+#include "ContactEntry.h"
 #include "DateTime.h"
 #include "Desktop.h"
 #include "Journal.h"
+#include "LogDocument.h"
 #include "LogListModel.h"
 #include "QsoLine.h"
 #include "ui_Unit1.h"
@@ -38,7 +40,7 @@
 #include <vector>
 
 class QKeyEvent;
-class SessionJournal;
+class SessionRecorder;
 
 // The dialogs never touch the main window's controls: they say what happened through their signals,
 // the main window applies it in its own methods below, and the program object connects the two.
@@ -133,35 +135,23 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Tells the journal what the action changed; the state alone is written only when it changed.
-    // While a JournalHold lives, changes of the state alone wait for its end, so that an action that
-    // changes the log and several fields writes one record.
-    void Journal(zevo::LogChange change = zevo::LogChange::None, const std::vector<std::string>& lines = {});
-    class JournalHold;
     void RestoreSession(const zevo::JournalReplay& replay);
     QString LanguageCode() const;
-    zevo::QsoEntry ReadContact() const;
-    void RaiseNumberSent();
     void SelectLastLine();
-    void ApplyLastLine(const std::string& line);
     void EndProgram();
     void ShowError(const QString& caption, const QString& text);
-    // The checks of the date and time fields, also made before a contact is added; false after the
-    // message, with the focus given back to the field.
-    bool CheckDateField();
-    bool CheckTimeField();
-    void WriteDateTime(const zevo::StepResult& result);
     bool FilterKeyPress(QObject* watched, QKeyEvent* event);
     Desktop::Answer Ask(const QString& caption, const QString& text);
 
     Desktop& m_desktop;
-    LogListModel m_log;
+    zevo::LogDocument m_document;
+    LogListModel m_log{m_document};
+    ContactEntry m_entry{m_desktop, *this, this};
     QTranslator m_translator;
     bool m_headerSet = false;
     bool m_unsavedLog = false;
     bool m_ending = false;
-    std::unique_ptr<SessionJournal> m_journal;
-    int m_journalHolds = 0;
+    std::unique_ptr<SessionRecorder> m_recorder;
     // The field whose focus-lost handler runs when it loses the focus: the one that last took it. A
     // check that gives the focus back takes it from a field that never had it, which must not run.
     QObject* m_entered = nullptr;

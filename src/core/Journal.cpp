@@ -117,7 +117,7 @@ bool ApplyBody(std::string_view body, JournalReplay& replay) {
     Reader in(body);
     const std::optional<unsigned char> change = in.Byte();
     SessionState state;
-    if (!change || *change > static_cast<unsigned char>(LogChange::MoveToEnd) || !ReadState(in, state))
+    if (!change || *change > static_cast<unsigned char>(LogChange::Remove) || !ReadState(in, state))
         return false;
     const std::optional<std::uint32_t> count = in.Number();
     // Each line takes at least its length's four bytes: a count beyond that is damage, not a record.
@@ -127,6 +127,13 @@ bool ApplyBody(std::string_view body, JournalReplay& replay) {
     for (std::string& line : lines)
         if (!in.Text(line))
             return false;
+    std::size_t row = 0;
+    if (*change >= static_cast<unsigned char>(LogChange::Insert)) {
+        const std::optional<std::uint32_t> number = in.Number();
+        if (!number)
+            return false;
+        row = *number;
+    }
     if (!in.AtEnd())
         return false;
     switch (static_cast<LogChange>(*change)) {
@@ -144,6 +151,22 @@ bool ApplyBody(std::string_view body, JournalReplay& replay) {
             return false;
         std::erase(replay.log, lines[0]);
         replay.log.push_back(std::move(lines[0]));
+        break;
+    case LogChange::Insert:
+        if (row > replay.log.size())
+            return false;
+        replay.log.insert(replay.log.begin() + static_cast<std::ptrdiff_t>(row),
+                          std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
+        break;
+    case LogChange::ReplaceRow:
+        if (row >= replay.log.size() || lines.size() != 1)
+            return false;
+        replay.log[row] = std::move(lines[0]);
+        break;
+    case LogChange::Remove:
+        if (row >= replay.log.size() || !lines.empty())
+            return false;
+        replay.log.erase(replay.log.begin() + static_cast<std::ptrdiff_t>(row));
         break;
     }
     replay.state = std::move(state);
@@ -166,8 +189,8 @@ void SyncFolderOf(const std::string& path) {
 
 } // namespace
 
-std::string JournalRecord(const SessionState& state, LogChange change,
-                          const std::vector<std::string>& lines) {
+std::string JournalRecord(const SessionState& state, LogChange change, const std::vector<std::string>& lines,
+                          std::size_t row) {
     std::string body;
     body += static_cast<char>(change);
     PutText(body, state.usedCall);
@@ -190,6 +213,8 @@ std::string JournalRecord(const SessionState& state, LogChange change,
     PutNumber(body, static_cast<std::uint32_t>(lines.size()));
     for (const std::string& line : lines)
         PutText(body, line);
+    if (change >= LogChange::Insert)
+        PutNumber(body, static_cast<std::uint32_t>(row));
 
     std::string record;
     record.reserve(body.size() + 8);
@@ -270,12 +295,13 @@ Journal::~Journal() {
         ::close(m_fd);
 }
 
-bool Journal::Record(const SessionState& state, LogChange change, const std::vector<std::string>& lines) {
+bool Journal::Record(const SessionState& state, LogChange change, const std::vector<std::string>& lines,
+                     std::size_t row) {
     if (change == LogChange::None && m_last == state)
         return false;
     if (m_fd < 0)
         ThrowErrno(EBADF);
-    Append(JournalRecord(state, change, lines));
+    Append(JournalRecord(state, change, lines, row));
     if (m_calls.datasync(m_fd) != 0)
         Fail(errno);
     m_last = state;

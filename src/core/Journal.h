@@ -36,15 +36,20 @@ struct SessionState {
 
 // How one record changes the log.
 enum class LogChange : unsigned char {
-    None,      // the state alone changed
-    Append,    // the lines follow the log (the header, a contact)
-    Replace,   // the lines are the whole log (a load)
-    MoveToEnd, // every line equal to the one given goes, then it is appended (a save's END-OF-LOG:)
+    None,       // the state alone changed
+    Append,     // the lines follow the log (the header, a contact)
+    Replace,    // the lines are the whole log (a load)
+    MoveToEnd,  // every line equal to the one given goes, then it is appended (a save's END-OF-LOG:)
+    Insert,     // the lines stand before the row given
+    ReplaceRow, // the line given takes the place of the one at the row given
+    Remove,     // the line at the row given goes
 };
 
 // One record as it is stored: its body's length and checksum, then the body, so that a record cut
 // short or damaged is found where it begins.
-std::string JournalRecord(const SessionState& state, LogChange change, const std::vector<std::string>& lines);
+// The last three changes name their row after the lines.
+std::string JournalRecord(const SessionState& state, LogChange change, const std::vector<std::string>& lines,
+                          std::size_t row = 0);
 
 // The mark at the start of every journal file.
 inline constexpr std::string_view JournalMark = "ZEVO-JOURNAL 1\n";
@@ -80,7 +85,7 @@ public:
     // Writes a record unless it would change nothing (no change of the log and the state as last
     // written); true when it wrote one.
     bool Record(const SessionState& state, LogChange change = LogChange::None,
-                const std::vector<std::string>& lines = {});
+                const std::vector<std::string>& lines = {}, std::size_t row = 0);
     // Closes the journal and deletes its file: the session ended as it should.
     void Remove();
 

@@ -1,0 +1,272 @@
+#include "ContactEntry.h"
+
+#include "CabrilloReader.h"
+#include "Conversion.h"
+#include "RunTimeError.h"
+#include "Win1250.h"
+
+#include <QSignalBlocker>
+#include <algorithm>
+
+namespace {
+
+bool IsAsciiLetter(QChar c) {
+    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+           (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
+}
+
+QString AsciiUpper(const QString& text) {
+    return FromWin1250(zevo::AsciiUpper(ToWin1250(text)));
+}
+
+const QChar Enter(13);
+
+} // namespace
+
+void Select(QComboBox* box, const std::string& item) {
+    const QSignalBlocker blocker(box);
+    const int index = box->findText(FromWin1250(item));
+    box->setCurrentIndex(index);
+    if (box->isEditable() && index >= 0)
+        box->setEditText(box->itemText(index));
+}
+
+ContactEntry::ContactEntry(Desktop& desktop, Ui::TForm1& ui, QWidget* window)
+    : m_desktop(desktop), m_ui(ui), m_window(window) {}
+
+void ContactEntry::ShowError(const QString& text) {
+    m_desktop.ShowMessage(m_window, tr("Error"), text, Desktop::Icon::Error, Desktop::Buttons::Ok);
+}
+
+bool ContactEntry::CheckDate() {
+    const zevo::CheckedField checked = zevo::CheckDate(ToWin1250(m_ui.Edit2->text()));
+    const QString text = FromWin1250(checked.text);
+    if (text != m_ui.Edit2->text())
+        m_ui.Edit2->setText(text);
+    if (checked.fault == zevo::FieldFault::None)
+        return true;
+    ShowError(checked.fault == zevo::FieldFault::Format ? tr("Incorrect date format!")
+                                                        : tr("Incorrect data in Date field!"));
+    m_ui.Edit2->setFocus();
+    return false;
+}
+
+bool ContactEntry::CheckTime() {
+    const zevo::CheckedField checked = zevo::CheckTime(ToWin1250(m_ui.Edit3->text()));
+    const QString text = FromWin1250(checked.text);
+    if (text != m_ui.Edit3->text())
+        m_ui.Edit3->setText(text);
+    if (checked.fault == zevo::FieldFault::None) {
+        m_ui.UpDown1->SetPosition(zevo::SpinPositionForMinutes(zevo::StrToInt(checked.text.substr(3, 2))));
+        return true;
+    }
+    ShowError(checked.fault == zevo::FieldFault::Format ? tr("Incorrect time format!")
+                                                        : tr("Incorrect data in Time field!"));
+    m_ui.Edit3->setFocus();
+    return false;
+}
+
+void ContactEntry::WriteDateTime(const zevo::StepResult& result) {
+    m_ui.Edit2->setText(FromWin1250(result.fields.date));
+    m_ui.Edit3->setText(FromWin1250(result.fields.time));
+    m_ui.UpDown1->SetPosition(result.fields.position);
+    if (result.failure)
+        throw *result.failure;
+}
+
+void ContactEntry::SpinClicked() {
+    // The operator is typing the time: the check sets the position from it when the field is left.
+    if (m_ui.Edit3->hasFocus())
+        return;
+    WriteDateTime(zevo::SpinClick(
+        {ToWin1250(m_ui.Edit2->text()), ToWin1250(m_ui.Edit3->text()), m_ui.UpDown1->Position()}));
+}
+
+void ContactEntry::Step(zevo::Step step) {
+    WriteDateTime(zevo::StepTime(
+        {ToWin1250(m_ui.Edit2->text()), ToWin1250(m_ui.Edit3->text()), m_ui.UpDown1->Position()}, step));
+}
+
+void ContactEntry::ModeChosen() {
+    const bool ssb = m_ui.ComboBox2->currentIndex() == 0;
+    const QString report = ssb ? QStringLiteral("59") : QStringLiteral("599");
+    for (QLineEdit* edit : {m_ui.Edit7, m_ui.Edit5}) {
+        edit->setText(report);
+        FieldRules(edit)->SetMaxLength(ssb ? 2 : 3);
+    }
+}
+
+void ContactEntry::ReportKeyPress(QChar& key) {
+    if (IsAsciiLetter(key)) {
+        key = QChar();
+        m_desktop.Beep();
+    }
+}
+
+void ContactEntry::CallKeyPress(QChar& key) {
+    if (key != Enter)
+        return;
+    key = QChar();
+    m_ui.Edit6->setFocus();
+}
+
+bool ContactEntry::NumberReceivedKeyPress(QChar& key) {
+    if (key != Enter)
+        return false;
+    m_ui.Edit6->setText(AsciiUpper(m_ui.Edit6->text()));
+    key = QChar();
+    return true;
+}
+
+void ContactEntry::KeyDown(int key, Qt::KeyboardModifiers shift) {
+    const Qt::KeyboardModifiers held = shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (key == Qt::Key_B && held == Qt::AltModifier) {
+        const QSignalBlocker blocker(m_ui.ComboBox1);
+        const int band = m_ui.ComboBox1->currentIndex();
+        m_ui.ComboBox1->setCurrentIndex(band < 5 ? band + 1 : 0);
+    }
+    if (key == Qt::Key_M && held == Qt::AltModifier) {
+        {
+            const QSignalBlocker blocker(m_ui.ComboBox2);
+            m_ui.ComboBox2->setCurrentIndex(m_ui.ComboBox2->currentIndex() == 0 ? 1 : 0);
+        }
+        ModeChosen();
+    }
+    if (key == Qt::Key_PageUp)
+        Step(zevo::Step::Forward);
+    else if (key == Qt::Key_PageDown)
+        Step(zevo::Step::Back);
+}
+
+void ContactEntry::NumberReceivedLeft() {
+    const QString upper = AsciiUpper(m_ui.Edit6->text());
+    if (upper != m_ui.Edit6->text())
+        m_ui.Edit6->setText(upper);
+}
+
+void ContactEntry::NumberSentEdited() {
+    const QString text = m_ui.Edit8->text();
+    const bool digits = std::all_of(text.begin(), text.end(),
+                                    [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    if (m_ui.CheckBox1->isChecked() && !digits)
+        m_ui.CheckBox1->setChecked(false);
+    const QString upper = AsciiUpper(text);
+    if (upper != text)
+        m_ui.Edit8->setText(upper);
+}
+
+void ContactEntry::AutoIncrementClicked() {
+    const QString text = m_ui.Edit8->text();
+    if (!m_ui.CheckBox1->isChecked() || text.isEmpty())
+        return;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+            ShowError(
+                tr("Only digits are acceptabled\nin \"Number Sent\" field,\nif this option is selected!"));
+            m_ui.Edit8->setFocus();
+            return;
+        }
+    }
+}
+
+void ContactEntry::ProvinceKeyPress(QChar& key) {
+    const QChar letter = key.unicode() < 128 ? key.toUpper() : key;
+    for (int i = 0; i < m_ui.ComboBox3->count() && IsAsciiLetter(letter); ++i)
+        if (m_ui.ComboBox3->itemText(i).startsWith(letter))
+            m_ui.ComboBox3->setCurrentIndex(i);
+    key = QChar();
+}
+
+zevo::QsoEntry ContactEntry::Read(bool polish) const {
+    const int band = m_ui.ComboBox1->currentIndex();
+    // A mode typed over the first entry is no longer that entry.
+    const bool firstMode =
+        m_ui.ComboBox2->currentIndex() == 0 && m_ui.ComboBox2->currentText() == m_ui.ComboBox2->itemText(0);
+    // In English the station sends its serial number, in Polish the letter of its province.
+    const QString exchange =
+        polish ? m_ui.ComboBox3->itemText(m_ui.ComboBox3->currentIndex()).left(1) : m_ui.Edit8->text();
+    return zevo::QsoEntry{.band = band < 0 ? std::nullopt : std::optional<int>(band),
+                          .firstMode = firstMode,
+                          .date = ToWin1250(m_ui.Edit2->text()),
+                          .time = ToWin1250(m_ui.Edit3->text()),
+                          .usedCall = ToWin1250(m_ui.Edit1->text()),
+                          .reportSent = ToWin1250(m_ui.Edit5->text()),
+                          .exchangeSent = ToWin1250(exchange),
+                          .callReceived = ToWin1250(m_ui.Edit4->text()),
+                          .reportReceived = ToWin1250(m_ui.Edit7->text()),
+                          .numberReceived = ToWin1250(m_ui.Edit6->text())};
+}
+
+void ContactEntry::RaiseNumberSent() {
+    // Counts in both languages: in Polish the field is hidden but goes on counting.
+    if (!m_ui.CheckBox1->isChecked())
+        return;
+    // Sixty-four bits, so that the largest 32-bit number does not turn negative; the next contact
+    // then reports it as not a valid number.
+    const qint64 next = qint64{zevo::StrToInt(ToWin1250(m_ui.Edit8->text()))} + 1;
+    m_ui.Edit8->setText(QString::number(next));
+}
+
+void ContactEntry::ApplyLastLine(const std::string& line) {
+    const zevo::LastLineFields fields = zevo::ReadLastLineFields(line);
+    // Set directly: the reports and their limits stay as an operator's change of mode would not leave
+    // them.
+    if (fields.band) {
+        const QSignalBlocker blocker(m_ui.ComboBox1);
+        m_ui.ComboBox1->setCurrentIndex(*fields.band);
+    }
+    Select(m_ui.ComboBox2, fields.phone ? "SSB" : "CW");
+    {
+        const QSignalBlocker blockDate(m_ui.Edit2);
+        const QSignalBlocker blockTime(m_ui.Edit3);
+        m_ui.Edit2->setText(FromWin1250(fields.date));
+        m_ui.Edit3->setText(FromWin1250(fields.time));
+    }
+    // Minutes that are no number stop the load here, with the lines and the fields above in place.
+    m_ui.UpDown1->SetPosition(zevo::SpinPositionForMinutes(zevo::StrToInt(fields.minutes)));
+    {
+        const QSignalBlocker blockCall(m_ui.Edit1);
+        m_ui.Edit1->setText(FromWin1250(fields.usedCall));
+    }
+    m_ui.Edit4->setFocus();
+}
+
+void ContactEntry::ReadState(zevo::SessionState& state) const {
+    state.usedCall = ToWin1250(m_ui.Edit1->text());
+    state.usedCallReadOnly = m_ui.Edit1->isReadOnly();
+    state.band = m_ui.ComboBox1->currentIndex();
+    state.mode = m_ui.ComboBox2->currentIndex();
+    state.modeText = ToWin1250(m_ui.ComboBox2->currentText());
+    state.date = ToWin1250(m_ui.Edit2->text());
+    state.time = ToWin1250(m_ui.Edit3->text());
+    state.spinPosition = m_ui.UpDown1->Position();
+    state.numberSent = ToWin1250(m_ui.Edit8->text());
+    state.autoIncrement = m_ui.CheckBox1->isChecked();
+    state.province = m_ui.ComboBox3->currentIndex();
+    state.reportSent = ToWin1250(m_ui.Edit5->text());
+    state.reportReceived = ToWin1250(m_ui.Edit7->text());
+    state.reportLength = FieldRules(m_ui.Edit5)->MaxLength();
+}
+
+void ContactEntry::WriteState(const zevo::SessionState& state) {
+    m_ui.Edit1->setText(FromWin1250(state.usedCall));
+    m_ui.Edit1->setReadOnly(state.usedCallReadOnly);
+    {
+        const QSignalBlocker band(m_ui.ComboBox1);
+        const QSignalBlocker mode(m_ui.ComboBox2);
+        const QSignalBlocker province(m_ui.ComboBox3);
+        m_ui.ComboBox1->setCurrentIndex(state.band);
+        m_ui.ComboBox2->setCurrentIndex(state.mode);
+        m_ui.ComboBox2->setEditText(FromWin1250(state.modeText));
+        m_ui.ComboBox3->setCurrentIndex(state.province);
+    }
+    m_ui.Edit2->setText(FromWin1250(state.date));
+    m_ui.Edit3->setText(FromWin1250(state.time));
+    m_ui.UpDown1->SetPosition(state.spinPosition);
+    m_ui.Edit8->setText(FromWin1250(state.numberSent));
+    m_ui.CheckBox1->setChecked(state.autoIncrement);
+    for (QLineEdit* report : {m_ui.Edit5, m_ui.Edit7})
+        FieldRules(report)->SetMaxLength(state.reportLength);
+    m_ui.Edit5->setText(FromWin1250(state.reportSent));
+    m_ui.Edit7->setText(FromWin1250(state.reportReceived));
+}

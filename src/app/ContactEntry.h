@@ -1,0 +1,64 @@
+#pragma once
+
+#include "DateTime.h"
+#include "Desktop.h"
+#include "Journal.h"
+#include "QsoLine.h"
+#include "ui_Unit1.h"
+
+#include <QCoreApplication>
+#include <string>
+
+// The entry fields of the main window and how a contact is typed into them: the date and time fields
+// with their checks and steps, the keys of the call and number fields, the report filters, the
+// exchange sent. The main window's handlers hand over to it; it touches only the entry fields.
+class ContactEntry final {
+    // Its messages are the main window's.
+    Q_DECLARE_TR_FUNCTIONS(TForm1)
+
+public:
+    ContactEntry(Desktop& desktop, Ui::TForm1& ui, QWidget* window);
+
+    // The checks of the date and time fields, also made before a contact is added; false after the
+    // message, with the focus given back to the field.
+    bool CheckDate();
+    bool CheckTime();
+    void SpinClicked();
+    void Step(zevo::Step step);
+    // The mode was chosen: the reports become those of the mode, with their length.
+    void ModeChosen();
+
+    // Key presses: a refused character is cancelled by setting `key` to a null character.
+    void ReportKeyPress(QChar& key);
+    void CallKeyPress(QChar& key);
+    // True when the key was Enter: the contact is to be added.
+    bool NumberReceivedKeyPress(QChar& key);
+    void ProvinceKeyPress(QChar& key);
+    // Alt+B, Alt+M, Page Up and Page Down in the call and number fields.
+    void KeyDown(int key, Qt::KeyboardModifiers shift);
+    void NumberReceivedLeft();
+    void NumberSentEdited();
+    void AutoIncrementClicked();
+
+    // The contact in the fields; in Polish the province letter is sent, in English the number.
+    zevo::QsoEntry Read(bool polish) const;
+    // After an add: the number sent goes up when it counts.
+    void RaiseNumberSent();
+    // After a load: band, mode, date, time and used call from the log's last line.
+    void ApplyLastLine(const std::string& line);
+
+    // The fields as the session journal keeps them, and back.
+    void ReadState(zevo::SessionState& state) const;
+    void WriteState(const zevo::SessionState& state);
+
+private:
+    void WriteDateTime(const zevo::StepResult& result);
+    void ShowError(const QString& text);
+
+    Desktop& m_desktop;
+    Ui::TForm1& m_ui;
+    QWidget* m_window;
+};
+
+// Sets a choice from the program, showing the item's text even over typed text.
+void Select(QComboBox* box, const std::string& item);

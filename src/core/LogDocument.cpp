@@ -1,0 +1,100 @@
+#include "LogDocument.h"
+
+#include <algorithm>
+#include <iterator>
+#include <stdexcept>
+
+namespace zevo {
+
+void LogDocument::Append(std::string line) {
+    std::vector<std::string> lines;
+    lines.push_back(std::move(line));
+    InsertLines(m_lines.size(), std::move(lines));
+}
+
+void LogDocument::Append(const std::vector<std::string>& lines) {
+    InsertLines(m_lines.size(), lines);
+}
+
+void LogDocument::Insert(std::size_t row, std::string line) {
+    if (row > m_lines.size())
+        throw std::out_of_range("LogDocument::Insert");
+    std::vector<std::string> lines;
+    lines.push_back(std::move(line));
+    InsertLines(row, std::move(lines));
+}
+
+void LogDocument::InsertLines(std::size_t row, std::vector<std::string> lines) {
+    if (lines.empty())
+        return;
+    const LogEdit edit{LogEdit::Kind::Insert, row, lines.size()};
+    AboutToChange(edit);
+    if (row < m_lines.size())
+        m_calls.ShiftRows(row, static_cast<std::ptrdiff_t>(lines.size()));
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        m_calls.Add(row + i, lines[i]);
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(row), std::make_move_iterator(lines.begin()),
+                   std::make_move_iterator(lines.end()));
+    Changed(edit);
+}
+
+void LogDocument::Replace(std::size_t row, std::string line) {
+    if (row >= m_lines.size())
+        throw std::out_of_range("LogDocument::Replace");
+    const LogEdit edit{LogEdit::Kind::Replace, row, 1};
+    AboutToChange(edit);
+    m_calls.Remove(row, m_lines[row]);
+    m_calls.Add(row, line);
+    m_lines[row] = std::move(line);
+    Changed(edit);
+}
+
+void LogDocument::Remove(std::size_t row) {
+    if (row >= m_lines.size())
+        throw std::out_of_range("LogDocument::Remove");
+    const LogEdit edit{LogEdit::Kind::Remove, row, 1};
+    AboutToChange(edit);
+    m_calls.Remove(row, m_lines[row]);
+    if (row + 1 < m_lines.size())
+        m_calls.ShiftRows(row + 1, -1);
+    m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(row));
+    Changed(edit);
+}
+
+void LogDocument::ReplaceAll(std::vector<std::string> lines) {
+    const LogEdit edit{LogEdit::Kind::Reset, 0, lines.size()};
+    AboutToChange(edit);
+    m_lines = std::move(lines);
+    m_calls.Clear();
+    for (std::size_t row = 0; row < m_lines.size(); ++row)
+        m_calls.Add(row, m_lines[row]);
+    Changed(edit);
+}
+
+void LogDocument::MoveToEnd(const std::string& line) {
+    // From the end, so that the rows of the lines still to go stay where they are.
+    for (std::size_t row = m_lines.size(); row-- > 0;)
+        if (m_lines[row] == line)
+            Remove(row);
+    Append(line);
+}
+
+void LogDocument::AddListener(LogListener* listener) {
+    m_listeners.push_back(listener);
+}
+
+void LogDocument::RemoveListener(LogListener* listener) {
+    std::erase(m_listeners, listener);
+}
+
+void LogDocument::AboutToChange(const LogEdit& edit) {
+    for (LogListener* listener : m_listeners)
+        listener->LogAboutToChange(*this, edit);
+}
+
+void LogDocument::Changed(const LogEdit& edit) {
+    for (LogListener* listener : m_listeners)
+        listener->LogChanged(*this, edit);
+}
+
+} // namespace zevo

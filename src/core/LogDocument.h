@@ -1,0 +1,77 @@
+#pragma once
+
+#include "CallIndex.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace zevo {
+
+// One change of the log, as the log tells those who follow it.
+struct LogEdit {
+    enum class Kind : unsigned char {
+        Insert,  // rows row .. row+count-1 are new (an append inserts at the end)
+        Remove,  // rows row .. row+count-1 go
+        Replace, // the line at row is another one
+        Reset,   // every line is another one (a load): count is the new number of lines
+    };
+    Kind kind = Kind::Insert;
+    std::size_t row = 0;
+    std::size_t count = 0;
+
+    bool operator==(const LogEdit&) const = default;
+};
+
+class LogDocument;
+
+// Told of every change, before it (the rows that go or change, or the whole log before a reset, can
+// still be read) and after it (the new rows can be read).
+class LogListener {
+public:
+    virtual void LogAboutToChange(const LogDocument& log, const LogEdit& edit) = 0;
+    virtual void LogChanged(const LogDocument& log, const LogEdit& edit) = 0;
+
+protected:
+    LogListener() = default;
+    ~LogListener() = default;
+    LogListener(const LogListener&) = default;
+    LogListener& operator=(const LogListener&) = default;
+};
+
+// The log: the ordered lines of the Cabrillo file, header lines, QSO lines and an "END-OF-LOG:" line
+// left by a save, held as their bytes so that a loaded file is saved back byte for byte. Every change
+// of the log goes through here and is told to the listeners as one edit or a few, and the call index
+// of its QSO lines follows each of them.
+class LogDocument final {
+public:
+    const std::vector<std::string>& Lines() const { return m_lines; }
+    std::size_t Count() const { return m_lines.size(); }
+    const std::string& Line(std::size_t row) const { return m_lines[row]; }
+    const CallIndex& Calls() const { return m_calls; }
+
+    void Append(std::string line);
+    void Append(const std::vector<std::string>& lines);
+    // Puts `line` before the one at `row` (at the end when `row` is the number of lines).
+    void Insert(std::size_t row, std::string line);
+    void Replace(std::size_t row, std::string line);
+    void Remove(std::size_t row);
+    // The whole log at once, as loading a file does.
+    void ReplaceAll(std::vector<std::string> lines);
+    // Every line that is exactly `line` goes, then `line` follows the log: a save's "END-OF-LOG:".
+    void MoveToEnd(const std::string& line);
+
+    void AddListener(LogListener* listener);
+    void RemoveListener(LogListener* listener);
+
+private:
+    void AboutToChange(const LogEdit& edit);
+    void Changed(const LogEdit& edit);
+    void InsertLines(std::size_t row, std::vector<std::string> lines);
+
+    std::vector<std::string> m_lines;
+    CallIndex m_calls;
+    std::vector<LogListener*> m_listeners;
+};
+
+} // namespace zevo
