@@ -16,6 +16,7 @@
 #include "Journal.h"
 #include "Program.h"
 #include "QsoLine.h"
+#include "RatioReporter.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -34,6 +35,10 @@
 #include <unistd.h>
 
 namespace {
+
+using bench::Clock;
+using bench::RatioReporter;
+using bench::TakeFlag;
 
 struct Sizes {
     int contacts;     // in the long log
@@ -387,73 +392,6 @@ void PrintLoadPeakMemory(int contacts) {
     std::cout << "peak memory of loading " << contacts << " contacts (" << size / 1e6
               << " MB) above the idle "
               << "program / file size: " << grown / size << "x (goal: under 4x)\n";
-}
-
-// Which time a ratio compares. A save waits for the disk, so its wall-clock time counts. Adding a
-// contact waits for nothing: its processor time is its cost, while on a busy shared machine its
-// wall-clock time mostly measures the other programs.
-enum class Clock { Wall, Processor };
-
-// Shows the runs as usual and keeps the median times of each benchmark (or its only times) for the
-// ratios: one slow round on a shared machine does not move a median.
-class RatioReporter final : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            const std::string name = run.run_name.function_name;
-            if (run.error_occurred)
-                ++m_failures;
-            const Times times{run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                m_times[name] = times;
-            else if (run.run_type == Run::RT_Iteration)
-                m_times.emplace(name, times);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    // A goal of 0 prints the ratio for information.
-    void PrintRatio(const std::string& what, const std::string& measured, const std::string& baseline,
-                    Clock clock, double goal = 0) const {
-        const auto m = m_times.find(measured);
-        const auto b = m_times.find(baseline);
-        if (m == m_times.end() || b == m_times.end()) {
-            std::cout << what << ": not measured\n";
-            ++m_failures;
-            return;
-        }
-        const double measuredTime = clock == Clock::Wall ? m->second.wall : m->second.processor;
-        const double baselineTime = clock == Clock::Wall ? b->second.wall : b->second.processor;
-        if (baselineTime <= 0)
-            return;
-        std::cout << what << ": " << measuredTime / baselineTime << "x";
-        if (clock == Clock::Processor)
-            std::cout << " of processor time";
-        if (goal > 0)
-            std::cout << " (goal: within " << goal << "x)";
-        std::cout << "\n";
-    }
-
-    // Benchmarks that failed their own check or gave no time for a ratio.
-    int Failures() const { return m_failures; }
-
-private:
-    struct Times {
-        double wall;
-        double processor;
-    };
-    std::map<std::string, Times> m_times;
-    mutable int m_failures = 0;
-};
-
-bool TakeFlag(int& argc, char** argv, const char* flag) {
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], flag) == 0) {
-            std::copy(argv + i + 1, argv + argc, argv + i);
-            --argc;
-            return true;
-        }
-    return false;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "LogListModel.h"
 
 #include <QEvent>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -24,6 +25,25 @@ LogTableView::LogTableView(QWidget* parent) : QTableView(parent) {
     setVerticalScrollMode(ScrollPerPixel);
     setHorizontalScrollMode(ScrollPerPixel);
     FitToFont();
+}
+
+QFont LogTableView::LogFont() {
+    QFont font(QStringLiteral("Courier New"), 8);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    if (!EveryCharacterAdvancesAlike(font))
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    return font;
+}
+
+bool LogTableView::EveryCharacterAdvancesAlike(const QFont& font) {
+    // The characters of a log line: printable ASCII.
+    const QFontMetricsF metrics(font);
+    const qreal advance = metrics.horizontalAdvance(QLatin1Char('W'));
+    for (char c = ' '; c <= '~'; ++c)
+        if (metrics.horizontalAdvance(QLatin1Char(c)) != advance)
+            return false;
+    return true;
 }
 
 void LogTableView::FitToFont() {
@@ -63,6 +83,13 @@ void LogTableView::updateGeometries() {
         setColumnWidth(0, width);
     }
     QTableView::updateGeometries();
+}
+
+void LogTableView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                               const QList<int>& roles) {
+    QTableView::dataChanged(topLeft, bottomRight, roles);
+    // A line replaced by a wider one widens the column.
+    updateGeometries();
 }
 
 QModelIndex LogTableView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {

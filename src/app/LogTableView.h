@@ -14,10 +14,17 @@ class LogTableView final : public QTableView {
 public:
     explicit LogTableView(QWidget* parent = nullptr);
 
+    // The font of the log: one whose characters all advance alike, so that the columns of the lines
+    // line up. Fontconfig calls some such fonts proportional, so the widths themselves decide.
+    static QFont LogFont();
+    static bool EveryCharacterAdvancesAlike(const QFont& font);
+
 protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void updateGeometries() override;
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:

@@ -17,8 +17,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QKeyEvent>
 #include <algorithm>
 
@@ -27,16 +25,6 @@ namespace {
 // The credit that follows the version in the "Info" hint and the version label.
 const char* const Credit = "by the ZEVO Contest team";
 
-QFont LogFont() {
-    // The QSO lines are fixed-column text: the list must use a fixed-pitch font to line them up.
-    QFont font(QStringLiteral("Courier New"), 8);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    if (!QFontInfo(font).fixedPitch())
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    return font;
-}
-
 } // namespace
 
 TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_desktop(desktop) {
@@ -44,7 +32,7 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     // The layout's own place is not applied to a top-level window.
     move(262, 125);
     ListBox1->setModel(&m_log);
-    ListBox1->setFont(LogFont());
+    ListBox1->setFont(LogTableView::LogFont());
     UpDown1->SetRange(-1, 60);
 
     for (QLineEdit* edit : findChildren<QLineEdit*>())

@@ -1,5 +1,6 @@
 // The log list as the main window shows it: the last line after an add, the reach of the horizontal
 // scroll bar, and the keys that move the selection.
+#include "LogTableView.h"
 #include "LogEntry.h"
 #include "ScriptedDesktop.h"
 
@@ -89,7 +90,7 @@ void TestLogList::keysMoveTheSelectionAsInAListBox() {
     form.Log().Append(std::vector<std::string>(100, "QSO"));
     auto* list = Find<QAbstractItemView>(&form, "ListBox1");
     list->setFocus();
-    QVERIFY(QFontInfo(list->font()).fixedPitch()); // the columns of the lines line up
+    QVERIFY(LogTableView::EveryCharacterAdvancesAlike(list->font())); // the columns of the lines line up
     // Rows like a list box's: across the list, one under the other, as high as the text and a little air.
     const QRect first = list->visualRect(form.Log().index(0));
     QCOMPARE(list->visualRect(form.Log().index(1)).top(), first.bottom() + 1);

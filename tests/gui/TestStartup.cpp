@@ -1,5 +1,6 @@
 // The main window as it starts, its entry fields' own rules, the header button, "Info", and leaving
 // the program.
+#include "LogTableView.h"
 #include "GuiTest.h"
 #include "Program.h"
 #include "ScriptedDesktop.h"
@@ -78,7 +79,7 @@ void TestStartup::startsWithTheDefaultsOfAContest() {
     auto* spin = Find<UpDown>(&main, "UpDown1");
     QCOMPARE(QList<int>({spin->Min(), spin->Position(), spin->Max()}), QList<int>({-1, 0, 60}));
     QVERIFY(Find<QRadioButton>(&main, "RadioButton2")->isChecked() && !main.Polish());
-    QVERIFY(QFontInfo(Find<QAbstractItemView>(&main, "ListBox1")->font()).fixedPitch());
+    QVERIFY(LogTableView::EveryCharacterAdvancesAlike(Find<QAbstractItemView>(&main, "ListBox1")->font()));
     // The picture is a JPEG, decoded by the image plugin.
     QVERIFY(!Find<QLabel>(&main, "Image1")->pixmap().isNull());
     VERIFY_SCRIPT_PLAYED(desktop);

@@ -1,0 +1,181 @@
+// The log and its call index: each kind of change, and a lookup of a call and of a fragment, on a log
+// of 100,000 contacts against the same on one of 1,000; an insertion and a removal in the middle of the
+// long log, in time. Each change is timed alone and taken back untimed, so the log keeps its length.
+//
+//   ZevoLogBench            the full runs, five repetitions
+//   ZevoLogBench --smoke    once, on short logs: every change must leave the log and its index as
+//                           they were (CTest runs this)
+#include "LogDocument.h"
+#include "QsoLine.h"
+#include "RatioReporter.h"
+
+#include <chrono>
+#include <cstdlib>
+
+namespace {
+
+using bench::Clock;
+
+// Calls of one length, Q3B00013 for the 13th: a fragment matches as many in a short log as in a long one.
+std::string CallOf(int call) {
+    const std::string number = std::to_string(call);
+    return "Q" + std::to_string(call % 10) + "B" +
+           std::string(5 - std::min<std::size_t>(5, number.size()), '0') + number;
+}
+
+std::string Contact(int i, int distinctCalls) {
+    const int call = i % distinctCalls;
+    return zevo::ComposeQsoLine({.band = i % 6,
+                                 .firstMode = i % 3 != 0,
+                                 .date = "2026-04-05",
+                                 .time = "15:07",
+                                 .usedCall = "QQ1AAA",
+                                 .reportSent = "59",
+                                 .exchangeSent = std::to_string(i + 1),
+                                 .callReceived = CallOf(call),
+                                 .reportReceived = "59",
+                                 .numberReceived = "1"});
+}
+
+// A log of `contacts` QSO lines with a fifth as many distinct calls, after two header lines.
+zevo::LogDocument Log(int contacts) {
+    std::vector<std::string> lines{"START-OF-LOG: 2.0", "CALLSIGN: QQ1AAA"};
+    for (int i = 0; i < contacts; ++i)
+        lines.push_back(Contact(i, std::max(1, contacts / 5)));
+    zevo::LogDocument log;
+    log.ReplaceAll(std::move(lines));
+    return log;
+}
+
+// Times `change` alone, then runs `back` untimed.
+template <typename Change, typename Back> void Timed(benchmark::State& state, Change change, Back back) {
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        change();
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        back();
+    }
+}
+
+void CheckUnchanged(benchmark::State& state, const zevo::LogDocument& log, int contacts) {
+    if (log.Count() != static_cast<std::size_t>(contacts) + 2 ||
+        log.Calls().Contacts() != static_cast<std::size_t>(contacts) || log.Calls().Rows(CallOf(1)).empty() ||
+        log.Calls().Rows(CallOf(1)).front().row != 3)
+        state.SkipWithError("the change was not taken back whole");
+}
+
+void Append(benchmark::State& state, int contacts) {
+    zevo::LogDocument log = Log(contacts);
+    const std::string line = Contact(7, 3);
+    Timed(
+        state, [&] { log.Append(line); }, [&] { log.Remove(log.Count() - 1); });
+    CheckUnchanged(state, log, contacts);
+}
+
+void Replace(benchmark::State& state, int contacts) {
+    zevo::LogDocument log = Log(contacts);
+    const std::size_t row = log.Count() / 2;
+    const std::string before = log.Line(row);
+    const std::string after = Contact(7, 3);
+    Timed(
+        state, [&] { log.Replace(row, after); }, [&] { log.Replace(row, before); });
+    CheckUnchanged(state, log, contacts);
+}
+
+void InsertInTheMiddle(benchmark::State& state, int contacts) {
+    zevo::LogDocument log = Log(contacts);
+    const std::size_t row = log.Count() / 2;
+    const std::string line = Contact(7, 3);
+    Timed(
+        state, [&] { log.Insert(row, line); }, [&] { log.Remove(row); });
+    CheckUnchanged(state, log, contacts);
+}
+
+void RemoveInTheMiddle(benchmark::State& state, int contacts) {
+    zevo::LogDocument log = Log(contacts);
+    const std::size_t row = log.Count() / 2;
+    const std::string line = log.Line(row);
+    Timed(
+        state, [&] { log.Remove(row); }, [&] { log.Insert(row, line); });
+    CheckUnchanged(state, log, contacts);
+}
+
+void LookUpCall(benchmark::State& state, int contacts) {
+    const zevo::LogDocument log = Log(contacts);
+    std::size_t found = 0;
+    for (auto _ : state)
+        found = log.Calls().Rows(CallOf(13)).size();
+    if (found != 5)
+        state.SkipWithError("the call was not found in each of its rows");
+}
+
+// The first twenty calls that hold a fragment of three characters, as the operator types the third.
+void LookUpFragment(benchmark::State& state, int contacts) {
+    const zevo::LogDocument log = Log(contacts);
+    zevo::CallMatches matches;
+    for (auto _ : state)
+        matches = log.Calls().Containing("3B0", 20);
+    if (matches.calls.size() != std::min<std::size_t>(20, matches.total) ||
+        matches.calls.front() != CallOf(3))
+        state.SkipWithError("the fragment did not find its first twenty calls");
+}
+
+// A longer fragment is looked for among the calls that hold its rarest piece.
+void LookUpLongFragment(benchmark::State& state, int contacts) {
+    const zevo::LogDocument log = Log(contacts);
+    zevo::CallMatches matches;
+    for (auto _ : state)
+        matches = log.Calls().Containing("B0001", 20);
+    if (matches.total != 10)
+        state.SkipWithError("the fragment did not find its ten calls");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const bool smoke = bench::TakeFlag(argc, argv, "--smoke");
+    const int shortLog = smoke ? 200 : 1000;
+    const int longLog = smoke ? 1000 : 100000;
+    benchmark::Initialize(&argc, argv);
+    const std::pair<const char*, void (*)(benchmark::State&, int)> kinds[] = {
+        {"Append", Append},
+        {"Replace", Replace},
+        {"InsertInTheMiddle", InsertInTheMiddle},
+        {"RemoveInTheMiddle", RemoveInTheMiddle},
+        {"LookUpCall", LookUpCall},
+        {"LookUpFragment", LookUpFragment},
+        {"LookUpLongFragment", LookUpLongFragment}};
+    for (const auto& [name, function] : kinds)
+        for (const auto& [size, contacts] : {std::pair{"Short", shortLog}, std::pair{"Long", longLog}}) {
+            auto* run = benchmark::RegisterBenchmark((std::string(name) + size).c_str(), function, contacts)
+                            ->Repetitions(smoke ? 1 : 5)
+                            ->ReportAggregatesOnly(!smoke)
+                            ->Unit(benchmark::kMicrosecond);
+            // A change is timed alone; a lookup changes nothing and runs as often as the clock needs.
+            if (std::string_view(name).starts_with("LookUp"))
+                run->Iterations(smoke ? 1 : 1000000);
+            else
+                run->UseManualTime()->Iterations(smoke ? 1 : 2000);
+        }
+    bench::RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const std::string sizes = " in a log of " + std::to_string(longLog) + " / of " + std::to_string(shortLog);
+    // Lookups in processor time: on a busy machine their wall-clock time mostly measures the others.
+    for (const auto& [kind, clock] :
+         {std::pair{"Append", Clock::Wall}, std::pair{"Replace", Clock::Wall},
+          std::pair{"LookUpCall", Clock::Processor}, std::pair{"LookUpFragment", Clock::Processor}})
+        reporter.PrintRatio(std::string(kind) + sizes, std::string(kind) + "Long",
+                            std::string(kind) + "Short", clock, 1.2);
+    reporter.PrintRatio("LookUpLongFragment" + sizes, "LookUpLongFragmentLong", "LookUpLongFragmentShort",
+                        Clock::Processor);
+    for (const char* kind : {"InsertInTheMiddle", "RemoveInTheMiddle"})
+        reporter.PrintRatio(std::string(kind) + sizes, std::string(kind) + "Long",
+                            std::string(kind) + "Short", Clock::Wall);
+    reporter.PrintTime("an insertion in the middle of " + std::to_string(longLog) + " lines",
+                       "InsertInTheMiddleLong", 1000);
+    reporter.PrintTime("a removal in the middle of " + std::to_string(longLog) + " lines",
+                       "RemoveInTheMiddleLong", 1000);
+    benchmark::Shutdown();
+    return reporter.Failures() == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
+}

@@ -1,0 +1,136 @@
+#include "LogDocument.h"
+#include "QsoLine.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+using zevo::LogDocument;
+using zevo::LogEdit;
+using Kind = zevo::LogEdit::Kind;
+
+std::string Qso(const std::string& call, int band = 3, bool phone = true) {
+    return zevo::ComposeQsoLine({.band = band,
+                                 .firstMode = phone,
+                                 .date = "2026-04-05",
+                                 .time = "15:07",
+                                 .usedCall = "QQ1AAA",
+                                 .reportSent = "59",
+                                 .exchangeSent = "7",
+                                 .callReceived = call,
+                                 .reportReceived = "59",
+                                 .numberReceived = "12"});
+}
+
+// What the listeners are told, before and after.
+struct Recorder final : zevo::LogListener {
+    std::vector<std::pair<bool, LogEdit>> edits;
+    void LogAboutToChange(const LogDocument&, const LogEdit& edit) override {
+        edits.emplace_back(false, edit);
+    }
+    void LogChanged(const LogDocument&, const LogEdit& edit) override { edits.emplace_back(true, edit); }
+};
+
+TEST(LogDocument, EveryChangeKeepsTheLinesAndTheCallIndexAsAReadOfTheWholeLogWouldGive) {
+    const struct {
+        const char* name;
+        std::function<void(LogDocument&)> change;
+        std::vector<std::string> lines;
+        std::vector<LogEdit> told; // after each change
+    } rows[] = {
+        {"append",
+         [](LogDocument& log) { log.Append(Qso("QQ2BBB", 2, false)); },
+         {"START-OF-LOG: 2.0", Qso("QQ2BBB"), Qso("QQ3CCC/P"), Qso("QQ2BBB", 1), Qso("QQ2BBB", 2, false)},
+         {{Kind::Insert, 4, 1}}},
+        {"insert in the middle",
+         [](LogDocument& log) { log.Insert(1, Qso("QQ4DDD")); },
+         {"START-OF-LOG: 2.0", Qso("QQ4DDD"), Qso("QQ2BBB"), Qso("QQ3CCC/P"), Qso("QQ2BBB", 1)},
+         {{Kind::Insert, 1, 1}}},
+        {"replace a call",
+         [](LogDocument& log) { log.Replace(2, Qso("QQ3CCC")); },
+         {"START-OF-LOG: 2.0", Qso("QQ2BBB"), Qso("QQ3CCC"), Qso("QQ2BBB", 1)},
+         {{Kind::Replace, 2, 1}}},
+        {"replace a header line by a contact",
+         [](LogDocument& log) { log.Replace(0, Qso("QQ5EEE")); },
+         {Qso("QQ5EEE"), Qso("QQ2BBB"), Qso("QQ3CCC/P"), Qso("QQ2BBB", 1)},
+         {{Kind::Replace, 0, 1}}},
+        {"remove the first of a call",
+         [](LogDocument& log) { log.Remove(1); },
+         {"START-OF-LOG: 2.0", Qso("QQ3CCC/P"), Qso("QQ2BBB", 1)},
+         {{Kind::Remove, 1, 1}}},
+        {"remove the last of a call",
+         [](LogDocument& log) { log.Remove(2); },
+         {"START-OF-LOG: 2.0", Qso("QQ2BBB"), Qso("QQ2BBB", 1)},
+         {{Kind::Remove, 2, 1}}},
+        {"replace all",
+         [](LogDocument& log) {
+             log.ReplaceAll({Qso("QQ6FFF"), "SOAPBOX: x"});
+         },
+         {Qso("QQ6FFF"), "SOAPBOX: x"},
+         {{Kind::Reset, 0, 2}}},
+        {"end of log moved to the end",
+         [](LogDocument& log) {
+             log.Insert(2, "END-OF-LOG:");
+             log.MoveToEnd("END-OF-LOG:");
+         },
+         {"START-OF-LOG: 2.0", Qso("QQ2BBB"), Qso("QQ3CCC/P"), Qso("QQ2BBB", 1), "END-OF-LOG:"},
+         {{Kind::Insert, 2, 1}, {Kind::Remove, 2, 1}, {Kind::Insert, 4, 1}}},
+    };
+    for (const auto& row : rows) {
+        LogDocument log;
+        log.Append({"START-OF-LOG: 2.0", Qso("QQ2BBB"), Qso("QQ3CCC/P"), Qso("QQ2BBB", 1)});
+        Recorder recorder;
+        log.AddListener(&recorder);
+        row.change(log);
+        EXPECT_EQ(log.Lines(), row.lines) << row.name;
+        std::vector<std::pair<bool, LogEdit>> told;
+        for (const LogEdit& edit : row.told) {
+            told.emplace_back(false, edit);
+            told.emplace_back(true, edit);
+        }
+        EXPECT_EQ(recorder.edits, told) << row.name;
+        // The index against the lines read afresh.
+        std::map<std::string, std::vector<zevo::CallRow>> calls;
+        for (std::size_t i = 0; i < log.Count(); ++i)
+            if (const auto key = zevo::ReadQsoKey(log.Line(i)))
+                calls[key->call].push_back({i, key->band, key->phone});
+        EXPECT_EQ(log.Calls().DistinctCalls(), calls.size()) << row.name;
+        for (const auto& [call, rows] : calls)
+            EXPECT_EQ(log.Calls().Rows(call), rows) << row.name << " " << call;
+        EXPECT_TRUE(log.Calls().Rows("QQ9ZZZ").empty()) << row.name;
+    }
+}
+
+TEST(CallIndex, FindsTheCallsThatHoldAFragmentAnywhereSortedAndCounted) {
+    LogDocument log;
+    for (const char* call : {"QQ2BBB", "QQ3CCC/P", "QQ3CCC", "SQ9ABC", "QQ2BBB", "AB1CD"})
+        log.Append(Qso(call));
+    const struct {
+        const char* fragment;
+        std::size_t limit;
+        std::vector<std::string> calls;
+        std::size_t total;
+    } rows[] = {
+        {"QQ", 20, {"QQ2BBB", "QQ3CCC", "QQ3CCC/P"}, 3},
+        {"QQ", 2, {"QQ2BBB", "QQ3CCC"}, 3},
+        {"CC/", 20, {"QQ3CCC/P"}, 1},
+        {"3CCC", 20, {"QQ3CCC", "QQ3CCC/P"}, 2},
+        {"AB", 20, {"AB1CD", "SQ9ABC"}, 2},
+        {"BBB", 20, {"QQ2BBB"}, 1},
+        {"Q2BB", 20, {"QQ2BBB"}, 1},
+        {"QQ3CCC/P", 20, {"QQ3CCC/P"}, 1},
+        {"ZZ", 20, {}, 0},
+        {"Q", 20, {}, 0},
+    };
+    for (const auto& row : rows) {
+        const zevo::CallMatches matches = log.Calls().Containing(row.fragment, row.limit);
+        EXPECT_EQ(matches.calls, row.calls) << row.fragment;
+        EXPECT_EQ(matches.total, row.total) << row.fragment;
+    }
+    log.Remove(2);
+    EXPECT_EQ(log.Calls().Containing("CCC", 20).calls, std::vector<std::string>{"QQ3CCC/P"});
+}
+
+} // namespace
