@@ -4,6 +4,7 @@
 #include "CabrilloReader.h"
 #include "Conversion.h"
 #include "DateTime.h"
+#include "EntryEvents.h"
 #include "FileChoice.h"
 #include "Guard.h"
 #include "InfoText.h"
@@ -68,15 +69,38 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     // operator's changes are the ones to follow.
     ConnectGuarded(Edit8, &QLineEdit::textEdited, this, m_desktop, &TForm1::Edit8Change);
     ConnectGuarded(CheckBox1, &QCheckBox::clicked, this, m_desktop, &TForm1::CheckBox1Click);
-    for (QWidget* watched :
-         std::initializer_list<QWidget*>{Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, ComboBox3})
-        watched->installEventFilter(this);
+    WatchEntryFields();
 
     FormCreate();
 }
 
 // The translator takes itself out of the application as it goes.
 TForm1::~TForm1() = default;
+
+void TForm1::WatchEntryFields() {
+    auto* events = new EntryEvents(m_desktop, this);
+    const auto keyDown = [this](void (TForm1::*handler)(int, Qt::KeyboardModifiers)) {
+        return [this, handler](int key, Qt::KeyboardModifiers shift) { (this->*handler)(key, shift); };
+    };
+    const auto keyPress = [this](void (TForm1::*handler)(QChar&)) {
+        return [this, handler](QChar& key) { (this->*handler)(key); };
+    };
+    events->Watch(Edit1, {.left = [this] { Edit1Exit(); }});
+    events->Watch(Edit2, {.left = [this] { Edit2Exit(); }});
+    events->Watch(Edit3, {.left = [this] { Edit3Exit(); }});
+    events->Watch(Edit4,
+                  {.keyPress = keyPress(&TForm1::Edit4KeyPress), .keyDown = keyDown(&TForm1::Edit4KeyDown)});
+    events->Watch(Edit5, {.keyPress = keyPress(&TForm1::Edit5KeyPress)});
+    events->Watch(Edit6, {.left = [this] { Edit6Exit(); },
+                          .keyPress = keyPress(&TForm1::Edit6KeyPress),
+                          .keyDown = keyDown(&TForm1::Edit6KeyDown)});
+    events->Watch(Edit7, {.keyPress = keyPress(&TForm1::Edit7KeyPress)});
+    events->Watch(ComboBox3, {.keyPress = keyPress(&TForm1::ComboBox3KeyPress)});
+    connect(events, &EntryEvents::keyHandled, this, [this] {
+        if (m_recorder)
+            m_recorder->StateChanged();
+    });
+}
 
 void TForm1::SetHeaderSet(bool set) {
     if (m_headerSet == set)
@@ -386,92 +410,6 @@ Desktop::Answer TForm1::Ask(const QString& caption, const QString& text) {
 }
 
 // Contact entry: the handlers hand over to the entry fields' own piece.
-
-namespace {
-
-// Focus that leaves the window (another window activated, a menu or a message box opened) comes back to
-// the same field: the field is not left.
-bool LeavesTheField(const QFocusEvent* event) {
-    switch (event->reason()) {
-    case Qt::ActiveWindowFocusReason:
-    case Qt::PopupFocusReason:
-    case Qt::MenuBarFocusReason:
-        return false;
-    default:
-        return true;
-    }
-}
-
-const QChar Enter(13);
-
-} // namespace
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::FocusIn:
-        m_entered = watched;
-        break;
-    case QEvent::FocusOut: {
-        if (watched != m_entered || !LeavesTheField(static_cast<QFocusEvent*>(event)))
-            break;
-        m_entered = nullptr;
-        void (TForm1::*handler)() = watched == Edit1   ? &TForm1::Edit1Exit
-                                    : watched == Edit2 ? &TForm1::Edit2Exit
-                                    : watched == Edit3 ? &TForm1::Edit3Exit
-                                    : watched == Edit6 ? &TForm1::Edit6Exit
-                                                       : nullptr;
-        if (handler)
-            RunGuarded(m_desktop, this, [this, handler] { (this->*handler)(); });
-        break;
-    }
-    case QEvent::KeyPress:
-        return FilterKeyPress(watched, static_cast<QKeyEvent*>(event));
-    default:
-        break;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-bool TForm1::FilterKeyPress(QObject* watched, QKeyEvent* event) {
-    const bool entryPath = watched == Edit4 || watched == Edit6;
-    if (entryPath) {
-        void (TForm1::*keyDown)(int, Qt::KeyboardModifiers) =
-            watched == Edit4 ? &TForm1::Edit4KeyDown : &TForm1::Edit6KeyDown;
-        RunGuarded(m_desktop, this, [&] { (this->*keyDown)(event->key(), event->modifiers()); });
-        // Alt+B and Alt+M set the band and the mode without a signal.
-        if (m_recorder)
-            m_recorder->StateChanged();
-    }
-    // Tab and Backtab move the focus in every field; they are not typed.
-    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
-        return false;
-    void (TForm1::*handler)(QChar&) = watched == Edit4       ? &TForm1::Edit4KeyPress
-                                      : watched == Edit6     ? &TForm1::Edit6KeyPress
-                                      : watched == Edit5     ? &TForm1::Edit5KeyPress
-                                      : watched == Edit7     ? &TForm1::Edit7KeyPress
-                                      : watched == ComboBox3 ? &TForm1::ComboBox3KeyPress
-                                                             : nullptr;
-    if (!handler)
-        return false;
-    QString text = event->text();
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        text = QString(Enter);
-    const Qt::KeyboardModifiers modifiers =
-        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    // A character typed with Alt (without Ctrl, which with Alt stands for AltGr) is a command, as
-    // Alt+B and Alt+M are: it types nothing into the call or number, and goes on to the window.
-    if (entryPath && (modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier) && !text.isEmpty()) {
-        event->ignore();
-        return true;
-    }
-    bool cancelled = false;
-    for (QChar typed : text) {
-        RunGuarded(m_desktop, this, [&] { (this->*handler)(typed); });
-        if (typed.isNull())
-            cancelled = true;
-    }
-    return cancelled;
-}
 
 void TForm1::Edit1Exit() {
     if (m_headerSet || Edit1->text().isEmpty())

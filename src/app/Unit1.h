@@ -117,8 +117,6 @@ public:
     void CheckBox1Click();
     void ComboBox3KeyPress(QChar& key);
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 signals:
     // The header dialog is to be shown, in the language of the moment.
     void headerDialogRequested();
@@ -140,7 +138,7 @@ private:
     void SelectLastLine();
     void EndProgram();
     void ShowError(const QString& caption, const QString& text);
-    bool FilterKeyPress(QObject* watched, QKeyEvent* event);
+    void WatchEntryFields();
     Desktop::Answer Ask(const QString& caption, const QString& text);
 
     Desktop& m_desktop;
@@ -152,9 +150,6 @@ private:
     bool m_unsavedLog = false;
     bool m_ending = false;
     std::unique_ptr<SessionRecorder> m_recorder;
-    // The field whose focus-lost handler runs when it loses the focus: the one that last took it. A
-    // check that gives the focus back takes it from a field that never had it, which must not run.
-    QObject* m_entered = nullptr;
     // The folder of the last Cabrillo file saved or loaded in this run: the open dialog starts there.
     QString m_lastFolder;
 };
