@@ -71,6 +71,13 @@ void LogTableView::resizeEvent(QResizeEvent* event) {
         bar->setValue(bar->maximum());
 }
 
+int LogTableView::WidthFor(int characters) const {
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const qreal advance = QFontMetricsF(font()).horizontalAdvance(QLatin1Char('W'));
+    return qCeil(characters * advance) + 2 * margin + 2 * frameWidth() +
+           style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+}
+
 void LogTableView::updateGeometries() {
     const auto* log = qobject_cast<const LogListModel*>(model());
     if (log && horizontalHeader()->count() > 0) {

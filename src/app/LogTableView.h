@@ -18,6 +18,9 @@ public:
     // line up. Fontconfig calls some such fonts proportional, so the widths themselves decide.
     static QFont LogFont();
     static bool EveryCharacterAdvancesAlike(const QFont& font);
+    // The width of the list that shows `characters` of a line, with its frame, the margins and the
+    // vertical scroll bar, without scrolling sideways.
+    int WidthFor(int characters) const;
 
 protected:
     void changeEvent(QEvent* event) override;

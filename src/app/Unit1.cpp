@@ -13,6 +13,7 @@
 #include "SessionRecorder.h"
 #include "Win1250.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -70,6 +71,19 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     ConnectGuarded(Edit8, &QLineEdit::textEdited, this, m_desktop, &TForm1::Edit8Change);
     ConnectGuarded(CheckBox1, &QCheckBox::clicked, this, m_desktop, &TForm1::CheckBox1Click);
     WatchEntryFields();
+    // The menu bar runs the same handlers as the buttons.
+    ConnectGuarded(ActionLoad, &QAction::triggered, this, m_desktop, &TForm1::Button6Click);
+    ConnectGuarded(ActionSave, &QAction::triggered, this, m_desktop, &TForm1::Button2Click);
+    ConnectGuarded(ActionSaveAdif, &QAction::triggered, this, m_desktop, &TForm1::Button7Click);
+    ConnectGuarded(ActionExit, &QAction::triggered, this, m_desktop, &TForm1::Button5Click);
+    ConnectGuarded(ActionInfo, &QAction::triggered, this, m_desktop, &TForm1::Button3Click);
+    auto* languages = new QActionGroup(this);
+    for (const auto& [action, button] :
+         {std::pair{ActionPolski, RadioButton1}, std::pair{ActionEnglish, RadioButton2}}) {
+        languages->addAction(action);
+        connect(action, &QAction::triggered, button, &QRadioButton::click);
+    }
+    FitTheLogLine();
 
     FormCreate();
 }
@@ -100,6 +114,27 @@ void TForm1::WatchEntryFields() {
         if (m_recorder)
             m_recorder->StateChanged();
     });
+}
+
+// The list grows with the window; what is under it stays at the bottom. The window starts wide enough
+// for a whole QSO line in the font the desktop gives the log.
+void TForm1::FitTheLogLine() {
+    m_designSize = size();
+    m_listPlace = ListBox1->geometry();
+    for (QWidget* below : std::initializer_list<QWidget*>{RadioButton1, RadioButton2, Button6, Button2,
+                                                          Button7, Button3, Button5, Label15})
+        m_belowList.emplace_back(below, below->pos());
+    const int missing = ListBox1->WidthFor(zevo::QsoLineLength) - m_listPlace.width();
+    if (missing > 0)
+        resize(width() + missing, height());
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    const QSize grown = (size() - m_designSize).expandedTo(QSize(0, 0));
+    ListBox1->setGeometry(m_listPlace.adjusted(0, 0, grown.width(), grown.height()));
+    for (const auto& [widget, place] : m_belowList)
+        widget->move(place + QPoint(0, grown.height()));
 }
 
 void TForm1::SetHeaderSet(bool set) {
@@ -164,6 +199,10 @@ void TForm1::ApplyLanguage() {
         polishOnly->setVisible(polish);
 
     retranslateUi(this);
+    ActionPolski->setChecked(polish);
+    ActionEnglish->setChecked(!polish);
+    ListBox1->setAccessibleName(tr("Log"));
+    UpDown1->SetArrowNames(tr("One minute later"), tr("One minute earlier"));
     Button3->setToolTip(tr("Ver. 4.00 freeware ") + QString::fromLatin1(Credit));
     update();
 }

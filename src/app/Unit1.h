@@ -131,6 +131,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void RestoreSession(const zevo::JournalReplay& replay);
@@ -139,6 +140,7 @@ private:
     void EndProgram();
     void ShowError(const QString& caption, const QString& text);
     void WatchEntryFields();
+    void FitTheLogLine();
     Desktop::Answer Ask(const QString& caption, const QString& text);
 
     Desktop& m_desktop;
@@ -150,6 +152,10 @@ private:
     bool m_unsavedLog = false;
     bool m_ending = false;
     std::unique_ptr<SessionRecorder> m_recorder;
+    // The places of the layout, from which the list grows and what is under it moves down.
+    QSize m_designSize;
+    QRect m_listPlace;
+    std::vector<std::pair<QWidget*, QPoint>> m_belowList;
     // The folder of the last Cabrillo file saved or loaded in this run: the open dialog starts there.
     QString m_lastFolder;
 };

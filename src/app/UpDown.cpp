@@ -30,6 +30,11 @@ void UpDown::SetRange(int min, int max) {
     m_position = std::clamp(m_position, m_min, m_max);
 }
 
+void UpDown::SetArrowNames(const QString& up, const QString& down) {
+    m_up->setAccessibleName(up);
+    m_down->setAccessibleName(down);
+}
+
 void UpDown::SetPosition(int position) {
     const int next = std::clamp(position, m_min, m_max);
     if (next == m_position)

@@ -17,6 +17,8 @@ public:
     int Position() const { return m_position; }
     // Setting the position from the program raises no Click.
     void SetPosition(int position);
+    // What a screen reader says for each arrow.
+    void SetArrowNames(const QString& up, const QString& down);
 
 signals:
     // The user moved the position by one: +1 up, -1 down. Not raised when the position stayed.

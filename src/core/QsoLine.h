@@ -25,6 +25,8 @@ struct QsoEntry {
 // The frequency text of a band entry in a QSO line, "14000" for 20M; empty for no band.
 std::string BandFrequency(std::optional<int> band);
 
+inline constexpr int QsoLineLength = 79;
+
 // The fixed-column "QSO:" line of one contact, 79 bytes for the texts the entry fields allow:
 //
 //   QSO: 14000 PH 2026-04-05 1507 QQ1AAA         59      7 QQ2BBB        59      12
