@@ -150,29 +150,39 @@ void LogStatistics::Count(const Contact& contact, int step) {
     if (bands == std::array<int, BandCount>{})
         m_hourContacts.erase(hour);
 
-    for (std::int64_t first = contact.minute - WindowMinutes + 1; first <= contact.minute; ++first)
-        CountWindow(first, step);
+    CountWindows(contact.minute, step);
+}
+
+void LogStatistics::CountWindows(std::int64_t minute, int step) {
+    for (std::int64_t first = minute - WindowMinutes + 1; first <= minute;) {
+        const std::int64_t day = FloorDivide(first, MinutesPerDay);
+        const std::int64_t dayStart = day * MinutesPerDay;
+        const std::int64_t last = std::min(minute, dayStart + MinutesPerDay - 1);
+        DayWindows& windows = m_dayWindows[day];
+        for (std::int64_t window = first; window <= last; ++window)
+            CountWindow(windows.contacts[static_cast<std::size_t>(window - dayStart)], step);
+        windows.total += step * (last - first + 1);
+        if (windows.total == 0)
+            m_dayWindows.erase(day);
+        first = last + 1;
+    }
 }
 
 // A window's count moves by one, so the best count can only pass the best by one, or fall by one when
 // the last window that held it loses a contact.
-void LogStatistics::CountWindow(std::int64_t firstMinute, int step) {
-    const auto window = m_windowContacts.try_emplace(firstMinute, 0).first;
-    const int before = window->second;
-    const int after = before + step;
+void LogStatistics::CountWindow(int& contacts, int step) {
+    const int before = contacts;
+    contacts += step;
     if (before > 0)
         --m_windowsWithContacts[static_cast<std::size_t>(before)];
-    if (after == 0) {
-        m_windowContacts.erase(window);
-    } else {
-        window->second = after;
-        if (static_cast<std::size_t>(after) >= m_windowsWithContacts.size())
-            m_windowsWithContacts.resize(static_cast<std::size_t>(after) + 1);
-        ++m_windowsWithContacts[static_cast<std::size_t>(after)];
+    if (contacts > 0) {
+        if (static_cast<std::size_t>(contacts) >= m_windowsWithContacts.size())
+            m_windowsWithContacts.resize(static_cast<std::size_t>(contacts) + 1);
+        ++m_windowsWithContacts[static_cast<std::size_t>(contacts)];
     }
-    if (after > m_bestWindow ||
+    if (contacts > m_bestWindow ||
         (before == m_bestWindow && m_windowsWithContacts[static_cast<std::size_t>(m_bestWindow)] == 0))
-        m_bestWindow = after;
+        m_bestWindow = contacts;
 }
 
 ContactCounts LogStatistics::Counts(int band, bool phone) const {
@@ -205,8 +215,9 @@ double LogStatistics::LastTenRate() const {
 int LogStatistics::LastSixtyMinutes() const {
     if (m_minuteContacts.empty())
         return 0;
-    const auto window = m_windowContacts.find(m_minuteContacts.rbegin()->first - WindowMinutes + 1);
-    return window == m_windowContacts.end() ? 0 : window->second;
+    const std::int64_t first = m_minuteContacts.rbegin()->first - WindowMinutes + 1;
+    const std::int64_t day = FloorDivide(first, MinutesPerDay);
+    return m_dayWindows.at(day).contacts[static_cast<std::size_t>(first - day * MinutesPerDay)];
 }
 
 int LogStatistics::BestSixtyMinutes() const {
@@ -216,9 +227,15 @@ int LogStatistics::BestSixtyMinutes() const {
 std::vector<HourContacts> LogStatistics::ContactsPerHour() const {
     std::vector<HourContacts> hours;
     hours.reserve(m_hourContacts.size());
+    // The hours of one day share its date, written once.
+    std::int64_t day = 0;
+    std::string date;
     for (const auto& [hour, bands] : m_hourContacts) {
-        const std::int64_t day = FloorDivide(hour, HoursPerDay);
-        hours.push_back(HourContacts{DateOfDay(day), static_cast<int>(hour - day * HoursPerDay), bands});
+        if (date.empty() || FloorDivide(hour, HoursPerDay) != day) {
+            day = FloorDivide(hour, HoursPerDay);
+            date = DateOfDay(day);
+        }
+        hours.push_back(HourContacts{date, static_cast<int>(hour - day * HoursPerDay), bands});
     }
     return hours;
 }

@@ -76,7 +76,8 @@ private:
     struct Contact;
     static std::optional<Contact> ReadContact(std::string_view line);
     void Count(const Contact& contact, int step);
-    void CountWindow(std::int64_t firstMinute, int step);
+    void CountWindows(std::int64_t minute, int step);
+    void CountWindow(int& contacts, int step);
 
     struct CallContacts {
         std::array<int, CellCount> cells{};
@@ -90,10 +91,14 @@ private:
     // Minutes and hours since 1970-01-01 00:00 of log time, so that midnight and a month's end order.
     std::map<std::int64_t, int> m_minuteContacts;
     std::map<std::int64_t, std::array<int, BandCount>> m_hourContacts;
-    // The contacts of each 60-minute window that holds any, by its first minute; a contact changes the
-    // 60 windows it falls in. How many windows hold each number of contacts keeps the best one known
-    // as the counts move by one.
-    std::unordered_map<std::int64_t, int> m_windowContacts;
+    // The contacts of each 60-minute window by its first minute, a day's windows side by side: a
+    // contact changes the 60 windows it falls in, which lie in a row (in two rows early in a day). How
+    // many windows hold each number of contacts keeps the best one known as the counts move by one.
+    struct DayWindows {
+        std::array<int, std::size_t{24} * 60> contacts{};
+        std::int64_t total = 0; // of all the day's windows: the day goes when none holds a contact
+    };
+    std::map<std::int64_t, DayWindows> m_dayWindows;
     std::vector<int> m_windowsWithContacts;
     int m_bestWindow = 0;
 };
