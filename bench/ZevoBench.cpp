@@ -16,20 +16,18 @@
 #include "Journal.h"
 #include "Program.h"
 #include "QsoLine.h"
+#include "RatioReporter.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <map>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -389,73 +387,6 @@ void PrintLoadPeakMemory(int contacts) {
               << "program / file size: " << grown / size << "x (goal: under 4x)\n";
 }
 
-// Which time a ratio compares. A save waits for the disk, so its wall-clock time counts. Adding a
-// contact waits for nothing: its processor time is its cost, while on a busy shared machine its
-// wall-clock time mostly measures the other programs.
-enum class Clock { Wall, Processor };
-
-// Shows the runs as usual and keeps the median times of each benchmark (or its only times) for the
-// ratios: one slow round on a shared machine does not move a median.
-class RatioReporter final : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            const std::string name = run.run_name.function_name;
-            if (run.error_occurred)
-                ++m_failures;
-            const Times times{run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                m_times[name] = times;
-            else if (run.run_type == Run::RT_Iteration)
-                m_times.emplace(name, times);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    // A goal of 0 prints the ratio for information.
-    void PrintRatio(const std::string& what, const std::string& measured, const std::string& baseline,
-                    Clock clock, double goal = 0) const {
-        const auto m = m_times.find(measured);
-        const auto b = m_times.find(baseline);
-        if (m == m_times.end() || b == m_times.end()) {
-            std::cout << what << ": not measured\n";
-            ++m_failures;
-            return;
-        }
-        const double measuredTime = clock == Clock::Wall ? m->second.wall : m->second.processor;
-        const double baselineTime = clock == Clock::Wall ? b->second.wall : b->second.processor;
-        if (baselineTime <= 0)
-            return;
-        std::cout << what << ": " << measuredTime / baselineTime << "x";
-        if (clock == Clock::Processor)
-            std::cout << " of processor time";
-        if (goal > 0)
-            std::cout << " (goal: within " << goal << "x)";
-        std::cout << "\n";
-    }
-
-    // Benchmarks that failed their own check or gave no time for a ratio.
-    int Failures() const { return m_failures; }
-
-private:
-    struct Times {
-        double wall;
-        double processor;
-    };
-    std::map<std::string, Times> m_times;
-    mutable int m_failures = 0;
-};
-
-bool TakeFlag(int& argc, char** argv, const char* flag) {
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], flag) == 0) {
-            std::copy(argv + i + 1, argv + argc, argv + i);
-            --argc;
-            return true;
-        }
-    return false;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -464,15 +395,7 @@ int main(int argc, char** argv) {
     const Sizes sizes =
         TakeFlag(argc, argv, "--smoke") ? Sizes{1000, 2000, 5, 1} : Sizes{100000, 1000000, 1000, 5};
     QApplication application(argc, argv);
-    // Interleaved repetitions unless the command line says otherwise.
-    std::vector<char*> arguments(argv, argv + argc);
-    std::string interleave = "--benchmark_enable_random_interleaving=true";
-    if (std::none_of(argv, argv + argc, [](const char* argument) {
-            return std::strstr(argument, "--benchmark_enable_random_interleaving") == argument;
-        }))
-        arguments.push_back(interleave.data());
-    int count = static_cast<int>(arguments.size());
-    benchmark::Initialize(&count, arguments.data());
+    InitializeInterleaved(argc, argv);
     PrintLoadPeakMemory(sizes.contacts);
 
     const std::vector<zevo::QsoEntry> contacts = Contacts(sizes.contacts);
