@@ -97,15 +97,7 @@ int main(int argc, char** argv) {
     const bool smoke = bench::TakeFlag(argc, argv, "--smoke");
     const int contacts = smoke ? 1000 : 100000;
     const int repetitions = smoke ? 1 : 5;
-    // Interleaved repetitions unless the command line says otherwise.
-    std::vector<char*> arguments(argv, argv + argc);
-    std::string interleave = "--benchmark_enable_random_interleaving=true";
-    if (std::none_of(argv, argv + argc, [](const char* argument) {
-            return std::strstr(argument, "--benchmark_enable_random_interleaving") == argument;
-        }))
-        arguments.push_back(interleave.data());
-    int count = static_cast<int>(arguments.size());
-    benchmark::Initialize(&count, arguments.data());
+    bench::InitializeInterleaved(argc, argv);
 
     const std::string bytes = SavedLogBytes(contacts);
     for (const auto& [name, function] : {std::pair{"ReadLog", &ReadLog}, std::pair{"CheckLog", &CheckLog}})

@@ -90,4 +90,17 @@ inline bool TakeFlag(int& argc, char** argv, const char* flag) {
     return false;
 }
 
+// Interleaved repetitions unless the command line says otherwise.
+inline void InitializeInterleaved(int argc, char** argv) {
+    static std::vector<char*> arguments;
+    arguments.assign(argv, argv + argc);
+    static std::string interleave = "--benchmark_enable_random_interleaving=true";
+    if (std::none_of(argv, argv + argc, [](const char* argument) {
+            return std::strstr(argument, "--benchmark_enable_random_interleaving") == argument;
+        }))
+        arguments.push_back(interleave.data());
+    int count = static_cast<int>(arguments.size());
+    benchmark::Initialize(&count, arguments.data());
+}
+
 } // namespace bench

@@ -21,22 +21,20 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <map>
 #include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
 
 using bench::Clock;
+using bench::InitializeInterleaved;
 using bench::RatioReporter;
 using bench::TakeFlag;
 
@@ -402,15 +400,7 @@ int main(int argc, char** argv) {
     const Sizes sizes =
         TakeFlag(argc, argv, "--smoke") ? Sizes{1000, 2000, 5, 1} : Sizes{100000, 1000000, 1000, 5};
     QApplication application(argc, argv);
-    // Interleaved repetitions unless the command line says otherwise.
-    std::vector<char*> arguments(argv, argv + argc);
-    std::string interleave = "--benchmark_enable_random_interleaving=true";
-    if (std::none_of(argv, argv + argc, [](const char* argument) {
-            return std::strstr(argument, "--benchmark_enable_random_interleaving") == argument;
-        }))
-        arguments.push_back(interleave.data());
-    int count = static_cast<int>(arguments.size());
-    benchmark::Initialize(&count, arguments.data());
+    InitializeInterleaved(argc, argv);
     PrintLoadPeakMemory(sizes.contacts);
 
     const std::vector<zevo::QsoEntry> contacts = Contacts(sizes.contacts);

@@ -51,6 +51,11 @@ found="$(command -v "$COMMAND")" || fail "Exec=$COMMAND is not on the PATH"
 grep -qx "$(readlink -f "$found")" "$WORK/files" || fail "Exec=$COMMAND runs $found, not the packaged program"
 grep -q "/icons/hicolor/.*/apps/$ICON.png$" "$WORK/files" || fail "Icon=$ICON is not in the package"
 
+# The licence, where Debian looks for it.
+COPYRIGHT="/usr/share/doc/$PACKAGE/copyright"
+grep -qx "$COPYRIGHT" "$WORK/files" || fail "$COPYRIGHT is not in the package"
+grep -qx "License: GPL-3+" "$COPYRIGHT" || fail "$COPYRIGHT does not name the licence GPL-3+"
+
 # The desktop's opener is replaced by one that writes down what "Info" asks it to open.
 mkdir "$WORK/bin"
 # shellcheck disable=SC2016 # the opener and the run expand their own variables

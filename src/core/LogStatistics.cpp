@@ -1,0 +1,243 @@
+#include "LogStatistics.h"
+
+#include "Conversion.h"
+#include "QsoLine.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <optional>
+
+namespace zevo {
+
+namespace {
+
+constexpr std::int64_t MinutesPerHour = 60;
+constexpr std::int64_t HoursPerDay = 24;
+constexpr std::int64_t MinutesPerDay = HoursPerDay * MinutesPerHour;
+constexpr int WindowMinutes = 60;
+constexpr int LastContactsForRate = 10;
+
+// Columns counted from 1, as in a QSO line; a range past the end gives what exists.
+std::string_view Columns(std::string_view line, std::size_t first, std::size_t last) {
+    if (first > line.size())
+        return {};
+    return line.substr(first - 1, last - first + 1);
+}
+
+// The number written in all of `digits`, or nothing when any byte is not a digit.
+std::optional<int> Number(std::string_view digits) {
+    if (digits.empty())
+        return std::nullopt;
+    int value = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// Floor division: the hour and the day of a minute before 1970 are the ones it lies in.
+std::int64_t FloorDivide(std::int64_t value, std::int64_t divisor) {
+    return value / divisor - (value % divisor < 0 ? 1 : 0);
+}
+
+std::optional<std::int64_t> MinuteOfLogTime(std::string_view date, std::string_view time) {
+    if (date.size() != 10 || date[4] != '-' || date[7] != '-' || time.size() != 4)
+        return std::nullopt;
+    const auto year = Number(date.substr(0, 4));
+    const auto month = Number(date.substr(5, 2));
+    const auto day = Number(date.substr(8, 2));
+    const auto hour = Number(time.substr(0, 2));
+    const auto minute = Number(time.substr(2, 2));
+    if (!year || !month || !day || !hour || !minute || *hour > 23 || *minute > 59)
+        return std::nullopt;
+    const std::chrono::year_month_day calendarDate{std::chrono::year(*year),
+                                                   std::chrono::month(static_cast<unsigned>(*month)),
+                                                   std::chrono::day(static_cast<unsigned>(*day))};
+    if (!calendarDate.ok())
+        return std::nullopt;
+    const std::int64_t days = std::chrono::sys_days(calendarDate).time_since_epoch().count();
+    return days * MinutesPerDay + *hour * MinutesPerHour + *minute;
+}
+
+std::string DateOfDay(std::int64_t days) {
+    const std::chrono::year_month_day date{std::chrono::sys_days(std::chrono::days(days))};
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    return text;
+}
+
+std::size_t CellOf(std::size_t band, bool phone) {
+    return band * 2 + (phone ? 0 : 1);
+}
+
+std::optional<std::size_t> BandOfCode(std::string_view code) {
+    for (std::size_t band = 0; band < BandCount; ++band)
+        if (BandFrequency(static_cast<int>(band)).substr(0, 2) == code)
+            return band;
+    return std::nullopt;
+}
+
+} // namespace
+
+struct LogStatistics::Contact {
+    std::size_t band;
+    std::size_t cell; // the band in SSB or in CW
+    std::int64_t minute;
+    std::string call;
+};
+
+std::optional<LogStatistics::Contact> LogStatistics::ReadContact(std::string_view line) {
+    if (!line.starts_with("QSO:"))
+        return std::nullopt;
+    const auto band = BandOfCode(Columns(line, 6, 7));
+    const auto minute = MinuteOfLogTime(Columns(line, 15, 24), Columns(line, 26, 29));
+    if (!band || !minute)
+        return std::nullopt;
+    return Contact{*band, CellOf(*band, Columns(line, 12, 13) == "PH"), *minute,
+                   AsciiUpper(WithoutBlanks(std::string(Columns(line, 56, 69))))};
+}
+
+void LogStatistics::Add(std::string_view line) {
+    if (const auto contact = ReadContact(line))
+        Count(*contact, 1);
+}
+
+void LogStatistics::Remove(std::string_view line) {
+    const auto contact = ReadContact(line);
+    if (!contact)
+        return;
+    // A line that was never added must not drive a count below zero: its call in its band and mode,
+    // its minute and its hour on its band must each hold a contact.
+    const auto call = m_callContacts.find(contact->call);
+    const auto hour = m_hourContacts.find(FloorDivide(contact->minute, MinutesPerHour));
+    if (call == m_callContacts.end() || call->second.cells[contact->cell] == 0 ||
+        !m_minuteContacts.contains(contact->minute) || hour == m_hourContacts.end() ||
+        hour->second[contact->band] == 0)
+        return;
+    Count(*contact, -1);
+}
+
+void LogStatistics::Clear() {
+    *this = LogStatistics();
+}
+
+// Adds a contact with a step of 1 and takes it away with -1, through the same path, so that a removal
+// undoes its addition exactly.
+void LogStatistics::Count(const Contact& contact, int step) {
+    m_contacts += step;
+    ContactCounts& cell = m_cells[contact.cell];
+    cell.contacts += step;
+    // A call counts once, from its first contact (in the cell, in the log) to its last one.
+    const int cameOrWent = step > 0 ? 1 : 0;
+    CallContacts& call = m_callContacts[contact.call];
+    if ((call.cells[contact.cell] += step) == cameOrWent)
+        cell.calls += step;
+    cell.dupes = cell.contacts - cell.calls;
+    if ((call.total += step) == cameOrWent)
+        m_calls += step;
+    if (call.total == 0)
+        m_callContacts.erase(contact.call);
+
+    if ((m_minuteContacts[contact.minute] += step) == 0)
+        m_minuteContacts.erase(contact.minute);
+    const std::int64_t hour = FloorDivide(contact.minute, MinutesPerHour);
+    std::array<int, BandCount>& bands = m_hourContacts[hour];
+    bands[contact.band] += step;
+    if (bands == std::array<int, BandCount>{})
+        m_hourContacts.erase(hour);
+
+    CountWindows(contact.minute, step);
+}
+
+void LogStatistics::CountWindows(std::int64_t minute, int step) {
+    for (std::int64_t first = minute - WindowMinutes + 1; first <= minute;) {
+        const std::int64_t day = FloorDivide(first, MinutesPerDay);
+        const std::int64_t dayStart = day * MinutesPerDay;
+        const std::int64_t last = std::min(minute, dayStart + MinutesPerDay - 1);
+        DayWindows& windows = m_dayWindows[day];
+        for (std::int64_t window = first; window <= last; ++window)
+            CountWindow(windows.contacts[static_cast<std::size_t>(window - dayStart)], step);
+        windows.total += step * (last - first + 1);
+        if (windows.total == 0)
+            m_dayWindows.erase(day);
+        first = last + 1;
+    }
+}
+
+// A window's count moves by one, so the best count can only pass the best by one, or fall by one when
+// the last window that held it loses a contact.
+void LogStatistics::CountWindow(int& contacts, int step) {
+    const int before = contacts;
+    contacts += step;
+    if (before > 0)
+        --m_windowsWithContacts[static_cast<std::size_t>(before)];
+    if (contacts > 0) {
+        if (static_cast<std::size_t>(contacts) >= m_windowsWithContacts.size())
+            m_windowsWithContacts.resize(static_cast<std::size_t>(contacts) + 1);
+        ++m_windowsWithContacts[static_cast<std::size_t>(contacts)];
+    }
+    if (contacts > m_bestWindow ||
+        (before == m_bestWindow && m_windowsWithContacts[static_cast<std::size_t>(m_bestWindow)] == 0))
+        m_bestWindow = contacts;
+}
+
+ContactCounts LogStatistics::Counts(int band, bool phone) const {
+    if (band < 0 || band >= BandCount)
+        return {};
+    return m_cells[CellOf(static_cast<std::size_t>(band), phone)];
+}
+
+ContactCounts LogStatistics::Totals() const {
+    ContactCounts totals{m_contacts, m_calls, 0};
+    for (const ContactCounts& cell : m_cells)
+        totals.dupes += cell.dupes;
+    return totals;
+}
+
+double LogStatistics::LastTenRate() const {
+    if (m_minuteContacts.empty())
+        return 0;
+    const std::int64_t latest = m_minuteContacts.rbegin()->first;
+    int contacts = 0;
+    std::int64_t earliest = latest;
+    for (auto minute = m_minuteContacts.rbegin();
+         minute != m_minuteContacts.rend() && contacts < LastContactsForRate; ++minute) {
+        contacts = std::min(contacts + minute->second, LastContactsForRate);
+        earliest = minute->first;
+    }
+    return static_cast<double>(contacts) * MinutesPerHour / static_cast<double>(latest - earliest + 1);
+}
+
+int LogStatistics::LastSixtyMinutes() const {
+    if (m_minuteContacts.empty())
+        return 0;
+    const std::int64_t first = m_minuteContacts.rbegin()->first - WindowMinutes + 1;
+    const std::int64_t day = FloorDivide(first, MinutesPerDay);
+    return m_dayWindows.at(day).contacts[static_cast<std::size_t>(first - day * MinutesPerDay)];
+}
+
+int LogStatistics::BestSixtyMinutes() const {
+    return m_bestWindow;
+}
+
+std::vector<HourContacts> LogStatistics::ContactsPerHour() const {
+    std::vector<HourContacts> hours;
+    hours.reserve(m_hourContacts.size());
+    // The hours of one day share its date, written once.
+    std::int64_t day = 0;
+    std::string date;
+    for (const auto& [hour, bands] : m_hourContacts) {
+        if (date.empty() || FloorDivide(hour, HoursPerDay) != day) {
+            day = FloorDivide(hour, HoursPerDay);
+            date = DateOfDay(day);
+        }
+        hours.push_back(HourContacts{date, static_cast<int>(hour - day * HoursPerDay), bands});
+    }
+    return hours;
+}
+
+} // namespace zevo
