@@ -13,6 +13,16 @@ Do you want to overwrite it?</source>
         <translation>Plik &quot;%1&quot; istnieje.
 Czy chcesz go zastąpić?</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file, such as a device or a pipe: it is not replaced.
+Nothing was saved.</source>
+        <translation>&quot;%1&quot; nie jest zwykłym plikiem, lecz na przykład urządzeniem lub potokiem: nie zostanie zastąpiony.
+Niczego nie zapisano.</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -264,6 +274,64 @@ Nothing was loaded.</source>
         <translation>Plik &quot;%1&quot; jest zbyt duży jak na log zawodów (ponad %2 MB).
 Niczego nie wczytano.</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>La&amp;nguage</source>
+        <translation>&amp;Język</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>P&amp;omoc</translation>
+    </message>
+    <message>
+        <source>&amp;Load Cabrillo file...</source>
+        <translation>&amp;Wczytaj plik Cabrillo...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Cabrillo file</source>
+        <translation>&amp;Zapisz plik Cabrillo</translation>
+    </message>
+    <message>
+        <source>Save &amp;ADIF file...</source>
+        <translation>Zapisz plik &amp;ADIF...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Koniec</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Dziennik łączności</translation>
+    </message>
+    <message>
+        <source>One minute later</source>
+        <translation>O minutę później</translation>
+    </message>
+    <message>
+        <source>One minute earlier</source>
+        <translation>O minutę wcześniej</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; is not a Cabrillo log.
+Nothing was loaded.</source>
+        <translation>Plik &quot;%1&quot; nie jest logiem Cabrillo.
+Niczego nie wczytano.</translation>
+    </message>
+    <message>
+        <source>The date %1 is not a date of the calendar!</source>
+        <translation>Data %1 nie jest datą z kalendarza!</translation>
+    </message>
+    <message>
+        <source>The time %1 is not a time of day (00:00 to 23:59)!</source>
+        <translation>Czas %1 nie jest godziną doby (00:00 do 23:59)!</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -364,6 +432,12 @@ Is it OK?</source>
 %1
 
 Potwierdzasz ten wybór?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no category of the list.
+Please choose one of its entries.</source>
+        <translation>&quot;%1&quot; nie jest kategorią z listy.
+Proszę wybrać jedną z jej pozycji.</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,22 @@ bool ContactEntry::CheckTime() {
     return false;
 }
 
+bool ContactEntry::CheckDateTimeValues() {
+    // The field checks take any digits; a robot takes only real dates and times.
+    if (!zevo::DayNumber(ToWin1250(m_ui.Edit2->text()))) {
+        ShowError(tr("The date %1 is not a date of the calendar!").arg(m_ui.Edit2->text()));
+        m_ui.Edit2->setFocus();
+        return false;
+    }
+    const std::string time = ToWin1250(m_ui.Edit3->text());
+    if (!zevo::MinuteOfDay(time.substr(0, 2) + time.substr(3, 2))) {
+        ShowError(tr("The time %1 is not a time of day (00:00 to 23:59)!").arg(m_ui.Edit3->text()));
+        m_ui.Edit3->setFocus();
+        return false;
+    }
+    return true;
+}
+
 void ContactEntry::WriteDateTime(const zevo::StepResult& result) {
     m_ui.Edit2->setText(FromWin1250(result.fields.date));
     m_ui.Edit3->setText(FromWin1250(result.fields.time));
@@ -104,7 +120,8 @@ void ContactEntry::ReportKeyPress(QChar& key) {
 }
 
 void ContactEntry::CallKeyPress(QChar& key) {
-    if (key != Enter)
+    // A call is one word: Space ends it as Enter does.
+    if (key != Enter && key != QLatin1Char(' '))
         return;
     key = QChar();
     m_ui.Edit6->setFocus();
@@ -126,10 +143,10 @@ void ContactEntry::KeyDown(int key, Qt::KeyboardModifiers shift) {
         m_ui.ComboBox1->setCurrentIndex(band < 5 ? band + 1 : 0);
     }
     if (key == Qt::Key_M && held == Qt::AltModifier) {
-        {
-            const QSignalBlocker blocker(m_ui.ComboBox2);
-            m_ui.ComboBox2->setCurrentIndex(m_ui.ComboBox2->currentIndex() == 0 ? 1 : 0);
-        }
+        // A typed mode is no entry: the next one is the first.
+        QComboBox* mode = m_ui.ComboBox2;
+        const bool cw = mode->currentIndex() == 0 && mode->currentText() == mode->itemText(0);
+        SelectMode(cw ? 1 : 0);
         ModeChosen();
     }
     if (key == Qt::Key_PageUp)
@@ -207,15 +224,30 @@ void ContactEntry::RaiseNumberSent() {
     m_ui.Edit8->setText(QString::number(next));
 }
 
+void ContactEntry::SelectMode(int index) {
+    Select(m_ui.ComboBox2, ToWin1250(m_ui.ComboBox2->itemText(index)));
+}
+
+void ContactEntry::ApplyLoaded(const zevo::LoadedLog& loaded) {
+    if (loaded.nextNumberSent)
+        m_ui.Edit8->setText(QString::number(*loaded.nextNumberSent));
+    if (loaded.lastContact)
+        return ApplyLastLine(*loaded.lastContact);
+    // A log saved before its first contact: the fields stay for it, the used call is its header's.
+    const QSignalBlocker blockCall(m_ui.Edit1);
+    m_ui.Edit1->setText(FromWin1250(loaded.callsign));
+    m_ui.Edit4->setFocus();
+}
+
 void ContactEntry::ApplyLastLine(const std::string& line) {
     const zevo::LastLineFields fields = zevo::ReadLastLineFields(line);
-    // Set directly: the reports and their limits stay as an operator's change of mode would not leave
-    // them.
     if (fields.band) {
         const QSignalBlocker blocker(m_ui.ComboBox1);
         m_ui.ComboBox1->setCurrentIndex(*fields.band);
     }
-    Select(m_ui.ComboBox2, fields.phone ? "SSB" : "CW");
+    // The reports follow the mode, as when the operator picks it.
+    SelectMode(fields.phone ? 0 : 1);
+    ModeChosen();
     {
         const QSignalBlocker blockDate(m_ui.Edit2);
         const QSignalBlocker blockTime(m_ui.Edit3);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CabrilloReader.h"
 #include "DateTime.h"
 #include "Desktop.h"
 #include "Journal.h"
@@ -23,6 +24,9 @@ public:
     // message, with the focus given back to the field.
     bool CheckDate();
     bool CheckTime();
+    // Before a contact is added: a date of the calendar and a time of day, or the message naming the
+    // field, with the focus there.
+    bool CheckDateTimeValues();
     void SpinClicked();
     void Step(zevo::Step step);
     // The mode was chosen: the reports become those of the mode, with their length.
@@ -44,8 +48,9 @@ public:
     zevo::QsoEntry Read(bool polish) const;
     // After an add: the number sent goes up when it counts.
     void RaiseNumberSent();
-    // After a load: band, mode, date, time and used call from the log's last line.
-    void ApplyLastLine(const std::string& line);
+    // After a load: band, mode (with its reports), date, time and used call from the log's last
+    // contact, or the used call of its header when it has none; the serial goes on.
+    void ApplyLoaded(const zevo::LoadedLog& loaded);
 
     // The fields as the session journal keeps them, and back.
     void ReadState(zevo::SessionState& state) const;
@@ -53,6 +58,8 @@ public:
 
 private:
     void WriteDateTime(const zevo::StepResult& result);
+    void ApplyLastLine(const std::string& line);
+    void SelectMode(int index);
     void ShowError(const QString& text);
 
     Desktop& m_desktop;

@@ -8,8 +8,21 @@ std::optional<QString> ChooseFileToWrite(Desktop& desktop, QWidget* owner, const
     // A loop rather than a recursion: the operator may say No any number of times.
     for (;;) {
         const QString fileName = desktop.SaveFileName(owner, proposedName, filter, 1).value_or(proposedName);
-        if (!QFileInfo::exists(fileName))
+        const QFileInfo target(fileName);
+        if (!target.exists())
             return fileName;
+        // A pipe, a device or a socket would be replaced by a regular file, which as root would take a
+        // device away; a folder fails on its own when it is written.
+        if (!target.isFile() && !target.isDir()) {
+            desktop.ShowMessage(
+                owner, QCoreApplication::translate("FileChoice", "Error"),
+                QCoreApplication::translate("FileChoice",
+                                            "\"%1\" is not a regular file, such as a device or a pipe: it "
+                                            "is not replaced.\nNothing was saved.")
+                    .arg(fileName),
+                Desktop::Icon::Error, Desktop::Buttons::Ok);
+            return std::nullopt;
+        }
         const Desktop::Answer answer = desktop.ShowMessage(
             owner, QCoreApplication::translate("FileChoice", "Warning"),
             QCoreApplication::translate("FileChoice", "File \"%1\" exists.\nDo you want to overwrite it?")

@@ -14,7 +14,8 @@ Program::Program(Desktop& desktop, const QString& journalFolder)
                      [this, &desktop] { RunGuarded(desktop, &form1, [this] { form1.Button1Click(); }); });
     QObject::connect(&form2, &TForm2::closed, &form1, &TForm1::BringForward);
     // The export dialog takes the main window's place until it is left.
-    QObject::connect(&form1, &TForm1::exportDialogRequested, &form3, &TForm3::Open);
+    QObject::connect(&form1, &TForm1::exportDialogRequested, &form3,
+                     [this](const QString& usedCall) { form3.Open(usedCall, form1.frameGeometry()); });
     QObject::connect(&form3, &TForm3::left, &form1, &QWidget::show);
     // Every window goes with the main window, so that the event loop ends.
     QObject::connect(&form1, &TForm1::ending, &form2, &QWidget::hide);

@@ -43,6 +43,11 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     ComboBox2->setInsertPolicy(QComboBox::NoInsert);
     for (QLineEdit* edit : {Edit1, Edit4, Edit5, Edit8})
         FieldRules(edit)->SetUpperCase(true);
+    // What is typed fits the columns of the QSO line: a call and a blank, a number received; a call is
+    // one word.
+    FieldRules(Edit4)->SetMaxLength(13);
+    FieldRules(Edit4)->SetNoBlanks(true);
+    FieldRules(Edit6)->SetMaxLength(6);
 
     ConnectGuarded(Button1, &QPushButton::clicked, this, m_desktop, &TForm1::Button1Click);
     ConnectGuarded(Button2, &QPushButton::clicked, this, m_desktop, &TForm1::Button2Click);
@@ -314,7 +319,7 @@ void TForm1::Button4Click() {
     }
     // A date or time that never left its field unchecked (or was stepped from an unchecked one) would
     // shift the line's columns.
-    if (!m_entry.CheckDate() || !m_entry.CheckTime())
+    if (!m_entry.CheckDate() || !m_entry.CheckTime() || !m_entry.CheckDateTimeValues())
         return;
 
     const SessionRecorder::Hold hold(m_recorder.get());
@@ -535,15 +540,18 @@ void TForm1::Button6Click() {
                       .arg(zevo::MaxCabrilloFileSize / (std::size_t{1024} * 1024)));
         return;
     }
+    std::vector<std::string> lines = zevo::ReadCabrilloLines(*bytes);
+    // Only a log replaces the log: a picture or an empty file changes nothing.
+    if (!zevo::IsContestLog(*bytes, lines)) {
+        ShowError(tr("Error"), tr("File \"%1\" is not a Cabrillo log.\nNothing was loaded.").arg(*fileName));
+        return;
+    }
     m_lastFolder = QFileInfo(*fileName).absolutePath();
     const SessionRecorder::Hold hold(m_recorder.get());
-    // The log and the fields that follow from its last line reach the journal when the hold ends, even
-    // when the minutes stop the load.
-    m_log.SetLines(zevo::ReadCabrilloLines(*bytes));
+    // The log and the fields that follow from its last contact reach the journal when the hold ends,
+    // even when the minutes stop the load.
+    m_log.SetLines(std::move(lines));
     SetHeaderSet(true);
-    // A file of nothing but END-OF-LOG: lines leaves no line to take the fields from.
-    if (m_log.Count() == 0)
-        return;
     SelectLastLine();
-    m_entry.ApplyLastLine(m_log.Lines().back());
+    m_entry.ApplyLoaded(zevo::ReadLoadedLog(m_log.Lines()));
 }

@@ -256,6 +256,8 @@ void TForm2::Button3Click() {
         hide();
         return;
     }
+    if (!TakeTypedChoices())
+        return;
     if (const auto refusal =
             zevo::CheckHeader(ToWin1250(Edit1->text()), ToWin1250(Edit2->text()), ToWin1250(Edit4->text()),
                               SelectedItem(ComboBox2), TickedBands()))
@@ -286,6 +288,27 @@ void TForm2::Button3Click() {
     const std::vector<std::string> headerLines = zevo::HeaderLines(fields);
     hide();
     emit headerConfirmed(headerLines, FromWin1250(zevo::WithoutBlanks(fields.usedCall)));
+}
+
+bool TForm2::TakeTypedChoices() {
+    // Text typed into a choice box is a category only when it names one of its entries, in any case;
+    // anything else would reach the CATEGORY: line as it was typed.
+    for (const auto& [box, chosen] :
+         {std::pair{ComboBox1, &TForm2::ComboBox1Change}, std::pair{ComboBox2, &TForm2::ComboBox2Change},
+          std::pair{ComboBox3, &TForm2::ComboBox3Change}}) {
+        if (box->currentIndex() >= 0)
+            continue;
+        const int entry = box->findText(box->currentText().trimmed(), Qt::MatchFixedString);
+        if (entry < 0) {
+            Refuse(tr("\"%1\" is no category of the list.\nPlease choose one of its entries.")
+                       .arg(box->currentText()));
+            box->setFocus();
+            return false;
+        }
+        box->setCurrentIndex(entry);
+        (this->*chosen)();
+    }
+    return true;
 }
 
 void TForm2::Button1Click() {

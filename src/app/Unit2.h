@@ -82,6 +82,8 @@ private:
     void ApplyCategoryControls(const zevo::CategoryControls& controls);
     static QString RefusalText(zevo::HeaderRefusal refusal);
     void Refuse(const QString& text);
+    // Typed text that names an entry selects it; false after the message for other text.
+    bool TakeTypedChoices();
     void SetBandBoxesEnabled(bool enabled);
 
     Desktop& m_desktop;

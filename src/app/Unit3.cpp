@@ -28,13 +28,19 @@ void TForm3::ApplyLanguage() {
     retranslateUi(this);
 }
 
-void TForm3::Open(const QString& usedCall) {
+void TForm3::Open(const QString& usedCall, const QRect& over) {
     m_usedCall = usedCall;
     // The year of the local clock, not of the contest date: the export is made after the contest.
     Edit1->setText(FromWin1250(zevo::DefaultAdifComment(m_desktop.Today().year())));
     Edit2->setText(usedCall);
     ApplyLanguage();
     show();
+    // Centred over the main window, whose place it takes: its size is known once it is shown.
+    if (over.isValid()) {
+        QRect place = frameGeometry();
+        place.moveCenter(over.center());
+        move(place.topLeft());
+    }
     raise();
     activateWindow();
 }

@@ -26,7 +26,7 @@ public:
 
     // Shows the dialog for the station `usedCall`, with the comment and the operator proposed anew; the
     // frequency box stays as it was left.
-    void Open(const QString& usedCall);
+    void Open(const QString& usedCall, const QRect& over = QRect());
 
     // Handlers.
     void FormCreate();

@@ -49,7 +49,7 @@ QValidator::State FieldValidator::validate(QString& input, int& pos) const {
     for (qsizetype i = input.size() - 1; i >= 0; --i) {
         const QChar::Category category = input[i].category();
         if (category == QChar::Other_Control || category == QChar::Separator_Line ||
-            category == QChar::Separator_Paragraph) {
+            category == QChar::Separator_Paragraph || (m_noBlanks && input[i].isSpace())) {
             input.remove(i, 1);
             if (i < pos)
                 --pos;

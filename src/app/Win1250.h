@@ -23,12 +23,15 @@ public:
     State validate(QString& input, int& pos) const override;
 
     void SetUpperCase(bool on) { m_upperCase = on; }
+    // Blanks typed or pasted are dropped.
+    void SetNoBlanks(bool on) { m_noBlanks = on; }
     // -1: no limit.
     void SetMaxLength(int length) { m_maxLength = length; }
     int MaxLength() const { return m_maxLength; }
 
 private:
     bool m_upperCase = false;
+    bool m_noBlanks = false;
     int m_maxLength = -1;
 };
 

@@ -121,4 +121,36 @@ LastLineFields ReadLastLineFields(std::string_view line) {
     return fields;
 }
 
+bool IsContestLog(std::string_view bytes, const std::vector<std::string>& lines) {
+    if (bytes.find('\0') != std::string_view::npos)
+        return false;
+    return std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.starts_with("START-OF-LOG:") || line.starts_with("QSO:");
+    });
+}
+
+LoadedLog ReadLoadedLog(const std::vector<std::string>& lines) {
+    LoadedLog loaded;
+    for (const std::string& line : lines) {
+        if (line.starts_with("CALLSIGN:") && loaded.callsign.empty()) {
+            for (const char c : std::string_view(line).substr(9))
+                if (c != ' ')
+                    loaded.callsign += c;
+        }
+        if (!line.starts_with("QSO:"))
+            continue;
+        loaded.lastContact = line;
+        // Columns 49-54: the number sent, right-aligned.
+        std::string_view sent = line.size() > 48 ? std::string_view(line).substr(48, 6) : std::string_view();
+        while (!sent.empty() && sent.front() == ' ')
+            sent.remove_prefix(1);
+        if (sent.empty() || sent.size() > 9 ||
+            !std::all_of(sent.begin(), sent.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            continue;
+        const long long next = std::stoll(std::string(sent)) + 1;
+        loaded.nextNumberSent = std::max(loaded.nextNumberSent.value_or(next), next);
+    }
+    return loaded;
+}
+
 } // namespace zevo

@@ -33,4 +33,17 @@ struct LastLineFields {
 };
 LastLineFields ReadLastLineFields(std::string_view line);
 
+// Whether a file's bytes, split into `lines`, are a contest log: no zero byte, and a line that begins
+// with "START-OF-LOG:" or "QSO:". Anything else (a picture, an empty file) is not loaded.
+bool IsContestLog(std::string_view bytes, const std::vector<std::string>& lines);
+
+// What the entry fields take from a loaded log to go on with it.
+struct LoadedLog {
+    std::optional<std::string> lastContact; // the last QSO line
+    std::string callsign;                   // of the "CALLSIGN:" header line, without blanks
+    // The highest number sent of the QSO lines plus one; nothing when none sent a number.
+    std::optional<long long> nextNumberSent;
+};
+LoadedLog ReadLoadedLog(const std::vector<std::string>& lines);
+
 } // namespace zevo

@@ -3,6 +3,7 @@
 #include "Conversion.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace zevo {
 
@@ -91,6 +92,44 @@ CheckedField CheckDate(const std::string& date) {
 
 CheckedField CheckTime(const std::string& time) {
     return CheckDigits(time, 5, {2});
+}
+
+namespace {
+
+std::optional<int> Digits(std::string_view text) {
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+} // namespace
+
+std::optional<int> DayNumber(std::string_view date) {
+    if (date.size() != 10 || date[4] != '-' || date[7] != '-')
+        return std::nullopt;
+    const std::optional<int> year = Digits(date.substr(0, 4));
+    const std::optional<int> month = Digits(date.substr(5, 2));
+    const std::optional<int> day = Digits(date.substr(8, 2));
+    if (!year || !month || !day)
+        return std::nullopt;
+    const std::chrono::year_month_day calendar{std::chrono::year{*year},
+                                               std::chrono::month{static_cast<unsigned>(*month)},
+                                               std::chrono::day{static_cast<unsigned>(*day)}};
+    if (!calendar.ok())
+        return std::nullopt;
+    return std::chrono::sys_days(calendar).time_since_epoch().count();
+}
+
+std::optional<int> MinuteOfDay(std::string_view time) {
+    const std::optional<int> hour = time.size() == 4 ? Digits(time.substr(0, 2)) : std::nullopt;
+    const std::optional<int> minute = time.size() == 4 ? Digits(time.substr(2, 2)) : std::nullopt;
+    if (!hour || !minute || *hour > 23 || *minute > 59)
+        return std::nullopt;
+    return *hour * 60 + *minute;
 }
 
 int SpinPositionForMinutes(int minutes) {

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zevo {
 
@@ -23,6 +24,11 @@ struct CheckedField {
 CheckedField CheckDate(const std::string& date);
 // Exactly 5 bytes, digits everywhere but at byte 3. Hour and minutes are not ranged.
 CheckedField CheckTime(const std::string& time);
+
+// Days since 1970-01-01 of a real calendar date "yyyy-mm-dd"; nothing for any other text.
+std::optional<int> DayNumber(std::string_view date);
+// Minutes since midnight of a time of day "hhmm" (00:00 to 23:59); nothing for any other text.
+std::optional<int> MinuteOfDay(std::string_view time);
 
 // The spin position for the minutes of an accepted time. The spin range is -1 to 60 and a step turns
 // only -1 and 60 into a carry, so minutes 60 to 99 (which the time check accepts) are held as 59: the

@@ -94,6 +94,10 @@ void TestContacts::aModeTypedOverSsbIsCw() {
     AddContact(form, "qq2bbb", "12");
     QCOMPARE(form.Log().Lines().back(),
              "QSO: 14000 CW 2026-04-05 1500 QQ1AAA        59       1 QQ2BBB        59      12");
+    // Alt+M over a typed mode picks the first entry.
+    Type(mode, "RTTY");
+    QTest::keyClick(Find<QLineEdit>(&form, "Edit4"), Qt::Key_M, Qt::AltModifier);
+    QCOMPARE(mode->text(), QStringLiteral("SSB"));
     // A category from the header dialog shows its mode over the typed text.
     form.ApplyCategory({.value = "SINGLE-OP 160M LOW SSB", .mode = "SSB", .reports = "59", .band = "160M"});
     QCOMPARE(mode->text(), QStringLiteral("SSB"));
@@ -108,13 +112,28 @@ void TestContacts::refusesWithNothingChanged_data() {
     QTest::addColumn<bool>("polish");
     QTest::addColumn<QString>("call");
     QTest::addColumn<QString>("text");
-    const auto row = [](const char* name, bool headerSet, bool polish, const char* call, const char* text) {
-        QTest::newRow(name) << headerSet << polish << QString::fromLatin1(call) << QString::fromUtf8(text);
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("focus"); // after the message
+    const auto row = [](const char* name, bool headerSet, bool polish, const char* call, const char* text,
+                        const char* date = "2026-04-05", const char* time = "15:00",
+                        const char* focus = "Button4") {
+        QTest::newRow(name) << headerSet << polish << QString::fromLatin1(call) << QString::fromUtf8(text)
+                            << QString::fromLatin1(date) << QString::fromLatin1(time)
+                            << QString::fromLatin1(focus);
     };
     row("no header, before no call", false, false, "", "Please set the Header of Cabrillo file first!");
     row("no call", true, false, "", "No Call set!");
     row("no call, Polish", true, true, "", "Brak znaku stacji!");
     row("no province, Polish", true, true, "QQ2BBB", "Brak wybranego nadawanego skrótu województwa!");
+    row("31 April", true, false, "QQ2BBB", "The date 2026-04-31 is not a date of the calendar!", "2026-04-31",
+        "15:00", "Edit2");
+    row("month 13, Polish", true, true, "QQ2BBB", "Data 2026-13-45 nie jest datą z kalendarza!", "2026-13-45",
+        "15:00", "Edit2");
+    row("25:70", true, false, "QQ2BBB", "The time 25:70 is not a time of day (00:00 to 23:59)!", "2026-04-05",
+        "25:70", "Edit3");
+    row("23:60", true, false, "QQ2BBB", "The time 23:60 is not a time of day (00:00 to 23:59)!", "2026-04-05",
+        "23:60", "Edit3");
 }
 
 void TestContacts::refusesWithNothingChanged() {
@@ -122,13 +141,20 @@ void TestContacts::refusesWithNothingChanged() {
     QFETCH(bool, polish);
     QFETCH(QString, call);
     QFETCH(QString, text);
+    QFETCH(QString, date);
+    QFETCH(QString, time);
+    QFETCH(QString, focus);
     ScriptedDesktop desktop;
     Program program(desktop);
     TForm1& form = program.form1;
     ShowActive(&form);
     form.SetHeaderSet(headerSet);
-    if (polish)
+    if (polish) {
         QTest::mouseClick(Find<QRadioButton>(&form, "RadioButton1"), Qt::LeftButton);
+        Find<QComboBox>(&form, "ComboBox3")->setCurrentIndex(call.isEmpty() || date == "2026-04-05" ? -1 : 0);
+    }
+    Find<QLineEdit>(&form, "Edit2")->setText(date);
+    Find<QLineEdit>(&form, "Edit3")->setText(time);
 
     desktop.Expect(polish ? QString::fromUtf8("Błąd") : QStringLiteral("Error"), text, Desktop::Icon::Error,
                    Desktop::Buttons::Ok, Desktop::Answer::Ok);
@@ -139,7 +165,7 @@ void TestContacts::refusesWithNothingChanged() {
     QCOMPARE(Find<QLineEdit>(&form, "Edit4")->text(), call);
     QCOMPARE(Find<QLineEdit>(&form, "Edit6")->text(), QStringLiteral("12"));
     QCOMPARE(Find<QLineEdit>(&form, "Edit8")->text(), QStringLiteral("1"));
-    QVERIFY(Find<QPushButton>(&form, "Button4")->hasFocus());
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 

@@ -64,6 +64,8 @@ void TestExport::openingProposesCommentAndOperatorAndKeepsTheBox() {
     TForm1& main = run.program.form1;
     TForm3& dialog = run.program.form3;
     QVERIFY(!main.isVisible() && dialog.isVisible());
+    // In the main window's place, centred over it.
+    QVERIFY((dialog.frameGeometry().center() - main.frameGeometry().center()).manhattanLength() <= 2);
     QCOMPARE(EditText(&dialog, "Edit1"), QStringLiteral("ZEVO Contest 2027"));
     QCOMPARE(EditText(&dialog, "Edit2"), QStringLiteral("QQ1AAA"));
     auto* frequency = Find<QCheckBox>(&dialog, "CheckBox1");

@@ -200,9 +200,11 @@ void TestHeaderDialog::okChecksAndAsks_data() {
         "SO TB 160M 20M 10M  MIXED => SSB 59 59 160M");
     Row("ticks kept while disabled", "band=Single Band; click=80m; band=All Bands; band=Single Band",
         "SO 80M  CW => SSB 59 59 80M");
-    // Typed text counts as no choice, even when it reads like an item.
-    Row("typed operator", "type operator=SINGLE", " AB MIXED HP => SSB 59 59 20M");
-    Row("typed mode", "mode=PHONE; type mode=CW", "SO AB HP => SSB 59 59 20M");
+    // Typed text that names an entry, in any case, chooses it; other typed text is refused.
+    Row("typed operator", "type operator=SINGLE", "SO AB MIXED HP => SSB 59 59 20M");
+    Row("typed mode", "mode=PHONE; type mode=cw", "SO AB CW HP => CW 599 599 20M");
+    Row("typed unknown operator", "type operator=SOLO",
+        "\"SOLO\" is no category of the list.\nPlease choose one of its entries.");
     Row("no used call first", "empty=Edit4; empty=Edit2; empty=Edit1", "Please insert used call!" + blue);
     Row("then no name", "empty=Edit4; empty=Edit2", "Please insert your full name!" + blue);
     Row("no street", "empty=Edit4", "Please insert your address!" + blue);

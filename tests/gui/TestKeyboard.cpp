@@ -51,6 +51,8 @@ private slots:
     void leavingAFieldChecksIt();
     void arrowClickLeavesTheTimeBeingTyped();
     void fieldsHoldOneLineInUpperCase();
+    void theCallIsOneWordThatFitsItsColumn_data();
+    void theCallIsOneWordThatFitsItsColumn();
     void exchangeSent();
     void usedCallLeadsIntoTheHeaderDialog();
     void captionsNeverTouch();
@@ -220,17 +222,55 @@ void TestKeyboard::arrowClickLeavesTheTimeBeingTyped() {
 void TestKeyboard::fieldsHoldOneLineInUpperCase() {
     Session s;
     SetHeader(s.form);
-    QApplication::clipboard()->setText("qq2bbb\r\nQQ3CCC\t\n");
+    QApplication::clipboard()->setText("qq2bbb\r\nQQ3C\t\n");
     s["Edit4"]->setFocus();
     QTest::keyClick(s["Edit4"], Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(s["Edit4"]->text(), QStringLiteral("QQ2BBBQQ3CCC"));
+    QCOMPARE(s["Edit4"]->text(), QStringLiteral("QQ2BBBQQ3C"));
     s.Enter("Edit4", QString::fromUtf8("ą"));
     s.Enter("Edit6", QString::fromUtf8("ąb"), Qt::Key_Tab); // the program's own upper case: ASCII only
-    QCOMPARE(s["Edit4"]->text() + s["Edit6"]->text(), QString::fromUtf8("QQ2BBBQQ3CCCĄąB"));
+    QCOMPARE(s["Edit4"]->text() + s["Edit6"]->text(), QString::fromUtf8("QQ2BBBQQ3CĄąB"));
     // A click puts the cursor where it points, to mend the call's start.
     QTest::mouseClick(s["Edit4"], Qt::LeftButton, {}, QPoint(1, s["Edit4"]->height() / 2));
     Type(s["Edit4"], "x");
     QVERIFY(s["Edit4"]->text().startsWith("XQQ2"));
+}
+
+void TestKeyboard::theCallIsOneWordThatFitsItsColumn_data() {
+    QTest::addColumn<QString>("typed"); // into the call field; "|" pastes what follows it
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<QString>("number");
+    QTest::newRow("Space moves on") << "qq2bbb 12"
+                                    << "QQ2BBB"
+                                    << "12";
+    QTest::newRow("fourteenth character") << "ABCDEFGHIJKLMN"
+                                          << "ABCDEFGHIJKLM"
+                                          << "";
+    QTest::newRow("seventh digit") << "QQ2BBB 1234567"
+                                   << "QQ2BBB"
+                                   << "123456";
+    QTest::newRow("pasted blanks") << "|qq2 bbb /p"
+                                   << "QQ2BBB/P"
+                                   << "";
+}
+
+void TestKeyboard::theCallIsOneWordThatFitsItsColumn() {
+    QFETCH(QString, typed);
+    QFETCH(QString, call);
+    QFETCH(QString, number);
+    Session s;
+    s["Edit4"]->setFocus();
+    if (typed.startsWith('|')) {
+        QApplication::clipboard()->setText(typed.mid(1));
+        QTest::keyClick(s["Edit4"], Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QTest::keyClicks(QApplication::focusWidget(), typed.left(typed.indexOf(' ')));
+        if (typed.contains(' ')) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QTest::keyClicks(QApplication::focusWidget(), typed.mid(typed.indexOf(' ') + 1));
+        }
+    }
+    QCOMPARE(s["Edit4"]->text(), call);
+    QCOMPARE(s["Edit6"]->text(), number);
 }
 
 void TestKeyboard::exchangeSent() {

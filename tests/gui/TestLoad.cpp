@@ -1,4 +1,5 @@
 // Loading a Cabrillo file to go on with a log, and every load that must leave the log on screen alone.
+#include "CabrilloReader.h"
 #include "LogEntry.h"
 #include "LogTableView.h"
 #include "ScriptedDesktop.h"
@@ -31,6 +32,9 @@ QStringList Fields(TForm1& form) {
     return fields;
 }
 
+// The fields a load changes, by their place in Fields().
+using Changes = QMap<int, QString>;
+
 int SelectedRow(TForm1& form) {
     return Find<LogTableView>(&form, "ListBox1")->currentIndex().row();
 }
@@ -41,8 +45,8 @@ class TestLoad : public QObject {
     Q_OBJECT
 private slots:
     void aSavedLogLoadsBackAndGoesOn();
-    void aLastLineThatIsNoContact_data();
-    void aLastLineThatIsNoContact();
+    void aLoadGoesOnFromTheLastContact_data();
+    void aLoadGoesOnFromTheLastContact();
     void aLoadThatDoesNotHappenKeepsTheLog_data();
     void aLoadThatDoesNotHappenKeepsTheLog();
     void aBinaryFileSavesBackByteForByte();
@@ -84,9 +88,10 @@ void TestLoad::aSavedLogLoadsBackAndGoesOn() {
     QCOMPARE(desktop.FileDialogs().last().selectedFilter, 1); // Cabrillo files first
     QCOMPARE(form.Log().Lines(), loaded);
     QCOMPARE(SelectedRow(form), form.Log().Count() - 1);
-    // Band, mode, date, time, spin and used call from the last line; reports and number sent as they were.
-    QCOMPARE(Fields(form), QStringList({"40M", "CW", "QQ1ABCDEFGHIJ", "2026-04-06", "23:58", before[5],
-                                        before[6], before[7], "58"}));
+    // Band, mode, date, time, spin and used call from the last line; the reports of its mode; the serial
+    // after the highest sent.
+    QCOMPARE(Fields(form), QStringList({"40M", "CW", "QQ1ABCDEFGHIJ", "2026-04-06", "23:58", "599", "599",
+                                        before[7], "58"}));
     QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(&form, "Edit4"));
     QVERIFY(form.HeaderSet() && !form.UnsavedLog());
 
@@ -103,56 +108,62 @@ void TestLoad::aSavedLogLoadsBackAndGoesOn() {
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 
-void TestLoad::aLastLineThatIsNoContact_data() {
+void TestLoad::aLoadGoesOnFromTheLastContact_data() {
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("date");
-    QTest::addColumn<QString>("time");
-    QTest::addColumn<QString>("error"); // none when nothing is read from a line
-    const auto row = [](const char* tag, const QByteArray& file, const char* date, const char* time,
-                        const char* minutes) {
-        QTest::newRow(tag)
-            << file << QString::fromLatin1(date) << QString::fromLatin1(time)
-            << (minutes ? QStringLiteral("'%1' is not a valid integer value.").arg(QLatin1String(minutes))
-                        : "");
-    };
-    row("header only", CrLfFile(HeaderLines) + "END-OF-LOG:\r\n", "Contest", ":", "");
-    row("zero bytes", "", "", ":", "");
-    row("blank after END-OF-LOG:", "QSO: 14000 PH 2026-04-05 1507 QQ1AAA\r\nEND-OF-LOG:\r\n\r\n", "", ":",
-        "");
-    row("minutes not a number", "QSO: 50000 CW 2026-04-05 15x7 QQ1AAA\r\n", "2026-04-05", "15:x7", "x7");
-    row("only END-OF-LOG:", "END-OF-LOG:\r\nEND-OF-LOG:\r\n", "2026-04-05", "15:00", nullptr);
+    QTest::addColumn<QMap<int, QString>>(
+        "changed");                     // the fields the load changes, by their place in Fields()
+    QTest::addColumn<QString>("error"); // "refused": not a log
+    const QByteArray contacts =
+        "QSO:  7000 PH 2026-04-05 1507 QQ1AAA        59       7 QQ2BBB        59       1\r\n"
+        "QSO:  7000 PH 2026-04-05 1508 QQ1AAA        59      12 QQ3CCC        59       1\r\n"
+        "QSO:  3500 CW 2026-04-06 0003 QQ1AAA        599      9 QQ4DDD        599      1\r\n";
+    QTest::newRow("header only") << CrLfFile(HeaderLines) + "END-OF-LOG:\r\n" << Changes{{2, "QQ1AAA"}} << "";
+    QTest::newRow("serial after the highest, CW reports")
+        << CrLfFile(HeaderLines) + contacts + "END-OF-LOG:\r\n"
+        << Changes{{0, "80M"}, {1, "CW"},  {2, "QQ1AAA"}, {3, "2026-04-06"}, {4, "00:03"},
+                   {5, "599"}, {6, "599"}, {7, "13"},     {8, "3"}}
+        << "";
+    QTest::newRow("blank after END-OF-LOG:")
+        << QByteArray("QSO: 28000 PH 2026-04-05 1507 QQ1AAA\r\nEND-OF-LOG:\r\n\r\n")
+        << Changes{{0, "10M"}, {2, "QQ1AAA"}, {4, "15:07"}, {8, "7"}} << "";
+    QTest::newRow("minutes not a number")
+        << QByteArray("QSO: 50000 CW 2026-04-05 15x7 QQ1AAA\r\n")
+        << Changes{{1, "CW"}, {4, "15:x7"}, {5, "599"}, {6, "599"}} << "'x7' is not a valid integer value.";
+    QTest::newRow("zero bytes") << QByteArray() << Changes{} << "refused";
+    QTest::newRow("a picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << Changes{} << "refused";
+    QTest::newRow("only END-OF-LOG:")
+        << QByteArray("END-OF-LOG:\r\nEND-OF-LOG:\r\n") << Changes{} << "refused";
 }
 
-void TestLoad::aLastLineThatIsNoContact() {
+void TestLoad::aLoadGoesOnFromTheLastContact() {
     QFETCH(QByteArray, file);
-    QFETCH(QString, date);
-    QFETCH(QString, time);
+    QFETCH(Changes, changed);
     QFETCH(QString, error);
     QTemporaryDir folder;
-    QVERIFY(WriteFileBytes(folder.filePath("log.cbr"), file));
+    const QString path = folder.filePath("log.cbr");
+    QVERIFY(WriteFileBytes(path, file));
     ScriptedDesktop desktop;
     Program program(desktop);
     TForm1& form = program.form1;
     ShowActive(&form);
     Find<QLineEdit>(&form, "Edit2")->setText("2026-04-05");
     Find<QPushButton>(&form, "Button6")->setFocus();
-    const QStringList before = Fields(form);
-    desktop.ChooseFile(folder.filePath("log.cbr"));
-    if (!error.isEmpty())
+    QStringList expected = Fields(form);
+    desktop.ChooseFile(path);
+    const bool refused = error == "refused";
+    if (refused)
+        desktop.Expect("Error",
+                       QStringLiteral("File \"%1\" is not a Cabrillo log.\nNothing was loaded.").arg(path),
+                       Desktop::Icon::Error, Desktop::Buttons::Ok, Answer::Ok);
+    else if (!error.isEmpty())
         desktop.Expect("ZEVO Contest", error, Desktop::Icon::Error, Desktop::Buttons::Ok, Answer::Ok);
     Load(form);
 
-    QVERIFY(form.HeaderSet());
-    QCOMPARE(SelectedRow(form), form.Log().Count() - 1);
-    QStringList expected = before;
-    if (!error.isEmpty()) {
-        expected.replace(1, "CW");
-        expected.replace(3, date);
-        expected.replace(4, time);
-    }
-    // The spin, the used call and the focus stay where the failure left them.
+    QCOMPARE(form.HeaderSet(), !refused);
+    QCOMPARE(form.Log().Count(), refused ? 0 : int(zevo::ReadCabrilloLines(file.toStdString()).size()));
+    for (auto field = changed.cbegin(); field != changed.cend(); ++field)
+        expected.replace(field.key(), field.value());
     QCOMPARE(Fields(form), expected);
-    QCOMPARE(QApplication::focusWidget(), Find<QPushButton>(&form, "Button6"));
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 
@@ -224,12 +235,13 @@ void TestLoad::aLoadThatDoesNotHappenKeepsTheLog() {
 }
 
 void TestLoad::aBinaryFileSavesBackByteForByte() {
-    // Every byte value but the line ends and Ctrl-Z, over lines of every length up to a long one.
-    QByteArray bytes;
+    // Every byte value but the line ends, Ctrl-Z and the zero byte of no text, over lines of every length
+    // up to a long one, after the start of a log.
+    QByteArray bytes = "START-OF-LOG: 2.0\r\n";
     for (int length = 0; length < 300; length += 7) {
         for (int i = 0; i < length; ++i) {
             const char c = static_cast<char>((i * 37 + length) % 256);
-            bytes += c == '\r' || c == '\n' || c == '\x1a' ? 'x' : c;
+            bytes += c == '\r' || c == '\n' || c == '\x1a' || c == '\0' ? 'x' : c;
         }
         bytes += "\r\n";
     }
@@ -242,7 +254,6 @@ void TestLoad::aBinaryFileSavesBackByteForByte() {
     TForm1& form = program.form1;
     ShowActive(&form);
     desktop.ChooseFile(folder.filePath("binary.cbr"));
-    desktop.Answer(Answer::Ok); // its minutes are no number
     Load(form);
     QTest::qWait(50); // the list paints its rows
     QCOMPARE(form.Log().Lines().back().size(), 8000000u);

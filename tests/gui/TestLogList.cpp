@@ -1,11 +1,12 @@
 // The log list as the main window shows it: the last line after an add, the reach of the horizontal
 // scroll bar, and the keys that move the selection.
-#include "LogTableView.h"
 #include "LogEntry.h"
+#include "LogTableView.h"
 #include "ScriptedDesktop.h"
 
 #include <QAbstractItemView>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
@@ -16,6 +17,7 @@ private slots:
     void anAddShowsTheLastLineAndTheWidestReaches_data();
     void anAddShowsTheLastLineAndTheWidestReaches();
     void keysMoveTheSelectionAsInAListBox();
+    void aWholeLineShowsAndTheListGrowsWithTheWindow();
     void aRemovalMeasuresTheWidestLineAgain_data();
     void aRemovalMeasuresTheWidestLineAgain();
 };
@@ -115,6 +117,23 @@ void TestLogList::keysMoveTheSelectionAsInAListBox() {
     QTest::keyClick(list, Qt::Key_Tab);
     QVERIFY(!list->hasFocus());
     VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+void TestLogList::aWholeLineShowsAndTheListGrowsWithTheWindow() {
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    TForm1& form = program.form1;
+    ShowActive(&form);
+    SetHeader(form);
+    AddContact(form, "qq2bbb", "123456");
+    auto* list = Find<LogTableView>(&form, "ListBox1");
+    QCOMPARE(list->horizontalScrollBar()->maximum(), 0); // the number received, typed last, is in view
+    auto* exit = Find<QPushButton>(&form, "Button5");
+    const QRect listBefore = list->geometry();
+    const QPoint exitBefore = exit->pos();
+    form.resize(form.size() + QSize(100, 80));
+    QCOMPARE(list->geometry(), listBefore.adjusted(0, 0, 100, 80));
+    QCOMPARE(exit->pos(), exitBefore + QPoint(0, 80)); // what is under the list stays at the bottom
 }
 
 void TestLogList::aRemovalMeasuresTheWidestLineAgain_data() {

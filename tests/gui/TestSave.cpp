@@ -4,6 +4,7 @@
 #include "ScriptedDesktop.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -127,6 +128,8 @@ void TestSave::aSaveThatStopsKeepsTheOldFileTheLogAndTheProgram_data() {
     row("close, Yes, Cancel", "close", "qq1aaa.cbr", {Answer::Cancel}, "");
     row("disk full", "Save", "qq1aaa.cbr", {Answer::Yes}, "Disk full.");
     row("close, Yes, missing folder", "close", "missing/qq1aaa.cbr", {}, "File not found.");
+    // A device is never replaced by a file.
+    row("a device", "Save", "/dev/null", {}, "not a regular file");
 }
 
 void TestSave::aSaveThatStopsKeepsTheOldFileTheLogAndTheProgram() {
@@ -152,12 +155,17 @@ void TestSave::aSaveThatStopsKeepsTheOldFileTheLogAndTheProgram() {
                        "Cabrillo file is not saved now!\nSave it?", Desktop::Icon::Question,
                        Desktop::Buttons::YesNo, Answer::Yes);
     for (const Answer answer : answers) {
-        desktop.ChooseFile(folder.filePath(name));
-        ExpectOverwriteQuestion(desktop, folder.filePath(name), answer);
+        desktop.ChooseFile(QDir(folder.path()).filePath(name));
+        ExpectOverwriteQuestion(desktop, QDir(folder.path()).filePath(name), answer);
     }
     if (answers.isEmpty())
-        desktop.ChooseFile(folder.filePath(name));
-    if (!error.isEmpty())
+        desktop.ChooseFile(QDir(folder.path()).filePath(name));
+    if (error == "not a regular file")
+        desktop.Expect("Error",
+                       "\"/dev/null\" is not a regular file, such as a device or a pipe: it is not "
+                       "replaced.\nNothing was saved.",
+                       Desktop::Icon::Error, Desktop::Buttons::Ok, Answer::Ok);
+    else if (!error.isEmpty())
         desktop.Expect("ZEVO Contest", error, Desktop::Icon::Error, Desktop::Buttons::Ok, Answer::Ok);
     {
         // Less than the log needs, more than nothing: the write stops in the middle.
@@ -170,6 +178,7 @@ void TestSave::aSaveThatStopsKeepsTheOldFileTheLogAndTheProgram() {
     }
 
     QCOMPARE(ReadFileBytes(old), oldBytes);
+    QVERIFY(!QFileInfo(QStringLiteral("/dev/null")).isFile());
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{"qq1aaa.cbr"});
     QCOMPARE(form.Log().Lines(), before);

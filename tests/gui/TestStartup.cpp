@@ -1,7 +1,7 @@
 // The main window as it starts, its entry fields' own rules, the header button, "Info", and leaving
 // the program.
-#include "LogTableView.h"
 #include "GuiTest.h"
+#include "LogTableView.h"
 #include "Program.h"
 #include "ScriptedDesktop.h"
 #include "UpDown.h"
@@ -80,6 +80,10 @@ void TestStartup::startsWithTheDefaultsOfAContest() {
     QCOMPARE(QList<int>({spin->Min(), spin->Position(), spin->Max()}), QList<int>({-1, 0, 60}));
     QVERIFY(Find<QRadioButton>(&main, "RadioButton2")->isChecked() && !main.Polish());
     QVERIFY(LogTableView::EveryCharacterAdvancesAlike(Find<QAbstractItemView>(&main, "ListBox1")->font()));
+    // A screen reader names the list and each arrow of the spin.
+    for (QWidget* named :
+         {Find<QWidget>(&main, "ListBox1"), Find<QWidget>(spin, "up"), Find<QWidget>(spin, "down")})
+        QVERIFY(!named->accessibleName().isEmpty());
     // The picture is a JPEG, decoded by the image plugin.
     QVERIFY(!Find<QLabel>(&main, "Image1")->pixmap().isNull());
     VERIFY_SCRIPT_PLAYED(desktop);

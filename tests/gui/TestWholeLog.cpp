@@ -112,7 +112,7 @@ void TestWholeLog::headerContactsAndSaveGiveTheFileByteForByte() {
         //        6     12 15         26   31            45  49     56            70  74
         "QSO: 14000 CW 2026-04-05 1500 QQ1AAA        599      1 QQ2BBB        599     12\r\n"
         "QSO:  7000 CW 2026-04-05 1507 QQ1AAA        599      2 QQ3CCC/P      599      7\r\n"
-        "QSO:  7000 CW 2026-04-05 1507 QQ1AAA        599      3 QQ44DDDDDDDDDD599 456789\r\n"
+        "QSO:  7000 CW 2026-04-05 1507 QQ1AAA        599      3 QQ44DDDDDDDDD 599 123456\r\n"
         "END-OF-LOG:\r\n";
     QCOMPARE(file.readAll(), expected);
     VERIFY_SCRIPT_PLAYED(desktop);
