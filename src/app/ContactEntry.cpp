@@ -38,46 +38,78 @@ void ContactEntry::ShowError(const QString& text) {
     m_desktop.ShowMessage(m_window, tr("Error"), text, Desktop::Icon::Error, Desktop::Buttons::Ok);
 }
 
+std::optional<QString> ContactEntry::DateFault(QString& date, bool calendar) {
+    const zevo::CheckedField checked = zevo::CheckDate(ToWin1250(date));
+    date = FromWin1250(checked.text);
+    if (checked.fault != zevo::FieldFault::None)
+        return checked.fault == zevo::FieldFault::Format ? tr("Incorrect date format!")
+                                                         : tr("Incorrect data in Date field!");
+    // The field checks take any digits; a robot takes only real dates.
+    if (calendar && !zevo::DayNumber(checked.text))
+        return tr("The date %1 is not a date of the calendar!").arg(date);
+    return std::nullopt;
+}
+
+std::optional<QString> ContactEntry::TimeFault(QString& time, bool calendar) {
+    const zevo::CheckedField checked = zevo::CheckTime(ToWin1250(time));
+    time = FromWin1250(checked.text);
+    if (checked.fault != zevo::FieldFault::None)
+        return checked.fault == zevo::FieldFault::Format ? tr("Incorrect time format!")
+                                                         : tr("Incorrect data in Time field!");
+    if (calendar && !zevo::MinuteOfDay(checked.text.substr(0, 2) + checked.text.substr(3, 2)))
+        return tr("The time %1 is not a time of day (00:00 to 23:59)!").arg(time);
+    return std::nullopt;
+}
+
+std::optional<QString> ContactEntry::CallFault(const QString& call) {
+    if (call.isEmpty())
+        return tr("No Call set!");
+    return std::nullopt;
+}
+
+void ContactEntry::RefuseLetter(Desktop& desktop, QChar& key) {
+    if (IsAsciiLetter(key)) {
+        key = QChar();
+        desktop.Beep();
+    }
+}
+
 bool ContactEntry::CheckDate() {
-    const zevo::CheckedField checked = zevo::CheckDate(ToWin1250(m_ui.Edit2->text()));
-    const QString text = FromWin1250(checked.text);
-    if (text != m_ui.Edit2->text())
-        m_ui.Edit2->setText(text);
-    if (checked.fault == zevo::FieldFault::None)
+    QString date = m_ui.Edit2->text();
+    const std::optional<QString> fault = DateFault(date, false);
+    if (date != m_ui.Edit2->text())
+        m_ui.Edit2->setText(date);
+    if (!fault)
         return true;
-    ShowError(checked.fault == zevo::FieldFault::Format ? tr("Incorrect date format!")
-                                                        : tr("Incorrect data in Date field!"));
+    ShowError(*fault);
     m_ui.Edit2->setFocus();
     return false;
 }
 
 bool ContactEntry::CheckTime() {
-    const zevo::CheckedField checked = zevo::CheckTime(ToWin1250(m_ui.Edit3->text()));
-    const QString text = FromWin1250(checked.text);
-    if (text != m_ui.Edit3->text())
-        m_ui.Edit3->setText(text);
-    if (checked.fault == zevo::FieldFault::None) {
-        m_ui.UpDown1->SetPosition(zevo::SpinPositionForMinutes(zevo::StrToInt(checked.text.substr(3, 2))));
+    QString time = m_ui.Edit3->text();
+    const std::optional<QString> fault = TimeFault(time, false);
+    if (time != m_ui.Edit3->text())
+        m_ui.Edit3->setText(time);
+    if (!fault) {
+        m_ui.UpDown1->SetPosition(zevo::SpinPositionForMinutes(zevo::StrToInt(ToWin1250(time.mid(3, 2)))));
         return true;
     }
-    ShowError(checked.fault == zevo::FieldFault::Format ? tr("Incorrect time format!")
-                                                        : tr("Incorrect data in Time field!"));
+    ShowError(*fault);
     m_ui.Edit3->setFocus();
     return false;
 }
 
 bool ContactEntry::CheckDateTimeValues() {
-    // The field checks take any digits; a robot takes only real dates and times.
-    if (!zevo::DayNumber(ToWin1250(m_ui.Edit2->text()))) {
-        ShowError(tr("The date %1 is not a date of the calendar!").arg(m_ui.Edit2->text()));
-        m_ui.Edit2->setFocus();
-        return false;
-    }
-    const std::string time = ToWin1250(m_ui.Edit3->text());
-    if (!zevo::MinuteOfDay(time.substr(0, 2) + time.substr(3, 2))) {
-        ShowError(tr("The time %1 is not a time of day (00:00 to 23:59)!").arg(m_ui.Edit3->text()));
-        m_ui.Edit3->setFocus();
-        return false;
+    QString date = m_ui.Edit2->text();
+    QString time = m_ui.Edit3->text();
+    for (const auto& [fault, field] :
+         {std::pair{DateFault(date, true), m_ui.Edit2}, std::pair{TimeFault(time, true), m_ui.Edit3}}) {
+        if (fault) {
+            ShowError(*fault);
+            field->setFocus();
+            return false;
+        }
     }
     return true;
 }
@@ -113,10 +145,7 @@ void ContactEntry::ModeChosen() {
 }
 
 void ContactEntry::ReportKeyPress(QChar& key) {
-    if (IsAsciiLetter(key)) {
-        key = QChar();
-        m_desktop.Beep();
-    }
+    RefuseLetter(m_desktop, key);
 }
 
 void ContactEntry::CallKeyPress(QChar& key) {

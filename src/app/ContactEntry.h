@@ -8,6 +8,7 @@
 #include "ui_Unit1.h"
 
 #include <QCoreApplication>
+#include <optional>
 #include <string>
 
 // The entry fields of the main window and how a contact is typed into them: the date and time fields
@@ -19,6 +20,15 @@ class ContactEntry final {
 
 public:
     ContactEntry(Desktop& desktop, Ui::TForm1& ui, QWidget* window);
+
+    // The refusals a contact's fields may meet, also where a logged contact is edited: the message, or
+    // nothing. A date or time comes back without blanks; `calendar` adds the check of a real date or
+    // time of day to that of the form.
+    static std::optional<QString> DateFault(QString& date, bool calendar);
+    static std::optional<QString> TimeFault(QString& time, bool calendar);
+    static std::optional<QString> CallFault(const QString& call);
+    // A report takes no letters: the key is refused with a beep.
+    static void RefuseLetter(Desktop& desktop, QChar& key);
 
     // The checks of the date and time fields, also made before a contact is added; false after the
     // message, with the focus given back to the field.

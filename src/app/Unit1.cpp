@@ -29,7 +29,15 @@ const char* const Credit = "by the ZEVO Contest team";
 
 } // namespace
 
-TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_desktop(desktop) {
+TForm1::TForm1(Desktop& desktop, QWidget* parent)
+    : QMainWindow(parent), m_desktop(desktop), m_history(m_document,
+                                                         [this](const LogHistory::EntryFields& fields) {
+                                                             Edit4->setText(fields.call);
+                                                             Edit6->setText(fields.numberReceived);
+                                                             Edit8->setText(fields.numberSent);
+                                                         }),
+      // A window of its own, not a child: its fields have the names of the main window's.
+      m_editor(desktop) {
     setupUi(this);
     // The layout's own place is not applied to a top-level window.
     move(262, 125);
@@ -89,6 +97,7 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
         connect(action, &QAction::triggered, button, &QRadioButton::click);
     }
     FitTheLogLine();
+    SetUpCorrections();
 
     FormCreate();
 }
@@ -140,6 +149,12 @@ void TForm1::resizeEvent(QResizeEvent* event) {
     ListBox1->setGeometry(m_listPlace.adjusted(0, 0, grown.width(), grown.height()));
     for (const auto& [widget, place] : m_belowList)
         widget->move(place + QPoint(0, grown.height()));
+}
+
+void TForm1::SetUnsavedLog(bool unsaved) {
+    m_unsavedLog = unsaved;
+    if (unsaved)
+        m_history.MarkUnsaved();
 }
 
 void TForm1::SetHeaderSet(bool set) {
@@ -207,6 +222,8 @@ void TForm1::ApplyLanguage() {
     ActionPolski->setChecked(polish);
     ActionEnglish->setChecked(!polish);
     ListBox1->setAccessibleName(tr("Log"));
+    m_editor.ApplyLanguage();
+    HistoryMoved();
     UpDown1->SetArrowNames(tr("One minute later"), tr("One minute earlier"));
     Button3->setToolTip(tr("Ver. 4.00 freeware ") + QString::fromLatin1(Credit));
     update();
@@ -250,6 +267,7 @@ void TForm1::ApplyHeader(const std::vector<std::string>& headerLines, const QStr
     m_log.Append(headerLines);
     SetHeaderSet(true);
     m_unsavedLog = true;
+    m_history.Restart(false);
     Edit1->setReadOnly(true);
     activateWindow();
     Edit4->setFocus();
@@ -281,6 +299,7 @@ bool TForm1::Save() {
     const SessionRecorder::Hold hold(m_recorder.get());
     m_log.Document().MoveToEnd(std::string(zevo::EndOfLogLine));
     m_unsavedLog = false;
+    m_history.MarkSaved();
     m_lastFolder = QFileInfo(*fileName).absolutePath();
     m_desktop.ShowMessage(this, tr("Information"), tr("Cabrillo file is saved!"), Desktop::Icon::Information,
                           Desktop::Buttons::Ok);
@@ -323,6 +342,7 @@ void TForm1::Button4Click() {
         return;
 
     const SessionRecorder::Hold hold(m_recorder.get());
+    const LogHistory::EntryFields before = EntryFieldsNow();
     m_log.Append(zevo::ComposeQsoLine(m_entry.Read(Polish())));
     // The contact is in the log whatever happens to the number sent, so the window must say so
     // before a number that cannot be raised is reported.
@@ -337,6 +357,7 @@ void TForm1::Button4Click() {
     Edit6->clear();
     Edit4->setFocus();
     SelectLastLine();
+    m_history.ContactAdded(m_document.Count() - 1, before, EntryFieldsNow());
     // The hold writes the contact with the number sent after it as one record.
     if (numberError)
         throw *numberError;
@@ -440,6 +461,7 @@ void TForm1::RestoreSession(const zevo::JournalReplay& replay) {
     m_log.SetLines(replay.log);
     SetHeaderSet(state.headerSet);
     m_unsavedLog = state.unsavedLog;
+    m_history.Restart(!m_unsavedLog);
     m_entry.WriteState(state);
     SelectLastLine();
     Edit4->setFocus();
@@ -551,7 +573,98 @@ void TForm1::Button6Click() {
     // The log and the fields that follow from its last contact reach the journal when the hold ends,
     // even when the minutes stop the load.
     m_log.SetLines(std::move(lines));
+    m_history.Restart(!m_unsavedLog);
     SetHeaderSet(true);
     SelectLastLine();
     m_entry.ApplyLoaded(zevo::ReadLoadedLog(m_log.Lines()));
+}
+
+// Correcting the log.
+
+void TForm1::SetUpCorrections() {
+    ActionEditContact->setShortcuts({Qt::Key_F2, Qt::Key_Return, Qt::Key_Enter});
+    ActionDeleteContact->setShortcut(QKeySequence::Delete);
+    // Enter and Delete act on the list only: in a field they keep their meaning.
+    for (QAction* action : {ActionEditContact, ActionDeleteContact})
+        action->setShortcutContext(Qt::WidgetShortcut);
+    // A field has its own undo, which Ctrl+Z keeps while the field has the focus.
+    ActionUndo->setShortcut(QKeySequence::Undo);
+    ActionRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    ListBox1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    ListBox1->addActions({ActionEditContact, ActionDeleteContact, ActionUndo, ActionRedo});
+    ConnectGuarded(ActionEditContact, &QAction::triggered, this, m_desktop, &TForm1::EditContactClick);
+    ConnectGuarded(ActionDeleteContact, &QAction::triggered, this, m_desktop, &TForm1::DeleteContactClick);
+    ConnectGuarded(ActionUndo, &QAction::triggered, this, m_desktop, &TForm1::UndoClick);
+    ConnectGuarded(ActionRedo, &QAction::triggered, this, m_desktop, &TForm1::RedoClick);
+    ConnectGuarded(ListBox1, &QAbstractItemView::doubleClicked, this, m_desktop, &TForm1::ListBox1DblClick);
+    connect(&m_history, &LogHistory::changed, this, &TForm1::AfterHistoryMoved);
+    connect(&m_history, &LogHistory::moved, this, &TForm1::HistoryMoved);
+    connect(&m_editor, &TEditContact::contactEdited, this, &TForm1::ApplyEditedContact);
+}
+
+LogHistory::EntryFields TForm1::EntryFieldsNow() const {
+    return {Edit4->text(), Edit6->text(), Edit8->text()};
+}
+
+std::optional<int> TForm1::SelectedContact() {
+    const int row = ListBox1->currentIndex().row();
+    if (row < 0)
+        return std::nullopt;
+    if (!m_document.Line(static_cast<std::size_t>(row)).starts_with("QSO:")) {
+        Button1Click();
+        return std::nullopt;
+    }
+    return row;
+}
+
+void TForm1::EditContactClick() {
+    if (const std::optional<int> row = SelectedContact())
+        m_editor.Edit(*row, m_document.Line(static_cast<std::size_t>(*row)), frameGeometry());
+}
+
+void TForm1::ListBox1DblClick(const QModelIndex&) {
+    EditContactClick();
+}
+
+void TForm1::ApplyEditedContact(int row, const std::string& line) {
+    if (m_document.Line(static_cast<std::size_t>(row)) == line)
+        return;
+    const SessionRecorder::Hold hold(m_recorder.get());
+    m_history.Edit(static_cast<std::size_t>(row), line);
+}
+
+void TForm1::DeleteContactClick() {
+    const std::optional<int> row = SelectedContact();
+    if (!row)
+        return;
+    const SessionRecorder::Hold hold(m_recorder.get());
+    m_history.Delete(static_cast<std::size_t>(*row));
+}
+
+void TForm1::UndoClick() {
+    const SessionRecorder::Hold hold(m_recorder.get());
+    m_history.Undo();
+}
+
+void TForm1::RedoClick() {
+    const SessionRecorder::Hold hold(m_recorder.get());
+    m_history.Redo();
+}
+
+void TForm1::AfterHistoryMoved(int row) {
+    // The line the change touched, or the one that took the place of a deleted line.
+    const QModelIndex changed = m_log.index(std::min(row, m_log.Count() - 1));
+    ListBox1->setCurrentIndex(changed);
+    ListBox1->scrollTo(changed);
+}
+
+void TForm1::HistoryMoved() {
+    // The log is unsaved unless the history stands where the last save left it.
+    if (m_history.CanUndo() || m_history.CanRedo())
+        m_unsavedLog = !m_history.Saved();
+    ActionUndo->setText(m_history.UndoText());
+    ActionRedo->setText(m_history.RedoText());
+    ActionUndo->setEnabled(m_history.CanUndo());
+    ActionRedo->setEnabled(m_history.CanRedo());
 }

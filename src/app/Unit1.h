@@ -26,8 +26,10 @@
 #include "ContactEntry.h"
 #include "DateTime.h"
 #include "Desktop.h"
+#include "EditContact.h"
 #include "Journal.h"
 #include "LogDocument.h"
+#include "LogHistory.h"
 #include "LogListModel.h"
 #include "QsoLine.h"
 #include "ui_Unit1.h"
@@ -57,7 +59,7 @@ public:
     bool HeaderSet() const { return m_headerSet; }
     void SetHeaderSet(bool set);
     bool UnsavedLog() const { return m_unsavedLog; }
-    void SetUnsavedLog(bool unsaved) { m_unsavedLog = unsaved; }
+    void SetUnsavedLog(bool unsaved);
 
     // The interface language is the state of "Polski"; nothing caches it.
     bool Polish() const;
@@ -117,6 +119,13 @@ public:
     void CheckBox1Click();
     void ComboBox3KeyPress(QChar& key);
 
+    // Correcting the log: the selected QSO line edited or deleted, a change taken back or done again.
+    void EditContactClick();
+    void DeleteContactClick();
+    void UndoClick();
+    void RedoClick();
+    void ListBox1DblClick(const QModelIndex& index);
+
 signals:
     // The header dialog is to be shown, in the language of the moment.
     void headerDialogRequested();
@@ -140,6 +149,13 @@ private:
     void EndProgram();
     void ShowError(const QString& caption, const QString& text);
     void WatchEntryFields();
+    void SetUpCorrections();
+    // The selected line when it is a contact; else the header message and nothing.
+    std::optional<int> SelectedContact();
+    void AfterHistoryMoved(int row);
+    void HistoryMoved();
+    void ApplyEditedContact(int row, const std::string& line);
+    LogHistory::EntryFields EntryFieldsNow() const;
     void FitTheLogLine();
     Desktop::Answer Ask(const QString& caption, const QString& text);
 
@@ -147,6 +163,8 @@ private:
     zevo::LogDocument m_document;
     LogListModel m_log{m_document};
     ContactEntry m_entry{m_desktop, *this, this};
+    LogHistory m_history;
+    TEditContact m_editor;
     QTranslator m_translator;
     bool m_headerSet = false;
     bool m_unsavedLog = false;

@@ -87,4 +87,34 @@ std::string ComposeQsoLine(const QsoEntry& entry) {
     return line;
 }
 
+namespace {
+
+std::string Field(std::string_view line, std::size_t column, std::size_t width) {
+    std::string_view text = Characters(line, column, width);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return std::string(text);
+}
+
+} // namespace
+
+QsoEntry ReadQsoEntry(const std::string& line) {
+    QsoEntry entry;
+    const std::string_view frequency = Characters(line, 5, 5);
+    const auto band = std::find(Frequencies.begin(), Frequencies.end(), frequency);
+    entry.band = band == Frequencies.end() ? std::nullopt : std::optional<int>(band - Frequencies.begin());
+    entry.firstMode = Characters(line, 11, 2) == "PH";
+    entry.date = Field(line, 14, 10);
+    entry.time = std::string(Characters(line, 25, 2)) + ":" + std::string(Characters(line, 27, 2));
+    entry.usedCall = Field(line, 30, CallWidth);
+    entry.reportSent = Field(line, ReportSentColumn, ReportWidth);
+    entry.exchangeSent = Field(line, ExchangeSentColumn, ExchangeWidth);
+    entry.callReceived = Field(line, CallReceivedColumn, CallWidth);
+    entry.reportReceived = Field(line, ReportReceivedColumn, ReportWidth);
+    entry.numberReceived = Field(line, NumberReceivedColumn, ExchangeWidth);
+    return entry;
+}
+
 } // namespace zevo

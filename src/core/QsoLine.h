@@ -37,4 +37,8 @@ inline constexpr int QsoLineLength = 79;
 // last 6 characters.
 std::string ComposeQsoLine(const QsoEntry& entry);
 
+// The contact a QSO line holds, read back by its columns, each field without the blanks around it: what
+// an edit of the contact starts from. Columns that reach past the end of the line give nothing.
+QsoEntry ReadQsoEntry(const std::string& line);
+
 } // namespace zevo
