@@ -25,6 +25,37 @@ Niczego nie zapisano.</translation>
     </message>
 </context>
 <context>
+    <name>LogHistory</name>
+    <message>
+        <source>add %1</source>
+        <translation>dodanie %1</translation>
+    </message>
+    <message>
+        <source>edit %1</source>
+        <translation>poprawkę %1</translation>
+    </message>
+    <message>
+        <source>delete %1</source>
+        <translation>usunięcie %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Cofnij %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>P&amp;onów</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>P&amp;onów %1</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -98,6 +129,57 @@ Ten działa bez dziennika: zapisuj log często.</translation>
 Logging goes on without it: save the log often.</source>
         <translation>Nie można zapisywać dziennika sesji (%1).
 Praca trwa bez niego: zapisuj log często.</translation>
+    </message>
+</context>
+<context>
+    <name>TEditContact</name>
+    <message>
+        <source>Edit contact</source>
+        <translation>Popraw łączność</translation>
+    </message>
+    <message>
+        <source>Date (yyyy-mm-dd)</source>
+        <translation>Data (rrrr-mm-dd)</translation>
+    </message>
+    <message>
+        <source>Time UTC (hh:mm)</source>
+        <translation>Czas UTC (gg:mm)</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Pasmo</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Emisja</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Znak</translation>
+    </message>
+    <message>
+        <source>Report Sent</source>
+        <translation>Raport nad.</translation>
+    </message>
+    <message>
+        <source>Number Sent</source>
+        <translation>Numer nadany</translation>
+    </message>
+    <message>
+        <source>Report Rcvd</source>
+        <translation>Raport odebr.</translation>
+    </message>
+    <message>
+        <source>Number Rcvd</source>
+        <translation>Numer odebr.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -332,6 +414,30 @@ Niczego nie wczytano.</translation>
         <source>The time %1 is not a time of day (00:00 to 23:59)!</source>
         <translation>Czas %1 nie jest godziną doby (00:00 do 23:59)!</translation>
     </message>
+    <message>
+        <source>&amp;Log</source>
+        <translation>&amp;Dziennik</translation>
+    </message>
+    <message>
+        <source>&amp;Edit contact...</source>
+        <translation>Po&amp;praw łączność...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete contact</source>
+        <translation>&amp;Usuń łączność</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>P&amp;onów</translation>
+    </message>
+    <message>
+        <source>&amp;Check log...</source>
+        <translation>&amp;Sprawdź dziennik...</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -477,6 +583,153 @@ Proszę wybrać jedną z jej pozycji.</translation>
     <message>
         <source>ADIF file is saved!</source>
         <translation>Plik ADIF został zapisany!</translation>
+    </message>
+</context>
+<context>
+    <name>TLogCheck</name>
+    <message>
+        <source>Log check</source>
+        <translation>Sprawdzenie dziennika</translation>
+    </message>
+    <message>
+        <source>&amp;Findings:</source>
+        <translation>&amp;Wykryte problemy:</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linia</translation>
+    </message>
+    <message>
+        <source>Severity</source>
+        <translation>Waga</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>&amp;Check again</source>
+        <translation>&amp;Sprawdź ponownie</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>No problems found</source>
+        <translation>Nie znaleziono problemów</translation>
+    </message>
+    <message>
+        <source>Errors: %1, warnings: %2</source>
+        <translation>Błędy: %1, ostrzeżenia: %2</translation>
+    </message>
+    <message>
+        <source>The log does not begin with START-OF-LOG:</source>
+        <translation>Dziennik nie zaczyna się od START-OF-LOG:</translation>
+    </message>
+    <message>
+        <source>The header has no %1 line</source>
+        <translation>W nagłówku brak linii %1</translation>
+    </message>
+    <message>
+        <source>The CALLSIGN: line names no call</source>
+        <translation>Linia CALLSIGN: nie podaje znaku</translation>
+    </message>
+    <message>
+        <source>Contacts made as %2, but the CALLSIGN: line names %1</source>
+        <translation>Łączności prowadzone jako %2, a linia CALLSIGN: podaje %1</translation>
+    </message>
+    <message>
+        <source>The log does not end with END-OF-LOG:</source>
+        <translation>Dziennik nie kończy się linią END-OF-LOG:</translation>
+    </message>
+    <message>
+        <source>END-OF-LOG: before the end of the log: the lines after it go unread</source>
+        <translation>END-OF-LOG: przed końcem dziennika: linie za nią nie zostaną odczytane</translation>
+    </message>
+    <message>
+        <source>QSO line too short: %1 characters instead of %2</source>
+        <translation>Linia QSO za krótka: długość %1 zamiast %2</translation>
+    </message>
+    <message>
+        <source>QSO line too long: %1 characters instead of %2</source>
+        <translation>Linia QSO za długa: długość %1 zamiast %2</translation>
+    </message>
+    <message>
+        <source>Blank out of place at column %1</source>
+        <translation>Spacja nie na swoim miejscu w kolumnie %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not the frequency of a contest band</source>
+        <translation>&quot;%1&quot; nie jest częstotliwością pasma zawodów</translation>
+    </message>
+    <message>
+        <source>Mode &quot;%1&quot; is neither PH nor CW</source>
+        <translation>Emisja &quot;%1&quot; to ani PH, ani CW</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date (yyyy-mm-dd)</source>
+        <translation>&quot;%1&quot; nie jest datą (rrrr-mm-dd)</translation>
+    </message>
+    <message>
+        <source>Time %1 is not a time of day</source>
+        <translation>Czas %1 nie jest godziną doby</translation>
+    </message>
+    <message>
+        <source>Report sent &quot;%1&quot; is not a %2 report</source>
+        <translation>Raport nadany &quot;%1&quot; nie jest raportem %2</translation>
+    </message>
+    <message>
+        <source>Number sent &quot;%1&quot; is not a serial number</source>
+        <translation>Numer nadany &quot;%1&quot; nie jest numerem kolejnym</translation>
+    </message>
+    <message>
+        <source>Province sent &quot;%1&quot; is not a province letter</source>
+        <translation>Nadawany skrót &quot;%1&quot; nie jest skrótem województwa</translation>
+    </message>
+    <message>
+        <source>Call received &quot;%1&quot; is not a call</source>
+        <translation>Znak odebrany &quot;%1&quot; nie jest znakiem</translation>
+    </message>
+    <message>
+        <source>Report received &quot;%1&quot; is not a %2 report</source>
+        <translation>Raport odebrany &quot;%1&quot; nie jest raportem %2</translation>
+    </message>
+    <message>
+        <source>No number received</source>
+        <translation>Brak odebranego numeru</translation>
+    </message>
+    <message>
+        <source>%1 is earlier than %2 on line %3</source>
+        <translation>%1 jest wcześniej niż %2 w linii %3</translation>
+    </message>
+    <message>
+        <source>Date %1 is more than a day from %2 on line %3</source>
+        <translation>Data %1 różni się o ponad dzień od %2 w linii %3</translation>
+    </message>
+    <message>
+        <source>Serial %1 repeated, %2 expected</source>
+        <translation>Numer %1 powtórzony, oczekiwano %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 goes back, %2 expected</source>
+        <translation>Numer %1 cofa się, oczekiwano %2</translation>
+    </message>
+    <message>
+        <source>Serial %1 skips numbers, %2 expected</source>
+        <translation>Numer %1 pomija numery, oczekiwano %2</translation>
+    </message>
+    <message>
+        <source>Dupe of %1 on %2 %3, line %4</source>
+        <translation>Powtórzona łączność z %1 na %2 %3, linia %4</translation>
     </message>
 </context>
 </TS>

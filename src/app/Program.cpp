@@ -17,9 +17,16 @@ Program::Program(Desktop& desktop, const QString& journalFolder)
     QObject::connect(&form1, &TForm1::exportDialogRequested, &form3,
                      [this](const QString& usedCall) { form3.Open(usedCall, form1.frameGeometry()); });
     QObject::connect(&form3, &TForm3::left, &form1, &QWidget::show);
+    // The log check reads the log as it stands at each request, in the language of the moment.
+    const auto checkLog = [this] { logCheck.Present(form1.Log().Lines(), !form1.Polish()); };
+    QObject::connect(&form1, &TForm1::logCheckRequested, &logCheck, checkLog);
+    QObject::connect(&logCheck, &TLogCheck::checkAgainRequested, &logCheck, checkLog);
+    QObject::connect(&logCheck, &TLogCheck::lineChosen, &form1, &TForm1::SelectLogLine);
+    QObject::connect(&form1, &TForm1::languageApplied, &logCheck, &TLogCheck::ApplyLanguage);
     // Every window goes with the main window, so that the event loop ends.
     QObject::connect(&form1, &TForm1::ending, &form2, &QWidget::hide);
     QObject::connect(&form1, &TForm1::ending, &form3, &QWidget::hide);
+    QObject::connect(&form1, &TForm1::ending, &logCheck, &QWidget::hide);
     // Last, so that a restored log reaches the dialogs as a loaded one does.
     if (!journalFolder.isEmpty())
         form1.KeepJournal(journalFolder);

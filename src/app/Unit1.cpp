@@ -90,6 +90,7 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent)
     ConnectGuarded(ActionSaveAdif, &QAction::triggered, this, m_desktop, &TForm1::Button7Click);
     ConnectGuarded(ActionExit, &QAction::triggered, this, m_desktop, &TForm1::Button5Click);
     ConnectGuarded(ActionInfo, &QAction::triggered, this, m_desktop, &TForm1::Button3Click);
+    connect(ActionCheckLog, &QAction::triggered, this, &TForm1::logCheckRequested);
     auto* languages = new QActionGroup(this);
     for (const auto& [action, button] :
          {std::pair{ActionPolski, RadioButton1}, std::pair{ActionEnglish, RadioButton2}}) {
@@ -227,6 +228,7 @@ void TForm1::ApplyLanguage() {
     UpDown1->SetArrowNames(tr("One minute later"), tr("One minute earlier"));
     Button3->setToolTip(tr("Ver. 4.00 freeware ") + QString::fromLatin1(Credit));
     update();
+    emit languageApplied();
 }
 
 void TForm1::RadioButton1Click() {
@@ -367,6 +369,18 @@ void TForm1::SelectLastLine() {
     const QModelIndex last = m_log.index(m_log.Count() - 1);
     ListBox1->setCurrentIndex(last);
     ListBox1->scrollTo(last);
+}
+
+void TForm1::SelectLogLine(int row) {
+    // A check made before lines were removed may name one the log no longer has.
+    if (row < 0 || row >= m_log.Count())
+        return;
+    const QModelIndex line = m_log.index(row);
+    ListBox1->setCurrentIndex(line);
+    ListBox1->scrollTo(line);
+    raise();
+    activateWindow();
+    ListBox1->setFocus();
 }
 
 void TForm1::Button5Click() {

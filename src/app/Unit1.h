@@ -80,6 +80,8 @@ public:
     void ApplyHeader(const std::vector<std::string>& headerLines, const QString& usedCall);
     // A dialog was closed with its close control: the main window comes forward.
     void BringForward();
+    // Shows the line at `row` (from 0) selected in the log list, the list focused.
+    void SelectLogLine(int row);
 
     // Saves the log as a Cabrillo file; true only when the file was written.
     bool Save();
@@ -137,6 +139,10 @@ signals:
     void exportDialogRequested(const QString& usedCall);
     // The program ends: every window goes.
     void ending();
+    // The log is to be checked as it stands.
+    void logCheckRequested();
+    // The interface language was applied: the windows left open follow it.
+    void languageApplied();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
