@@ -292,6 +292,16 @@ void ContactEntry::ApplyLastLine(const std::string& line) {
     m_ui.Edit4->setFocus();
 }
 
+void ContactEntry::WatchChanges(QObject* context, const std::function<void()>& changed) {
+    for (QLineEdit* edit : {m_ui.Edit1, m_ui.Edit2, m_ui.Edit3, m_ui.Edit5, m_ui.Edit7, m_ui.Edit8})
+        QObject::connect(edit, &QLineEdit::textChanged, context, changed);
+    for (QComboBox* box : {m_ui.ComboBox1, m_ui.ComboBox2, m_ui.ComboBox3})
+        QObject::connect(box, &QComboBox::currentIndexChanged, context, changed);
+    QObject::connect(m_ui.ComboBox2, &QComboBox::editTextChanged, context, changed);
+    QObject::connect(m_ui.CheckBox1, &QCheckBox::toggled, context, changed);
+    QObject::connect(m_ui.UpDown1, &UpDown::PositionChanged, context, changed);
+}
+
 void ContactEntry::ReadState(zevo::SessionState& state) const {
     state.usedCall = ToWin1250(m_ui.Edit1->text());
     state.usedCallReadOnly = m_ui.Edit1->isReadOnly();

@@ -8,6 +8,7 @@
 #include "ui_Unit1.h"
 
 #include <QCoreApplication>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -62,6 +63,8 @@ public:
     // contact, or the used call of its header when it has none; the serial goes on.
     void ApplyLoaded(const zevo::LoadedLog& loaded);
 
+    // Runs `changed` in `context` whenever a field the session journal keeps changes.
+    void WatchChanges(QObject* context, const std::function<void()>& changed);
     // The fields as the session journal keeps them, and back.
     void ReadState(zevo::SessionState& state) const;
     void WriteState(const zevo::SessionState& state);

@@ -17,10 +17,9 @@ TEditContact::TEditContact(Desktop& desktop, QWidget* parent) : QDialog(parent),
     FieldRules(Edit4)->SetNoBlanks(true);
     for (QLineEdit* edit : {Edit6, Edit8})
         FieldRules(edit)->SetMaxLength(6);
-    auto* events = new EntryEvents(m_desktop, this);
     for (QLineEdit* report : {Edit5, Edit7})
-        events->Watch(report,
-                      {.keyPress = [this](QChar& key) { ContactEntry::RefuseLetter(m_desktop, key); }});
+        m_events.Watch(report,
+                       {.keyPress = [this](QChar& key) { ContactEntry::RefuseLetter(m_desktop, key); }});
     ConnectGuarded(Button1, &QPushButton::clicked, this, m_desktop, &TEditContact::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     connect(ComboBox2, &QComboBox::activated, this, &TEditContact::ModeChosen);

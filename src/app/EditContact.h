@@ -9,6 +9,7 @@
 // Button1    OK, Button2 Cancel
 
 #include "Desktop.h"
+#include "EntryEvents.h"
 #include "ui_EditContact.h"
 
 #include <QDialog>
@@ -36,6 +37,7 @@ private:
     void ModeChosen();
 
     Desktop& m_desktop;
+    EntryEvents m_events{m_desktop, this};
     int m_row = -1;
     std::string m_usedCall;
 };

@@ -8,6 +8,7 @@
 #include "FileChoice.h"
 #include "Guard.h"
 #include "InfoText.h"
+#include "LogCorrections.h"
 #include "RunTimeError.h"
 #include "SessionJournal.h"
 #include "SessionRecorder.h"
@@ -29,15 +30,7 @@ const char* const Credit = "by the ZEVO Contest team";
 
 } // namespace
 
-TForm1::TForm1(Desktop& desktop, QWidget* parent)
-    : QMainWindow(parent), m_desktop(desktop), m_history(m_document,
-                                                         [this](const LogHistory::EntryFields& fields) {
-                                                             Edit4->setText(fields.call);
-                                                             Edit6->setText(fields.numberReceived);
-                                                             Edit8->setText(fields.numberSent);
-                                                         }),
-      // A window of its own, not a child: its fields have the names of the main window's.
-      m_editor(desktop) {
+TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_desktop(desktop) {
     setupUi(this);
     // The layout's own place is not applied to a top-level window.
     move(262, 125);
@@ -91,14 +84,24 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent)
     ConnectGuarded(ActionExit, &QAction::triggered, this, m_desktop, &TForm1::Button5Click);
     ConnectGuarded(ActionInfo, &QAction::triggered, this, m_desktop, &TForm1::Button3Click);
     connect(ActionCheckLog, &QAction::triggered, this, &TForm1::logCheckRequested);
-    auto* languages = new QActionGroup(this);
     for (const auto& [action, button] :
          {std::pair{ActionPolski, RadioButton1}, std::pair{ActionEnglish, RadioButton2}}) {
-        languages->addAction(action);
+        m_languages.addAction(action);
         connect(action, &QAction::triggered, button, &QRadioButton::click);
     }
     FitTheLogLine();
-    SetUpCorrections();
+    m_corrections = std::make_unique<LogCorrections>(
+        m_desktop, m_log,
+        LogCorrections::Controls{ListBox1, ActionEditContact, ActionDeleteContact, ActionUndo, ActionRedo},
+        this, [this](const LogHistory::EntryFields& fields) {
+            // Undoing an add gives back the fields as they were before it, to type it again.
+            Edit4->setText(fields.call);
+            Edit6->setText(fields.numberReceived);
+            Edit8->setText(fields.numberSent);
+        });
+    connect(m_corrections.get(), &LogCorrections::headerLineChosen, this, [this] { ShowHeaderLocked(); });
+    connect(m_corrections.get(), &LogCorrections::unsavedChanged, this,
+            [this](bool unsaved) { m_unsavedLog = unsaved; });
 
     FormCreate();
 }
@@ -155,7 +158,7 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 void TForm1::SetUnsavedLog(bool unsaved) {
     m_unsavedLog = unsaved;
     if (unsaved)
-        m_history.MarkUnsaved();
+        m_corrections->History().MarkUnsaved();
 }
 
 void TForm1::SetHeaderSet(bool set) {
@@ -223,8 +226,7 @@ void TForm1::ApplyLanguage() {
     ActionPolski->setChecked(polish);
     ActionEnglish->setChecked(!polish);
     ListBox1->setAccessibleName(tr("Log"));
-    m_editor.ApplyLanguage();
-    HistoryMoved();
+    m_corrections->ApplyLanguage();
     UpDown1->SetArrowNames(tr("One minute later"), tr("One minute earlier"));
     Button3->setToolTip(tr("Ver. 4.00 freeware ") + QString::fromLatin1(Credit));
     update();
@@ -240,14 +242,15 @@ void TForm1::RadioButton2Click() {
 }
 
 void TForm1::Button1Click() {
-    if (m_headerSet) {
-        ShowError(
-            tr("Cabrillo header"),
-            tr("Sorry, but you cannot change Cabrillo file header now!\nPlease use external editor like "
-               "Notepad after end of program\nto make changes in Cabrillo output file."));
-        return;
-    }
+    if (m_headerSet)
+        return ShowHeaderLocked();
     emit headerDialogRequested();
+}
+
+void TForm1::ShowHeaderLocked() {
+    ShowError(tr("Cabrillo header"),
+              tr("Sorry, but you cannot change Cabrillo file header now!\nPlease use external editor like "
+                 "Notepad after end of program\nto make changes in Cabrillo output file."));
 }
 
 void TForm1::ApplyCategory(const zevo::Category& category) {
@@ -269,7 +272,7 @@ void TForm1::ApplyHeader(const std::vector<std::string>& headerLines, const QStr
     m_log.Append(headerLines);
     SetHeaderSet(true);
     m_unsavedLog = true;
-    m_history.Restart(false);
+    m_corrections->History().Restart(false);
     Edit1->setReadOnly(true);
     activateWindow();
     Edit4->setFocus();
@@ -301,7 +304,7 @@ bool TForm1::Save() {
     const SessionRecorder::Hold hold(m_recorder.get());
     m_log.Document().MoveToEnd(std::string(zevo::EndOfLogLine));
     m_unsavedLog = false;
-    m_history.MarkSaved();
+    m_corrections->History().MarkSaved();
     m_lastFolder = QFileInfo(*fileName).absolutePath();
     m_desktop.ShowMessage(this, tr("Information"), tr("Cabrillo file is saved!"), Desktop::Icon::Information,
                           Desktop::Buttons::Ok);
@@ -344,7 +347,7 @@ void TForm1::Button4Click() {
         return;
 
     const SessionRecorder::Hold hold(m_recorder.get());
-    const LogHistory::EntryFields before = EntryFieldsNow();
+    const LogHistory::EntryFields before{Edit4->text(), Edit6->text(), Edit8->text()};
     m_log.Append(zevo::ComposeQsoLine(m_entry.Read(Polish())));
     // The contact is in the log whatever happens to the number sent, so the window must say so
     // before a number that cannot be raised is reported.
@@ -359,7 +362,8 @@ void TForm1::Button4Click() {
     Edit6->clear();
     Edit4->setFocus();
     SelectLastLine();
-    m_history.ContactAdded(m_document.Count() - 1, before, EntryFieldsNow());
+    m_corrections->History().ContactAdded(m_document.Count() - 1, before,
+                                          {Edit4->text(), Edit6->text(), Edit8->text()});
     // The hold writes the contact with the number sent after it as one record.
     if (numberError)
         throw *numberError;
@@ -442,15 +446,10 @@ void TForm1::KeepJournal(const QString& folder) {
     // Fields that change without an action of their own (a band picked from its list, a typed text, a
     // step of the spin) reach the journal as they change.
     const auto changed = [this] { m_recorder->StateChanged(); };
-    for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit5, Edit7, Edit8})
-        connect(edit, &QLineEdit::textChanged, this, changed);
-    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
-        connect(box, &QComboBox::currentIndexChanged, this, changed);
-    connect(ComboBox2, &QComboBox::editTextChanged, this, changed);
-    connect(CheckBox1, &QCheckBox::toggled, this, changed);
+    m_entry.WatchChanges(this, changed);
     for (QRadioButton* button : findChildren<QRadioButton*>())
         connect(button, &QRadioButton::toggled, this, changed);
-    connect(UpDown1, &UpDown::PositionChanged, this, changed);
+    m_corrections->SetRecorder(m_recorder.get());
 }
 
 zevo::SessionState TForm1::SessionState() const {
@@ -475,7 +474,7 @@ void TForm1::RestoreSession(const zevo::JournalReplay& replay) {
     m_log.SetLines(replay.log);
     SetHeaderSet(state.headerSet);
     m_unsavedLog = state.unsavedLog;
-    m_history.Restart(!m_unsavedLog);
+    m_corrections->History().Restart(!m_unsavedLog);
     m_entry.WriteState(state);
     SelectLastLine();
     Edit4->setFocus();
@@ -587,98 +586,8 @@ void TForm1::Button6Click() {
     // The log and the fields that follow from its last contact reach the journal when the hold ends,
     // even when the minutes stop the load.
     m_log.SetLines(std::move(lines));
-    m_history.Restart(!m_unsavedLog);
+    m_corrections->History().Restart(!m_unsavedLog);
     SetHeaderSet(true);
     SelectLastLine();
     m_entry.ApplyLoaded(zevo::ReadLoadedLog(m_log.Lines()));
-}
-
-// Correcting the log.
-
-void TForm1::SetUpCorrections() {
-    ActionEditContact->setShortcuts({Qt::Key_F2, Qt::Key_Return, Qt::Key_Enter});
-    ActionDeleteContact->setShortcut(QKeySequence::Delete);
-    // Enter and Delete act on the list only: in a field they keep their meaning.
-    for (QAction* action : {ActionEditContact, ActionDeleteContact})
-        action->setShortcutContext(Qt::WidgetShortcut);
-    // A field has its own undo, which Ctrl+Z keeps while the field has the focus.
-    ActionUndo->setShortcut(QKeySequence::Undo);
-    ActionRedo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    ListBox1->setContextMenuPolicy(Qt::ActionsContextMenu);
-    ListBox1->addActions({ActionEditContact, ActionDeleteContact, ActionUndo, ActionRedo});
-    ConnectGuarded(ActionEditContact, &QAction::triggered, this, m_desktop, &TForm1::EditContactClick);
-    ConnectGuarded(ActionDeleteContact, &QAction::triggered, this, m_desktop, &TForm1::DeleteContactClick);
-    ConnectGuarded(ActionUndo, &QAction::triggered, this, m_desktop, &TForm1::UndoClick);
-    ConnectGuarded(ActionRedo, &QAction::triggered, this, m_desktop, &TForm1::RedoClick);
-    ConnectGuarded(ListBox1, &QAbstractItemView::doubleClicked, this, m_desktop, &TForm1::ListBox1DblClick);
-    connect(&m_history, &LogHistory::changed, this, &TForm1::AfterHistoryMoved);
-    connect(&m_history, &LogHistory::moved, this, &TForm1::HistoryMoved);
-    connect(&m_editor, &TEditContact::contactEdited, this, &TForm1::ApplyEditedContact);
-}
-
-LogHistory::EntryFields TForm1::EntryFieldsNow() const {
-    return {Edit4->text(), Edit6->text(), Edit8->text()};
-}
-
-std::optional<int> TForm1::SelectedContact() {
-    const int row = ListBox1->currentIndex().row();
-    if (row < 0)
-        return std::nullopt;
-    if (!m_document.Line(static_cast<std::size_t>(row)).starts_with("QSO:")) {
-        Button1Click();
-        return std::nullopt;
-    }
-    return row;
-}
-
-void TForm1::EditContactClick() {
-    if (const std::optional<int> row = SelectedContact())
-        m_editor.Edit(*row, m_document.Line(static_cast<std::size_t>(*row)), frameGeometry());
-}
-
-void TForm1::ListBox1DblClick(const QModelIndex&) {
-    EditContactClick();
-}
-
-void TForm1::ApplyEditedContact(int row, const std::string& line) {
-    if (m_document.Line(static_cast<std::size_t>(row)) == line)
-        return;
-    const SessionRecorder::Hold hold(m_recorder.get());
-    m_history.Edit(static_cast<std::size_t>(row), line);
-}
-
-void TForm1::DeleteContactClick() {
-    const std::optional<int> row = SelectedContact();
-    if (!row)
-        return;
-    const SessionRecorder::Hold hold(m_recorder.get());
-    m_history.Delete(static_cast<std::size_t>(*row));
-}
-
-void TForm1::UndoClick() {
-    const SessionRecorder::Hold hold(m_recorder.get());
-    m_history.Undo();
-}
-
-void TForm1::RedoClick() {
-    const SessionRecorder::Hold hold(m_recorder.get());
-    m_history.Redo();
-}
-
-void TForm1::AfterHistoryMoved(int row) {
-    // The line the change touched, or the one that took the place of a deleted line.
-    const QModelIndex changed = m_log.index(std::min(row, m_log.Count() - 1));
-    ListBox1->setCurrentIndex(changed);
-    ListBox1->scrollTo(changed);
-}
-
-void TForm1::HistoryMoved() {
-    // The log is unsaved unless the history stands where the last save left it.
-    if (m_history.CanUndo() || m_history.CanRedo())
-        m_unsavedLog = !m_history.Saved();
-    ActionUndo->setText(m_history.UndoText());
-    ActionRedo->setText(m_history.RedoText());
-    ActionUndo->setEnabled(m_history.CanUndo());
-    ActionRedo->setEnabled(m_history.CanRedo());
 }

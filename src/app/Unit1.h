@@ -34,6 +34,7 @@
 #include "QsoLine.h"
 #include "ui_Unit1.h"
 
+#include <QActionGroup>
 #include <QMainWindow>
 #include <QTranslator>
 
@@ -42,6 +43,7 @@
 #include <vector>
 
 class QKeyEvent;
+class LogCorrections;
 class SessionRecorder;
 
 // The dialogs never touch the main window's controls: they say what happened through their signals,
@@ -121,13 +123,6 @@ public:
     void CheckBox1Click();
     void ComboBox3KeyPress(QChar& key);
 
-    // Correcting the log: the selected QSO line edited or deleted, a change taken back or done again.
-    void EditContactClick();
-    void DeleteContactClick();
-    void UndoClick();
-    void RedoClick();
-    void ListBox1DblClick(const QModelIndex& index);
-
 signals:
     // The header dialog is to be shown, in the language of the moment.
     void headerDialogRequested();
@@ -155,13 +150,7 @@ private:
     void EndProgram();
     void ShowError(const QString& caption, const QString& text);
     void WatchEntryFields();
-    void SetUpCorrections();
-    // The selected line when it is a contact; else the header message and nothing.
-    std::optional<int> SelectedContact();
-    void AfterHistoryMoved(int row);
-    void HistoryMoved();
-    void ApplyEditedContact(int row, const std::string& line);
-    LogHistory::EntryFields EntryFieldsNow() const;
+    void ShowHeaderLocked();
     void FitTheLogLine();
     Desktop::Answer Ask(const QString& caption, const QString& text);
 
@@ -169,9 +158,9 @@ private:
     zevo::LogDocument m_document;
     LogListModel m_log{m_document};
     ContactEntry m_entry{m_desktop, *this, this};
-    LogHistory m_history;
-    TEditContact m_editor;
+    std::unique_ptr<LogCorrections> m_corrections;
     QTranslator m_translator;
+    QActionGroup m_languages{this};
     bool m_headerSet = false;
     bool m_unsavedLog = false;
     bool m_ending = false;

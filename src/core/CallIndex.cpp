@@ -135,6 +135,8 @@ CallMatches CallIndex::Containing(std::string_view fragment, std::size_t limit) 
         if (!rarest || posting->size() < rarest->size())
             rarest = posting;
     }
+    if (!rarest)
+        return matches;
     // A fragment of two or three characters is a piece itself: its calls are exactly the matches.
     if (fragment.size() <= 3) {
         matches.total = rarest->size();
