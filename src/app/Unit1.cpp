@@ -6,6 +6,7 @@
 #include "DateTime.h"
 #include "EntryEvents.h"
 #include "FileChoice.h"
+#include "GrowingLayout.h"
 #include "Guard.h"
 #include "InfoText.h"
 #include "LogCorrections.h"
@@ -89,7 +90,11 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
         m_languages.addAction(action);
         connect(action, &QAction::triggered, button, &QRadioButton::click);
     }
-    FitTheLogLine();
+    // The list grows with the window, which starts wide enough for a whole QSO line in the font the
+    // desktop gives the log.
+    auto* layout = new GrowingLayout(
+        this, ListBox1, {RadioButton1, RadioButton2, Button6, Button2, Button7, Button3, Button5, Label15});
+    layout->Widen(ListBox1->WidthFor(zevo::QsoLineLength) - ListBox1->width());
     m_corrections = std::make_unique<LogCorrections>(
         m_desktop, m_log,
         LogCorrections::Controls{ListBox1, ActionEditContact, ActionDeleteContact, ActionUndo, ActionRedo},
@@ -132,27 +137,6 @@ void TForm1::WatchEntryFields() {
         if (m_recorder)
             m_recorder->StateChanged();
     });
-}
-
-// The list grows with the window; what is under it stays at the bottom. The window starts wide enough
-// for a whole QSO line in the font the desktop gives the log.
-void TForm1::FitTheLogLine() {
-    m_designSize = size();
-    m_listPlace = ListBox1->geometry();
-    for (QWidget* below : std::initializer_list<QWidget*>{RadioButton1, RadioButton2, Button6, Button2,
-                                                          Button7, Button3, Button5, Label15})
-        m_belowList.emplace_back(below, below->pos());
-    const int missing = ListBox1->WidthFor(zevo::QsoLineLength) - m_listPlace.width();
-    if (missing > 0)
-        resize(width() + missing, height());
-}
-
-void TForm1::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    const QSize grown = (size() - m_designSize).expandedTo(QSize(0, 0));
-    ListBox1->setGeometry(m_listPlace.adjusted(0, 0, grown.width(), grown.height()));
-    for (const auto& [widget, place] : m_belowList)
-        widget->move(place + QPoint(0, grown.height()));
 }
 
 void TForm1::SetUnsavedLog(bool unsaved) {
@@ -488,73 +472,10 @@ Desktop::Answer TForm1::Ask(const QString& caption, const QString& text) {
     return m_desktop.ShowMessage(this, caption, text, Desktop::Icon::Question, Desktop::Buttons::YesNo);
 }
 
-// Contact entry: the handlers hand over to the entry fields' own piece.
-
 void TForm1::Edit1Exit() {
     if (m_headerSet || Edit1->text().isEmpty())
         return;
     emit headerDialogRequestedWithCall(Edit1->text());
-}
-
-void TForm1::Edit2Exit() {
-    m_entry.CheckDate();
-}
-
-void TForm1::Edit3Exit() {
-    m_entry.CheckTime();
-}
-
-void TForm1::UpDown1Click(int) {
-    m_entry.SpinClicked();
-}
-
-void TForm1::StepTime(zevo::Step step) {
-    m_entry.Step(step);
-}
-
-void TForm1::ComboBox2Change() {
-    m_entry.ModeChosen();
-}
-
-void TForm1::Edit5KeyPress(QChar& key) {
-    m_entry.ReportKeyPress(key);
-}
-
-void TForm1::Edit7KeyPress(QChar& key) {
-    m_entry.ReportKeyPress(key);
-}
-
-void TForm1::Edit4KeyPress(QChar& key) {
-    m_entry.CallKeyPress(key);
-}
-
-void TForm1::Edit6KeyPress(QChar& key) {
-    if (m_entry.NumberReceivedKeyPress(key))
-        Button4Click();
-}
-
-void TForm1::Edit4KeyDown(int key, Qt::KeyboardModifiers shift) {
-    m_entry.KeyDown(key, shift);
-}
-
-void TForm1::Edit6KeyDown(int key, Qt::KeyboardModifiers shift) {
-    m_entry.KeyDown(key, shift);
-}
-
-void TForm1::Edit6Exit() {
-    m_entry.NumberReceivedLeft();
-}
-
-void TForm1::Edit8Change() {
-    m_entry.NumberSentEdited();
-}
-
-void TForm1::CheckBox1Click() {
-    m_entry.AutoIncrementClicked();
-}
-
-void TForm1::ComboBox3KeyPress(QChar& key) {
-    m_entry.ProvinceKeyPress(key);
 }
 
 void TForm1::Button6Click() {

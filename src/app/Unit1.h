@@ -104,24 +104,27 @@ public:
     void RadioButton1Click();
     void RadioButton2Click();
 
-    // Contact entry. A key-press handler cancels the typed character by setting `key` to a null
-    // character; focus-lost handlers are the ...Exit ones.
+    // Contact entry, handed over to the entry fields' own piece. A key-press handler cancels the typed
+    // character by setting `key` to a null character; focus-lost handlers are the ...Exit ones.
     void Edit1Exit();
-    void Edit2Exit();
-    void Edit3Exit();
-    void UpDown1Click(int direction);
-    void StepTime(zevo::Step step);
-    void ComboBox2Change();
-    void Edit5KeyPress(QChar& key);
-    void Edit7KeyPress(QChar& key);
-    void Edit4KeyPress(QChar& key);
-    void Edit6KeyPress(QChar& key);
-    void Edit4KeyDown(int key, Qt::KeyboardModifiers shift);
-    void Edit6KeyDown(int key, Qt::KeyboardModifiers shift);
-    void Edit6Exit();
-    void Edit8Change();
-    void CheckBox1Click();
-    void ComboBox3KeyPress(QChar& key);
+    void Edit2Exit() { m_entry.CheckDate(); }
+    void Edit3Exit() { m_entry.CheckTime(); }
+    void UpDown1Click(int) { m_entry.SpinClicked(); }
+    void StepTime(zevo::Step step) { m_entry.Step(step); }
+    void ComboBox2Change() { m_entry.ModeChosen(); }
+    void Edit5KeyPress(QChar& key) { m_entry.ReportKeyPress(key); }
+    void Edit7KeyPress(QChar& key) { m_entry.ReportKeyPress(key); }
+    void Edit4KeyPress(QChar& key) { m_entry.CallKeyPress(key); }
+    void Edit6KeyPress(QChar& key) {
+        if (m_entry.NumberReceivedKeyPress(key))
+            Button4Click();
+    }
+    void Edit4KeyDown(int key, Qt::KeyboardModifiers shift) { m_entry.KeyDown(key, shift); }
+    void Edit6KeyDown(int key, Qt::KeyboardModifiers shift) { m_entry.KeyDown(key, shift); }
+    void Edit6Exit() { m_entry.NumberReceivedLeft(); }
+    void Edit8Change() { m_entry.NumberSentEdited(); }
+    void CheckBox1Click() { m_entry.AutoIncrementClicked(); }
+    void ComboBox3KeyPress(QChar& key) { m_entry.ProvinceKeyPress(key); }
 
 signals:
     // The header dialog is to be shown, in the language of the moment.
@@ -141,7 +144,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void RestoreSession(const zevo::JournalReplay& replay);
@@ -151,7 +153,6 @@ private:
     void ShowError(const QString& caption, const QString& text);
     void WatchEntryFields();
     void ShowHeaderLocked();
-    void FitTheLogLine();
     Desktop::Answer Ask(const QString& caption, const QString& text);
 
     Desktop& m_desktop;
@@ -165,10 +166,6 @@ private:
     bool m_unsavedLog = false;
     bool m_ending = false;
     std::unique_ptr<SessionRecorder> m_recorder;
-    // The places of the layout, from which the list grows and what is under it moves down.
-    QSize m_designSize;
-    QRect m_listPlace;
-    std::vector<std::pair<QWidget*, QPoint>> m_belowList;
     // The folder of the last Cabrillo file saved or loaded in this run: the open dialog starts there.
     QString m_lastFolder;
 };
