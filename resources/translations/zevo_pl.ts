@@ -264,6 +264,50 @@ Nothing was loaded.</source>
         <translation>Plik &quot;%1&quot; jest zbyt duży jak na log zawodów (ponad %2 MB).
 Niczego nie wczytano.</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>La&amp;nguage</source>
+        <translation>&amp;Język</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>&amp;Load Cabrillo file...</source>
+        <translation>&amp;Ładuj plik Cabrillo...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Cabrillo file</source>
+        <translation>&amp;Zapisz plik Cabrillo</translation>
+    </message>
+    <message>
+        <source>Save &amp;ADIF file...</source>
+        <translation>Zapisz plik &amp;ADIF...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Koniec</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>One minute later</source>
+        <translation>Minuta później</translation>
+    </message>
+    <message>
+        <source>One minute earlier</source>
+        <translation>Minuta wcześniej</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
