@@ -3,7 +3,8 @@
 #include "Guard.h"
 
 Program::Program(Desktop& desktop, const QString& journalFolder)
-    : form1(desktop), form2(desktop), form3(desktop, form1.Log()) {
+    : form1(desktop), form2(desktop), form3(desktop, form1.Log()),
+      statistics(desktop, form1.Log().Document(), &form1) {
     // The header dialog leads into the main window's log; the main window opens and locks the dialog.
     QObject::connect(&form1, &TForm1::headerDialogRequested, &form2, &TForm2::Present);
     QObject::connect(&form1, &TForm1::headerDialogRequestedWithCall, &form2, &TForm2::OpenWithCall);
@@ -16,9 +17,13 @@ Program::Program(Desktop& desktop, const QString& journalFolder)
     // The export dialog takes the main window's place until it is left.
     QObject::connect(&form1, &TForm1::exportDialogRequested, &form3, &TForm3::Open);
     QObject::connect(&form3, &TForm3::left, &form1, &QWidget::show);
+    // The statistics open beside the main window and speak its language.
+    QObject::connect(&form1, &TForm1::statisticsRequested, &statistics, &TStatistics::Present);
+    QObject::connect(&form1, &TForm1::languageChanged, &statistics, &TStatistics::ApplyLanguage);
     // Every window goes with the main window, so that the event loop ends.
     QObject::connect(&form1, &TForm1::ending, &form2, &QWidget::hide);
     QObject::connect(&form1, &TForm1::ending, &form3, &QWidget::hide);
+    QObject::connect(&form1, &TForm1::ending, &statistics, &QWidget::hide);
     // Last, so that a restored log reaches the dialogs as a loaded one does.
     if (!journalFolder.isEmpty())
         form1.KeepJournal(journalFolder);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "StatisticsWindow.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -8,8 +9,8 @@
 
 class Desktop;
 
-// The three windows of a run, created once and in this order: the main window, the header dialog,
-// the export dialog. They live as long as the program; the dialogs are only shown and hidden.
+// The windows of a run, created once and in this order: the main window, the header dialog, the export
+// dialog, the statistics. They live as long as the program; the others are only shown and hidden.
 struct Program {
     // With a journal folder the session is kept in a journal there (and the log of a session that
     // ended without saving it is offered back); without one, nothing is kept.
@@ -18,4 +19,5 @@ struct Program {
     TForm1 form1;
     TForm2 form2;
     TForm3 form3;
+    TStatistics statistics;
 };

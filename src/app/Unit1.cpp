@@ -77,6 +77,7 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     ConnectGuarded(ActionSaveAdif, &QAction::triggered, this, m_desktop, &TForm1::Button7Click);
     ConnectGuarded(ActionExit, &QAction::triggered, this, m_desktop, &TForm1::Button5Click);
     ConnectGuarded(ActionInfo, &QAction::triggered, this, m_desktop, &TForm1::Button3Click);
+    connect(ActionStatistics, &QAction::triggered, this, &TForm1::statisticsRequested);
     auto* languages = new QActionGroup(this);
     for (const auto& [action, button] :
          {std::pair{ActionPolski, RadioButton1}, std::pair{ActionEnglish, RadioButton2}}) {
@@ -205,6 +206,7 @@ void TForm1::ApplyLanguage() {
     UpDown1->SetArrowNames(tr("One minute later"), tr("One minute earlier"));
     Button3->setToolTip(tr("Ver. 4.00 freeware ") + QString::fromLatin1(Credit));
     update();
+    emit languageChanged();
 }
 
 void TForm1::RadioButton1Click() {

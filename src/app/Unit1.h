@@ -128,6 +128,10 @@ signals:
     void exportDialogRequested(const QString& usedCall);
     // The program ends: every window goes.
     void ending();
+    // The statistics window is to be shown.
+    void statisticsRequested();
+    // The interface language was applied: the other windows that follow it apply it too.
+    void languageChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
