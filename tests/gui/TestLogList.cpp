@@ -1,7 +1,7 @@
 // The log list as the main window shows it: the last line after an add, the reach of the horizontal
 // scroll bar, and the keys that move the selection.
-#include "LogTableView.h"
 #include "LogEntry.h"
+#include "LogTableView.h"
 #include "ScriptedDesktop.h"
 
 #include <QAbstractItemView>

@@ -1,7 +1,7 @@
 // The main window as it starts, its entry fields' own rules, the header button, "Info", and leaving
 // the program.
-#include "LogTableView.h"
 #include "GuiTest.h"
+#include "LogTableView.h"
 #include "Program.h"
 #include "ScriptedDesktop.h"
 #include "UpDown.h"
