@@ -1,7 +1,8 @@
 // Saving a long log and exporting it as ADIF, each against a plain write of the same bytes, adding a
 // contact to a long log (and to one of a million lines) against an empty one, reading a long log against
 // a plain read and split, loading it into the main window against the read alone, and adding a contact
-// with the session journal against appending the same bytes to a file with fdatasync. Each pair runs in
+// with the session journal against appending the same bytes to a file with fdatasync, and the statistics
+// window brought up to date after a contact added to a long log against a short one. Each pair runs in
 // the same process, the repetitions of all of them interleaved at random so that a slow moment of the
 // machine does not fall on one side only; the ratios of their medians are printed at the end, after the
 // peak memory of a load against the file's size.
@@ -21,6 +22,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
@@ -365,6 +368,49 @@ void LoadLongLogIntoWindow(benchmark::State& state, const std::string& path) {
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
 }
 
+// `count` contacts spread evenly over 24 hours from 12:00, so that a long log and a short one fill the
+// same clock hours and the statistics have the same hours and minutes to show.
+std::vector<zevo::QsoEntry> ContactsOverADay(int count) {
+    std::vector<zevo::QsoEntry> contacts = Contacts(count);
+    for (int i = 0; i < count; ++i) {
+        const int minute = 12 * 60 + static_cast<int>(std::int64_t{i} * 24 * 60 / count);
+        char time[8];
+        std::snprintf(time, sizeof time, "%02d:%02d", minute / 60 % 24, minute % 60);
+        contacts[static_cast<std::size_t>(i)].date = minute < 24 * 60 ? "2026-04-05" : "2026-04-06";
+        contacts[static_cast<std::size_t>(i)].time = time;
+    }
+    return contacts;
+}
+
+// A contact added to the log of a shown statistics window, and one pass of the event loop, after which
+// the window must show it. New calls at times all over the day, so that each round changes other bars.
+// The main window stays hidden, so that only the statistics window's work is measured beside the log's.
+void StatisticsAfterAdd(benchmark::State& state, int contacts) {
+    QuietDesktop desktop;
+    Program program(desktop);
+    zevo::LogDocument& log = program.form1.Log().Document();
+    log.Append(ComposedLog(ContactsOverADay(contacts)));
+    std::vector<std::string> added;
+    for (int i = 0; i < 64; ++i) {
+        zevo::QsoEntry contact = ContactsOverADay(64)[static_cast<std::size_t>(i)];
+        contact.callReceived = "QQ9NEW" + std::to_string(i);
+        added.push_back(zevo::ComposeQsoLine(contact));
+    }
+    program.statistics.Present();
+    QApplication::processEvents();
+    const auto* table = program.statistics.findChild<QTableWidget*>(QStringLiteral("BandTable"));
+    const auto shown = [table](int column) { return table->item(zevo::BandCount, column)->text().toInt(); };
+    bool current = true;
+    int round = 0;
+    for (auto _ : state) {
+        log.Append(added[static_cast<std::size_t>(round++) % added.size()]);
+        QApplication::processEvents();
+        current = current && shown(0) + shown(1) == contacts + round;
+    }
+    if (!current)
+        state.SkipWithError("the window did not show the contact after one pass of the event loop");
+}
+
 long MaxResidentKilobytes() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -443,6 +489,14 @@ int main(int argc, char** argv) {
                  ->Unit(benchmark::kMillisecond));
     repeated(benchmark::RegisterBenchmark("LoadLongLogIntoWindow", LoadLongLogIntoWindow, savedLog)
                  ->Unit(benchmark::kMillisecond));
+    // As with the main window's add, a fixed number of rounds, each a contact more.
+    const int statisticsShortLog = std::min(1000, sizes.contacts / 10);
+    for (const auto& [name, count] : {std::pair{"StatisticsAfterAddToShortLog", statisticsShortLog},
+                                      std::pair{"StatisticsAfterAddToLongLog", sizes.contacts}})
+        repeated(benchmark::RegisterBenchmark(name, StatisticsAfterAdd, count)
+                     ->Iterations(sizes.addRounds)
+                     ->MeasureProcessCPUTime()
+                     ->Unit(benchmark::kMicrosecond));
 
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
@@ -469,6 +523,9 @@ int main(int argc, char** argv) {
                         "PlainReadLongLog", Clock::Processor, 1.5);
     reporter.PrintRatio("loading a saved log of " + contactsText + " into the window / reading it",
                         "LoadLongLogIntoWindow", "ReadLongLog", Clock::Processor, 3);
+    reporter.PrintRatio("the statistics window current after a contact added to a log of " + contactsText +
+                            " / of " + std::to_string(statisticsShortLog) + " contacts",
+                        "StatisticsAfterAddToLongLog", "StatisticsAfterAddToShortLog", Clock::Processor, 1.2);
     benchmark::Shutdown();
     return reporter.Failures() == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -438,6 +438,14 @@ Niczego nie wczytano.</translation>
         <source>&amp;Check log...</source>
         <translation>&amp;Sprawdź dziennik...</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Widok</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Statystyki</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -730,6 +738,69 @@ Proszę wybrać jedną z jej pozycji.</translation>
     <message>
         <source>Dupe of %1 on %2 %3, line %4</source>
         <translation>Powtórzona łączność z %1 na %2 %3, linia %4</translation>
+    </message>
+</context>
+<context>
+    <name>TStatistics</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statystyki</translation>
+    </message>
+    <message>
+        <source>Contacts by band</source>
+        <translation>Łączności według pasm</translation>
+    </message>
+    <message>
+        <source>Contacts per hour</source>
+        <translation>Łączności na godzinę</translation>
+    </message>
+    <message>
+        <source>Rate of the last 10 contacts</source>
+        <translation>Tempo ostatnich 10 łączności</translation>
+    </message>
+    <message>
+        <source>Last 60 minutes</source>
+        <translation>Ostatnie 60 minut</translation>
+    </message>
+    <message>
+        <source>Best 60 minutes</source>
+        <translation>Najlepsze 60 minut</translation>
+    </message>
+    <message>
+        <source>Average of the hours on the air</source>
+        <translation>Średnio w godzinach pracy</translation>
+    </message>
+    <message>
+        <source>Contacts per clock hour, by band</source>
+        <translation>Łączności w kolejnych godzinach, według pasm</translation>
+    </message>
+    <message>
+        <source>Save chart...</source>
+        <translation>Zapisz wykres...</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Razem</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Znaki</translation>
+    </message>
+    <message>
+        <source>Dupes</source>
+        <translation>Duplikaty</translation>
+    </message>
+    <message>
+        <source>Hour (UTC)</source>
+        <translation>Godzina (UTC)</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Łączności</translation>
+    </message>
+    <message>
+        <source>PNG pictures|*.png|All files|*.*</source>
+        <translation>Obrazy PNG|*.png|Wszystkie pliki|*.*</translation>
     </message>
 </context>
 </TS>

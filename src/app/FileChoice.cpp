@@ -4,10 +4,13 @@
 #include <QFileInfo>
 
 std::optional<QString> ChooseFileToWrite(Desktop& desktop, QWidget* owner, const QString& proposedName,
-                                         const QString& filter) {
+                                         const QString& filter, Dismissed dismissed) {
     // A loop rather than a recursion: the operator may say No any number of times.
     for (;;) {
-        const QString fileName = desktop.SaveFileName(owner, proposedName, filter, 1).value_or(proposedName);
+        const std::optional<QString> chosen = desktop.SaveFileName(owner, proposedName, filter, 1);
+        if (!chosen && dismissed == Dismissed::WritesNothing)
+            return std::nullopt;
+        const QString fileName = chosen.value_or(proposedName);
         const QFileInfo target(fileName);
         if (!target.exists())
             return fileName;

@@ -7,6 +7,9 @@
 
 // The file a save writes: the save dialog with the proposed name (a dismissed dialog keeps that name,
 // in the current folder) and, over a file that exists, the overwrite question. No starts over with the
-// dialog; Cancel gives nothing, and nothing is to be written.
+// dialog; Cancel gives nothing, and nothing is to be written. What the operator may as well not write
+// (a picture) is not written when the dialog is dismissed.
+enum class Dismissed { KeepsTheName, WritesNothing };
 std::optional<QString> ChooseFileToWrite(Desktop& desktop, QWidget* owner, const QString& proposedName,
-                                         const QString& filter);
+                                         const QString& filter,
+                                         Dismissed dismissed = Dismissed::KeepsTheName);

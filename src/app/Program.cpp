@@ -3,7 +3,8 @@
 #include "Guard.h"
 
 Program::Program(Desktop& desktop, const QString& journalFolder)
-    : form1(desktop), form2(desktop), form3(desktop, form1.Log()) {
+    : form1(desktop), form2(desktop), form3(desktop, form1.Log()),
+      statistics(desktop, form1.Log().Document(), &form1) {
     // The header dialog leads into the main window's log; the main window opens and locks the dialog.
     QObject::connect(&form1, &TForm1::headerDialogRequested, &form2, &TForm2::Present);
     QObject::connect(&form1, &TForm1::headerDialogRequestedWithCall, &form2, &TForm2::OpenWithCall);
@@ -23,10 +24,14 @@ Program::Program(Desktop& desktop, const QString& journalFolder)
     QObject::connect(&logCheck, &TLogCheck::checkAgainRequested, &logCheck, checkLog);
     QObject::connect(&logCheck, &TLogCheck::lineChosen, &form1, &TForm1::SelectLogLine);
     QObject::connect(&form1, &TForm1::languageApplied, &logCheck, &TLogCheck::ApplyLanguage);
+    // The statistics open beside the main window and speak its language.
+    QObject::connect(&form1, &TForm1::statisticsRequested, &statistics, &TStatistics::Present);
+    QObject::connect(&form1, &TForm1::languageApplied, &statistics, &TStatistics::ApplyLanguage);
     // Every window goes with the main window, so that the event loop ends.
     QObject::connect(&form1, &TForm1::ending, &form2, &QWidget::hide);
     QObject::connect(&form1, &TForm1::ending, &form3, &QWidget::hide);
     QObject::connect(&form1, &TForm1::ending, &logCheck, &QWidget::hide);
+    QObject::connect(&form1, &TForm1::ending, &statistics, &QWidget::hide);
     // Last, so that a restored log reaches the dialogs as a loaded one does.
     if (!journalFolder.isEmpty())
         form1.KeepJournal(journalFolder);

@@ -85,6 +85,7 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     ConnectGuarded(ActionExit, &QAction::triggered, this, m_desktop, &TForm1::Button5Click);
     ConnectGuarded(ActionInfo, &QAction::triggered, this, m_desktop, &TForm1::Button3Click);
     connect(ActionCheckLog, &QAction::triggered, this, &TForm1::logCheckRequested);
+    connect(ActionStatistics, &QAction::triggered, this, &TForm1::statisticsRequested);
     for (const auto& [action, button] :
          {std::pair{ActionPolski, RadioButton1}, std::pair{ActionEnglish, RadioButton2}}) {
         m_languages.addAction(action);

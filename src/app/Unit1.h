@@ -141,6 +141,8 @@ signals:
     void logCheckRequested();
     // The interface language was applied: the windows left open follow it.
     void languageApplied();
+    // The statistics window is to be shown.
+    void statisticsRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

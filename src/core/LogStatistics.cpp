@@ -137,6 +137,8 @@ void LogStatistics::Count(const Contact& contact, int step) {
     if ((call.cells[contact.cell] += step) == cameOrWent)
         cell.calls += step;
     cell.dupes = cell.contacts - cell.calls;
+    if (call.cells[CellOf(contact.band, true)] + call.cells[CellOf(contact.band, false)] == cameOrWent)
+        m_bandCalls[contact.band] += step;
     if ((call.total += step) == cameOrWent)
         m_calls += step;
     if (call.total == 0)
@@ -189,6 +191,15 @@ ContactCounts LogStatistics::Counts(int band, bool phone) const {
     if (band < 0 || band >= BandCount)
         return {};
     return m_cells[CellOf(static_cast<std::size_t>(band), phone)];
+}
+
+ContactCounts LogStatistics::Counts(int band) const {
+    if (band < 0 || band >= BandCount)
+        return {};
+    const auto index = static_cast<std::size_t>(band);
+    const ContactCounts& phone = m_cells[CellOf(index, true)];
+    const ContactCounts& cw = m_cells[CellOf(index, false)];
+    return {phone.contacts + cw.contacts, m_bandCalls[index], phone.dupes + cw.dupes};
 }
 
 ContactCounts LogStatistics::Totals() const {

@@ -54,6 +54,9 @@ public:
     void Clear();
 
     ContactCounts Counts(int band, bool phone) const;
+    // A band in both modes: a call worked in SSB and in CW is one call of the band, and the dupes are
+    // those of each mode added up.
+    ContactCounts Counts(int band) const;
     // All bands and modes: the calls are the distinct calls of the whole log, the dupes those of each
     // band and mode added up.
     ContactCounts Totals() const;
@@ -87,6 +90,7 @@ private:
     std::array<ContactCounts, CellCount> m_cells{};
     int m_contacts = 0;
     int m_calls = 0;
+    std::array<int, BandCount> m_bandCalls{};
     std::unordered_map<std::string, CallContacts> m_callContacts;
     // Minutes and hours since 1970-01-01 00:00 of log time, so that midnight and a month's end order.
     std::map<std::int64_t, int> m_minuteContacts;

@@ -1,5 +1,6 @@
 #include "LogStatistics.h"
 #include "QsoLine.h"
+#include "StatisticsFeed.h"
 
 #include <gtest/gtest.h>
 
@@ -129,6 +130,43 @@ TEST(LogStatistics, CountsContactsCallsDupesRatesAndHoursOfLogTime) {
         statistics.Clear();
         EXPECT_EQ(NumbersOf(statistics), NumbersOf(zevo::LogStatistics())) << row.name;
     }
+}
+
+TEST(LogStatistics, CountsACallOnceOnItsBandWhateverTheMode) {
+    zevo::LogStatistics statistics;
+    const std::vector<std::string> lines = Lines({{3, true, "2026-04-05", "15:00", "QQ2BBB", 2},
+                                                  {3, false, "2026-04-05", "15:01", "QQ2BBB"},
+                                                  {3, false, "2026-04-05", "15:02", "QQ3CCC"}});
+    for (const std::string& line : lines)
+        statistics.Add(line);
+    EXPECT_EQ(statistics.Counts(3), (ContactCounts{4, 2, 1}));
+    statistics.Remove(lines[2]);
+    statistics.Remove(lines[3]);
+    EXPECT_EQ(statistics.Counts(3), (ContactCounts{2, 2, 0}));
+    EXPECT_EQ(statistics.Counts(0), ContactCounts{});
+}
+
+// The feed counts only the lines a change touches, yet always agrees with a count of the whole log.
+TEST(StatisticsFeed, AgreesWithTheWholeLogAfterEveryKindOfChange) {
+    zevo::LogDocument log;
+    log.Append(Lines({{3, true, "2026-04-05", "15:00", "QQ2BBB"}}));
+    int told = 0;
+    const zevo::StatisticsFeed feed(log, [&told] { ++told; });
+    const std::vector<std::string> more =
+        Lines({{2, false, "2026-04-05", "16:00", "QQ3CCC"}, {2, false, "2026-04-05", "16:05", "QQ4DDD", 3}});
+    const std::function<void()> changes[] = {
+        [&] { log.Append(more[2]); }, [&] { log.Insert(1, more[3]); }, [&] { log.Replace(3, more[4]); },
+        [&] { log.Remove(3); },       [&] { log.ReplaceAll(more); },   [&] { log.MoveToEnd(more[4]); },
+    };
+    for (const auto& change : changes) {
+        change();
+        zevo::LogStatistics whole;
+        for (const std::string& line : log.Lines())
+            whole.Add(line);
+        EXPECT_EQ(NumbersOf(feed.Statistics()), NumbersOf(whole)) << told;
+    }
+    // The end-of-log move is a removal of each of the three copies and an append.
+    EXPECT_EQ(told, 9);
 }
 
 } // namespace

@@ -1,0 +1,49 @@
+#include "StatisticsFeed.h"
+
+namespace zevo {
+
+StatisticsFeed::StatisticsFeed(LogDocument& log, std::function<void()> changed)
+    : m_log(log), m_changed(std::move(changed)) {
+    for (const std::string& line : m_log.Lines())
+        m_statistics.Add(line);
+    m_log.AddListener(this);
+}
+
+StatisticsFeed::~StatisticsFeed() {
+    m_log.RemoveListener(this);
+}
+
+void StatisticsFeed::LogAboutToChange(const LogDocument& log, const LogEdit& edit) {
+    switch (edit.kind) {
+    case LogEdit::Kind::Insert:
+        break;
+    case LogEdit::Kind::Remove:
+    case LogEdit::Kind::Replace:
+        for (std::size_t row = edit.row; row < edit.row + edit.count; ++row)
+            m_statistics.Remove(log.Line(row));
+        break;
+    case LogEdit::Kind::Reset:
+        m_statistics.Clear();
+        break;
+    }
+}
+
+void StatisticsFeed::LogChanged(const LogDocument& log, const LogEdit& edit) {
+    switch (edit.kind) {
+    case LogEdit::Kind::Insert:
+    case LogEdit::Kind::Replace:
+        for (std::size_t row = edit.row; row < edit.row + edit.count; ++row)
+            m_statistics.Add(log.Line(row));
+        break;
+    case LogEdit::Kind::Remove:
+        break;
+    case LogEdit::Kind::Reset:
+        for (const std::string& line : log.Lines())
+            m_statistics.Add(line);
+        break;
+    }
+    if (m_changed)
+        m_changed();
+}
+
+} // namespace zevo
