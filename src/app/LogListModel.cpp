@@ -19,7 +19,7 @@ int Row(std::size_t row) {
 
 LogListModel::LogListModel(zevo::LogDocument& log, QObject* parent) : QAbstractListModel(parent), m_log(log) {
     m_log.AddListener(this);
-    MeasureWidestLine();
+    CountAll();
 }
 
 LogListModel::~LogListModel() {
@@ -45,19 +45,34 @@ QVariant LogListModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
+void LogListModel::Count(const std::string& line, int by) {
+    const std::size_t length = ShownLength(line);
+    m_linesOfLength[length] = static_cast<std::size_t>(static_cast<long long>(m_linesOfLength[length]) + by);
+    if (by > 0)
+        m_widestLine = std::max(m_widestLine, length);
+    while (m_widestLine > 0 && m_linesOfLength[m_widestLine] == 0)
+        --m_widestLine;
+}
+
+void LogListModel::CountAll() {
+    std::fill(m_linesOfLength.begin(), m_linesOfLength.end(), 0);
+    m_widestLine = 0;
+    for (const std::string& line : m_log.Lines())
+        Count(line, +1);
+}
+
 void LogListModel::LogAboutToChange(const zevo::LogDocument& log, const zevo::LogEdit& edit) {
     switch (edit.kind) {
     case zevo::LogEdit::Kind::Insert:
         beginInsertRows(QModelIndex(), Row(edit.row), Row(edit.row + edit.count) - 1);
         break;
     case zevo::LogEdit::Kind::Remove:
-        m_leaving = 0;
         for (std::size_t row = edit.row; row < edit.row + edit.count; ++row)
-            m_leaving = std::max(m_leaving, ShownLength(log.Line(row)));
+            Count(log.Line(row), -1);
         beginRemoveRows(QModelIndex(), Row(edit.row), Row(edit.row + edit.count) - 1);
         break;
     case zevo::LogEdit::Kind::Replace:
-        m_leaving = ShownLength(log.Line(edit.row));
+        Count(log.Line(edit.row), -1);
         break;
     case zevo::LogEdit::Kind::Reset:
         beginResetModel();
@@ -69,34 +84,21 @@ void LogListModel::LogChanged(const zevo::LogDocument& log, const zevo::LogEdit&
     switch (edit.kind) {
     case zevo::LogEdit::Kind::Insert:
         for (std::size_t row = edit.row; row < edit.row + edit.count; ++row)
-            m_widestLine = std::max(m_widestLine, ShownLength(log.Line(row)));
+            Count(log.Line(row), +1);
         endInsertRows();
         break;
     case zevo::LogEdit::Kind::Remove:
-        // Only losing a widest line makes the others worth measuring again.
-        if (m_leaving >= m_widestLine)
-            MeasureWidestLine();
         endRemoveRows();
         break;
     case zevo::LogEdit::Kind::Replace: {
-        const std::size_t arriving = ShownLength(log.Line(edit.row));
-        if (arriving >= m_widestLine)
-            m_widestLine = arriving;
-        else if (m_leaving >= m_widestLine)
-            MeasureWidestLine();
+        Count(log.Line(edit.row), +1);
         const QModelIndex changed = index(Row(edit.row));
         emit dataChanged(changed, changed);
         break;
     }
     case zevo::LogEdit::Kind::Reset:
-        MeasureWidestLine();
+        CountAll();
         endResetModel();
         break;
     }
-}
-
-void LogListModel::MeasureWidestLine() {
-    m_widestLine = 0;
-    for (const std::string& line : m_log.Lines())
-        m_widestLine = std::max(m_widestLine, ShownLength(line));
 }

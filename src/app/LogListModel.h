@@ -36,10 +36,12 @@ public:
 private:
     void LogAboutToChange(const zevo::LogDocument& log, const zevo::LogEdit& edit) override;
     void LogChanged(const zevo::LogDocument& log, const zevo::LogEdit& edit) override;
-    void MeasureWidestLine();
+    void Count(const std::string& line, int by);
+    void CountAll();
 
     zevo::LogDocument& m_log;
+    // How many lines are shown at each length (a cut one counts as one longer than the cut): the
+    // widest line is the longest length with a line, found without reading the lines again.
+    std::vector<std::size_t> m_linesOfLength = std::vector<std::size_t>(MaxShownLineLength + 2);
     std::size_t m_widestLine = 0;
-    // The length of the line that goes or is replaced, between the two halves of its change.
-    std::size_t m_leaving = 0;
 };
