@@ -14,10 +14,24 @@ public:
     }
     Kind WhatItDid() const { return m_kind; }
     const QString& Call() const { return m_call; }
+    // Another change of the log put `count` lines before `row` (a negative count took them away).
+    void Move(std::size_t row, std::ptrdiff_t count) {
+        // A deleted line is a place between lines: a line put right there goes before it.
+        const bool after = m_kind == Kind::Delete ? m_row > row : m_row >= row;
+        if (count < 0 ? m_row > row : after)
+            m_row = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(m_row) + count);
+    }
 
 protected:
-    zevo::LogDocument& Log() { return m_history.m_log; }
-    void Done() { emit m_history.changed(static_cast<int>(m_row)); }
+    // The log, changed by this command.
+    zevo::LogDocument& Log() {
+        m_history.m_applying = true;
+        return m_history.m_log;
+    }
+    void Done() {
+        m_history.m_applying = false;
+        emit m_history.changed(static_cast<int>(m_row));
+    }
 
     LogHistory& m_history;
     Kind m_kind;
@@ -91,8 +105,24 @@ private:
 
 LogHistory::LogHistory(zevo::LogDocument& log, WriteFields writeFields, QObject* parent)
     : QObject(parent), m_log(log), m_writeFields(std::move(writeFields)) {
+    m_log.AddListener(this);
     connect(&m_stack, &QUndoStack::indexChanged, this, &LogHistory::moved);
     connect(&m_stack, &QUndoStack::cleanChanged, this, &LogHistory::moved);
+}
+
+LogHistory::~LogHistory() {
+    m_log.RemoveListener(this);
+}
+
+void LogHistory::LogAboutToChange(const zevo::LogDocument&, const zevo::LogEdit&) {}
+
+void LogHistory::LogChanged(const zevo::LogDocument&, const zevo::LogEdit& edit) {
+    if (m_applying || edit.kind == zevo::LogEdit::Kind::Replace || edit.kind == zevo::LogEdit::Kind::Reset)
+        return;
+    const auto count = static_cast<std::ptrdiff_t>(edit.count);
+    for (int i = 0; i < m_stack.count(); ++i)
+        static_cast<Command*>(const_cast<QUndoCommand*>(m_stack.command(i)))
+            ->Move(edit.row, edit.kind == zevo::LogEdit::Kind::Insert ? count : -count);
 }
 
 void LogHistory::ContactAdded(std::size_t row, const EntryFields& before, const EntryFields& after) {

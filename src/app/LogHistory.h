@@ -12,7 +12,7 @@
 // added, edited or deleted, each as one command that does and undoes itself through the log. A load
 // or a new header starts a new history; a save marks the state the file holds, so that undoing back
 // to it leaves nothing unsaved.
-class LogHistory final : public QObject {
+class LogHistory final : public QObject, private zevo::LogListener {
     Q_OBJECT
 public:
     // What the entry fields held around an added contact: undoing the add puts them back.
@@ -24,6 +24,7 @@ public:
     using WriteFields = std::function<void(const EntryFields&)>;
 
     LogHistory(zevo::LogDocument& log, WriteFields writeFields, QObject* parent = nullptr);
+    ~LogHistory() override;
 
     // The contact at `row` has just been added, the fields going from `before` to `after`.
     void ContactAdded(std::size_t row, const EntryFields& before, const EntryFields& after);
@@ -57,8 +58,14 @@ private:
     class Edited;
     class Deleted;
     QString Describe(const QUndoCommand* command) const;
+    // A change made outside the history (a save's END-OF-LOG: moved to the end) moves the rows the
+    // commands hold, so that each still finds its line.
+    void LogAboutToChange(const zevo::LogDocument& log, const zevo::LogEdit& edit) override;
+    void LogChanged(const zevo::LogDocument& log, const zevo::LogEdit& edit) override;
 
     zevo::LogDocument& m_log;
     WriteFields m_writeFields;
     QUndoStack m_stack;
+    // A command of the history is changing the log.
+    bool m_applying = false;
 };
