@@ -1,8 +1,8 @@
 #pragma once
 
 // A session worth keeping: the header confirmed, three contacts typed, the band stepped with Alt+B
-// and the time with Page Up. Run by the test in its own process and by JournalSession, which is then
-// killed.
+// and the time with Page Up, the first contact corrected, the second deleted and the delete undone. Run by
+// the test in its own process and by JournalSession, which is then killed.
 #include "LogEntry.h"
 
 #include <QLineEdit>
@@ -20,5 +20,9 @@ inline bool LogThreeContacts(TForm1& form) {
     QTest::keyClick(call, Qt::Key_B, Qt::AltModifier);
     QTest::keyClick(call, Qt::Key_PageUp);
     AddContact(form, QStringLiteral("qq4ddd"), QStringLiteral("7"));
-    return true;
+    const int first = static_cast<int>(HeaderLines.size());
+    EditContact(form, first, {{"Edit4", QStringLiteral("QQ9ZZZ")}, {"Edit6", QStringLiteral("99")}});
+    PressOnLine(form, first + 1, Qt::Key_Delete);
+    PressOnLine(form, -1, Qt::Key_Z, Qt::ControlModifier);
+    return form.Log().Lines()[first].find("QQ9ZZZ") != std::string::npos && form.Log().Count() == first + 3;
 }

@@ -1,12 +1,16 @@
 #pragma once
 
 // Driving the main window through a log: a header in place, contacts typed in, files read back.
+#include "EditContact.h"
 #include "GuiTest.h"
+#include "LogTableView.h"
 #include "Program.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <string>
 #include <vector>
 
@@ -31,6 +35,44 @@ inline void AddContact(TForm1& form, const QString& call, const QString& number)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+}
+
+// A key pressed on the log list with the line at `row` selected.
+inline void PressOnLine(TForm1& form, int row, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    auto* list = Find<LogTableView>(&form, "ListBox1");
+    list->setFocus();
+    if (row >= 0)
+        list->setCurrentIndex(form.Log().index(row));
+    QTest::keyClick(list, key, modifiers);
+}
+
+// The edit dialog when it is shown.
+inline TEditContact* Editor() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* editor = qobject_cast<TEditContact*>(window); editor && editor->isVisible())
+            return editor;
+    return nullptr;
+}
+
+// The contact at `row` corrected through the edit dialog: each field (by name) retyped, then OK.
+inline void EditContact(TForm1& form, int row, const QList<std::pair<const char*, QString>>& fields) {
+    PressOnLine(form, row, Qt::Key_F2);
+    TEditContact* editor = Editor();
+    if (!editor)
+        return;
+    for (const auto& [name, text] : fields) {
+        if (auto* box = editor->findChild<QComboBox*>(QLatin1String(name))) {
+            box->setCurrentIndex(box->findText(text));
+            emit box->activated(box->currentIndex());
+            continue;
+        }
+        auto* edit = Find<QLineEdit>(editor, name);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        Type(edit, text);
+    }
+    QTest::mouseClick(Find<QPushButton>(editor, "Button1"), Qt::LeftButton);
 }
 
 // Whether the file at `path` now holds exactly `bytes`.

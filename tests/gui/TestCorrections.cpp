@@ -1,0 +1,284 @@
+// Correcting logged contacts: edit, delete, undo and redo through the real window, the file saved after
+// them, the refusals, and a long random session against a plain model of the log.
+#include "CabrilloReader.h"
+#include "Journal.h"
+#include "LogEntry.h"
+#include "QsoLine.h"
+#include "ScriptedDesktop.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <random>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+using Answer = Desktop::Answer;
+
+const std::string Q1 = "QSO: 14000 PH 2026-04-05 1500 QQ1AAA        59       1 QQ2BBB        59      12";
+const std::string Q2 = "QSO: 14000 PH 2026-04-05 1500 QQ1AAA        59       2 QQ3CCC        59       7";
+const std::string Q3 = "QSO: 14000 PH 2026-04-05 1500 QQ1AAA        59       3 QQ4DDD        59       5";
+const int First = static_cast<int>(HeaderLines.size());
+
+Lines Contacts(const Lines& log) {
+    Lines contacts;
+    for (const std::string& line : log)
+        if (line.starts_with("QSO:"))
+            contacts.push_back(line);
+    return contacts;
+}
+
+// Saves under `path`, answering the questions of a save.
+void Save(ScriptedDesktop& desktop, TForm1& form, const QString& path) {
+    desktop.ChooseFile(path);
+    if (QFileInfo::exists(path))
+        desktop.Answer(Answer::Yes);
+    desktop.Answer(Answer::Ok);
+    QTest::mouseClick(Find<QPushButton>(&form, "Button2"), Qt::LeftButton);
+}
+
+} // namespace
+
+class TestCorrections : public QObject {
+    Q_OBJECT
+private slots:
+    void aCorrectionReachesTheSavedFile_data();
+    void aCorrectionReachesTheSavedFile();
+    void anEditIsRefusedAsAnAddIs_data();
+    void anEditIsRefusedAsAnAddIs();
+    void aRandomSessionMatchesAPlainModel();
+};
+
+void TestCorrections::aCorrectionReachesTheSavedFile_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<Lines>("contacts");
+    QTest::addColumn<QString>("fields"); // call, number received and number sent after the steps
+    QTest::addColumn<QString>("undo");   // the Undo action's text
+    const std::string edited =
+        "QSO: 14000 PH 2026-04-05 1500 QQ1AAA        59       1 QQ9ZZZ        59      12";
+    const std::string every =
+        "QSO:  7000 CW 2026-04-06 1645 QQ1AAA        579     99 QQ9ZZZ        589     33";
+    const auto row = [](const char* tag, const char* steps, const Lines& contacts, const char* fields = "//3",
+                        const char* undo = "") {
+        QTest::newRow(tag) << QString::fromLatin1(steps).split(' ') << contacts << fields << undo;
+    };
+    row("edit the call", "call", {edited, Q2}, "//3", "&Undo edit QQ9ZZZ");
+    row("edit every field", "every", {every, Q2});
+    row("undo an edit", "call undo", {Q1, Q2}, "//3", "&Undo add QQ3CCC");
+    row("redo an edit", "call undo redo", {edited, Q2});
+    row("delete", "delete", {Q2}, "//3", "&Undo delete QQ2BBB");
+    row("undo a delete", "delete undo", {Q1, Q2});
+    row("redo a delete", "delete undo redo", {Q2});
+    row("undo an add", "undo", {Q1}, "QQ3CCC/7/2");
+    row("redo an add", "undo redo", {Q1, Q2});
+    row("undo an add after a save", "save add save undo", {Q1, Q2}, "QQ4DDD/5/3");
+}
+
+void TestCorrections::aCorrectionReachesTheSavedFile() {
+    QFETCH(QStringList, steps);
+    QFETCH(Lines, contacts);
+    QFETCH(QString, fields);
+    QFETCH(QString, undo);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("qq1aaa.cbr");
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    TForm1& form = program.form1;
+    ShowActive(&form);
+    SetHeader(form);
+    AddContact(form, "qq2bbb", "12");
+    AddContact(form, "qq3ccc", "7");
+    for (const QString& step : steps) {
+        if (step == "call")
+            EditContact(form, First, {{"Edit4", "qq9zzz"}});
+        if (step == "every")
+            EditContact(form, First,
+                        {{"Edit2", "2026-04-06"},
+                         {"Edit3", "16:45"},
+                         {"ComboBox1", "40M"},
+                         {"ComboBox2", "CW"},
+                         {"Edit4", "QQ9ZZZ"},
+                         {"Edit5", "579"},
+                         {"Edit8", "99"},
+                         {"Edit7", "589"},
+                         {"Edit6", "33"}});
+        if (step == "delete")
+            PressOnLine(form, First, Qt::Key_Delete);
+        if (step == "undo")
+            PressOnLine(form, -1, Qt::Key_Z, Qt::ControlModifier);
+        if (step == "redo")
+            PressOnLine(form, -1, Qt::Key_Y, Qt::ControlModifier);
+        if (step == "add")
+            AddContact(form, "qq4ddd", "5");
+        if (step == "save")
+            Save(desktop, form, path);
+    }
+    QCOMPARE(Contacts(form.Log().Lines()), contacts);
+    const QStringList typed = fields.split('/');
+    QCOMPARE(Find<QLineEdit>(&form, "Edit4")->text(), typed[0]);
+    QCOMPARE(Find<QLineEdit>(&form, "Edit6")->text(), typed[1]);
+    QCOMPARE(Find<QLineEdit>(&form, "Edit8")->text(), typed[2]);
+    if (!undo.isEmpty())
+        QCOMPARE(Find<QAction>(&form, "ActionUndo")->text(), undo);
+    QVERIFY(form.UnsavedLog());
+    Save(desktop, form, path);
+    Lines file = HeaderLines;
+    file.insert(file.end(), contacts.begin(), contacts.end());
+    file.emplace_back("END-OF-LOG:");
+    QCOMPARE(ReadFileBytes(path), CrLfFile(file));
+    VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+void TestCorrections::anEditIsRefusedAsAnAddIs_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("31 April") << First << "Edit2"
+                              << "2026-04-31"
+                              << "The date 2026-04-31 is not a date of the calendar!";
+    QTest::newRow("date form") << First << "Edit2"
+                               << "2026-4-05"
+                               << "Incorrect date format!";
+    QTest::newRow("24:00") << First << "Edit3"
+                           << "24:00"
+                           << "The time 24:00 is not a time of day (00:00 to 23:59)!";
+    QTest::newRow("time data") << First << "Edit3"
+                               << "1x:00"
+                               << "Incorrect data in Time field!";
+    QTest::newRow("no call") << First << "Edit4"
+                             << ""
+                             << "No Call set!";
+    QTest::newRow("a header line") << 1 << ""
+                                   << ""
+                                   << "";
+}
+
+void TestCorrections::anEditIsRefusedAsAnAddIs() {
+    QFETCH(int, row);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    TForm1& form = program.form1;
+    ShowActive(&form);
+    SetHeader(form);
+    AddContact(form, "qq2bbb", "12");
+    const Lines before = form.Log().Lines();
+    if (message.isEmpty())
+        desktop.Expect(
+            "Cabrillo header",
+            "Sorry, but you cannot change Cabrillo file header now!\nPlease use external editor like "
+            "Notepad after end of program\nto make changes in Cabrillo output file.",
+            Desktop::Icon::Error, Desktop::Buttons::Ok, Answer::Ok);
+    else
+        desktop.Expect("Error", message, Desktop::Icon::Error, Desktop::Buttons::Ok, Answer::Ok);
+    if (message.isEmpty())
+        PressOnLine(form, row, Qt::Key_Delete);
+    else
+        EditContact(form, row, {{field.toLatin1().constData(), text}});
+    VERIFY_SCRIPT_PLAYED(desktop);
+    QCOMPARE(form.Log().Lines(), before);
+    // A refused edit leaves the dialog open on the field; Escape leaves it with nothing changed.
+    QCOMPARE(Editor() != nullptr, !message.isEmpty());
+    if (Editor()) {
+        QCOMPARE(Editor()->focusWidget()->objectName(), field);
+        QTest::keyClick(Editor(), Qt::Key_Escape);
+        QVERIFY(!Editor() && form.Log().Lines() == before);
+    }
+}
+
+void TestCorrections::aRandomSessionMatchesAPlainModel() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("qq1aaa.cbr");
+    ScriptedDesktop desktop;
+    Program program(desktop, folder.path());
+    TForm1& form = program.form1;
+    ShowActive(&form);
+    SetHeader(form);
+    // The model: the contacts and the number sent, with every state the history can go back to.
+    struct State {
+        Lines contacts;
+        int serial = 1;
+    };
+    std::vector<State> states{{}};
+    std::size_t at = 0;
+    const auto change = [&](State next) {
+        states.resize(++at);
+        states.push_back(std::move(next));
+    };
+    std::mt19937 random(7);
+    for (int step = 0; step < 1500; ++step) {
+        State now = states[at];
+        const int kind = static_cast<int>(random() % 20);
+        const auto pick = [&] { return static_cast<std::size_t>(random() % now.contacts.size()); };
+        const auto rowOf = [&](std::size_t contact) {
+            const Lines& log = form.Log().Lines();
+            int seen = -1;
+            for (int row = 0; row < static_cast<int>(log.size()); ++row)
+                if (log[static_cast<std::size_t>(row)].starts_with("QSO:") &&
+                    ++seen == static_cast<int>(contact))
+                    return row;
+            return -1;
+        };
+        if (kind < 7 || now.contacts.empty()) {
+            const std::string call = "QQ" + std::to_string(step);
+            // An undone add leaves its call and number in the fields.
+            for (const char* field : {"Edit4", "Edit6"})
+                Find<QLineEdit>(&form, field)->clear();
+            AddContact(form, QString::fromStdString(call), QString::number(step % 97 + 1));
+            now.contacts.push_back(zevo::ComposeQsoLine({3, true, "2026-04-05", "15:00", "QQ1AAA", "59",
+                                                         std::to_string(now.serial), call, "59",
+                                                         std::to_string(step % 97 + 1)}));
+            ++now.serial;
+            change(std::move(now));
+        } else if (kind < 10) {
+            const std::size_t contact = pick();
+            zevo::QsoEntry entry = zevo::ReadQsoEntry(now.contacts[contact]);
+            entry.callReceived = "E" + std::to_string(step);
+            EditContact(form, rowOf(contact), {{"Edit4", QString::fromStdString(entry.callReceived)}});
+            now.contacts[contact] = zevo::ComposeQsoLine(entry);
+            change(std::move(now));
+        } else if (kind < 13) {
+            const std::size_t contact = pick();
+            PressOnLine(form, rowOf(contact), Qt::Key_Delete);
+            now.contacts.erase(now.contacts.begin() + static_cast<std::ptrdiff_t>(contact));
+            change(std::move(now));
+        } else if (kind < 16) {
+            PressOnLine(form, -1, Qt::Key_Z, Qt::ControlModifier);
+            at -= at > 0 ? 1 : 0;
+        } else if (kind < 19) {
+            PressOnLine(form, -1, Qt::Key_Y, Qt::ControlModifier);
+            at += at + 1 < states.size() ? 1 : 0;
+        } else if (step % 2 == 0) {
+            Save(desktop, form, path);
+        } else if (QFileInfo::exists(path)) {
+            // The saved log comes back as a new history, its serial after the highest sent.
+            if (form.UnsavedLog())
+                desktop.Answer(Answer::No);
+            desktop.ChooseFile(path);
+            QTest::mouseClick(Find<QPushButton>(&form, "Button6"), Qt::LeftButton);
+            const Lines loaded = Contacts(zevo::ReadCabrilloLines(ReadFileBytes(path).toStdString()));
+            states = {{loaded, static_cast<int>(
+                                   zevo::ReadLoadedLog(loaded).nextNumberSent.value_or(states[at].serial))}};
+            at = 0;
+        }
+        QVERIFY2(Contacts(form.Log().Lines()) == states[at].contacts,
+                 qPrintable(QStringLiteral("step %1, kind %2").arg(step).arg(kind)));
+        QCOMPARE(Find<QLineEdit>(&form, "Edit8")->text().toInt(), states[at].serial);
+    }
+    VERIFY_SCRIPT_PLAYED(desktop);
+    Save(desktop, form, path);
+    Lines file = HeaderLines;
+    file.insert(file.end(), states[at].contacts.begin(), states[at].contacts.end());
+    file.emplace_back("END-OF-LOG:");
+    QCOMPARE(ReadFileBytes(path), CrLfFile(file));
+    QCOMPARE(zevo::ReplayJournal(ReadFileBytes(folder.filePath("session.journal")).toStdString()).log,
+             form.Log().Lines());
+}
+
+QTEST_MAIN(TestCorrections)
+#include "TestCorrections.moc"
