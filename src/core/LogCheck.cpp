@@ -1,6 +1,7 @@
 #include "LogCheck.h"
 
 #include "CabrilloFile.h"
+#include "DateTime.h"
 
 #include <algorithm>
 #include <array>
@@ -133,32 +134,6 @@ std::optional<std::size_t> BandIndex(std::string_view frequency) {
         if (Same(Bands[i].frequency, frequency))
             return i;
     return std::nullopt;
-}
-
-// Days since 1970-01-01 of a real calendar date "yyyy-mm-dd".
-std::optional<int> DayNumber(std::string_view date) {
-    if (date[4] != '-' || date[7] != '-')
-        return std::nullopt;
-    const std::optional<int> year = Number(date.substr(0, 4));
-    const std::optional<int> month = Number(date.substr(5, 2));
-    const std::optional<int> day = Number(date.substr(8, 2));
-    if (!year || !month || !day)
-        return std::nullopt;
-    const std::chrono::year_month_day calendar{std::chrono::year{*year},
-                                               std::chrono::month{static_cast<unsigned>(*month)},
-                                               std::chrono::day{static_cast<unsigned>(*day)}};
-    if (!calendar.ok())
-        return std::nullopt;
-    return std::chrono::sys_days(calendar).time_since_epoch().count();
-}
-
-// Minutes since midnight of "hhmm".
-std::optional<int> MinuteOfDay(std::string_view time) {
-    const std::optional<int> hour = Number(time.substr(0, 2));
-    const std::optional<int> minute = Number(time.substr(2, 2));
-    if (!hour || !minute || *hour > 23 || *minute > 59)
-        return std::nullopt;
-    return *hour * 60 + *minute;
 }
 
 // Readability 1-5 and strength 1-9, and in CW the tone 1-9, left-aligned in three columns.

@@ -1,6 +1,7 @@
 #include "LogStatistics.h"
 
 #include "Conversion.h"
+#include "DateTime.h"
 #include "QsoLine.h"
 
 #include <algorithm>
@@ -25,41 +26,17 @@ std::string_view Columns(std::string_view line, std::size_t first, std::size_t l
     return line.substr(first - 1, last - first + 1);
 }
 
-// The number written in all of `digits`, or nothing when any byte is not a digit.
-std::optional<int> Number(std::string_view digits) {
-    if (digits.empty())
-        return std::nullopt;
-    int value = 0;
-    for (const char c : digits) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 // Floor division: the hour and the day of a minute before 1970 are the ones it lies in.
 std::int64_t FloorDivide(std::int64_t value, std::int64_t divisor) {
     return value / divisor - (value % divisor < 0 ? 1 : 0);
 }
 
 std::optional<std::int64_t> MinuteOfLogTime(std::string_view date, std::string_view time) {
-    if (date.size() != 10 || date[4] != '-' || date[7] != '-' || time.size() != 4)
+    const std::optional<int> day = DayNumber(date);
+    const std::optional<int> minute = MinuteOfDay(time);
+    if (!day || !minute)
         return std::nullopt;
-    const auto year = Number(date.substr(0, 4));
-    const auto month = Number(date.substr(5, 2));
-    const auto day = Number(date.substr(8, 2));
-    const auto hour = Number(time.substr(0, 2));
-    const auto minute = Number(time.substr(2, 2));
-    if (!year || !month || !day || !hour || !minute || *hour > 23 || *minute > 59)
-        return std::nullopt;
-    const std::chrono::year_month_day calendarDate{std::chrono::year(*year),
-                                                   std::chrono::month(static_cast<unsigned>(*month)),
-                                                   std::chrono::day(static_cast<unsigned>(*day))};
-    if (!calendarDate.ok())
-        return std::nullopt;
-    const std::int64_t days = std::chrono::sys_days(calendarDate).time_since_epoch().count();
-    return days * MinutesPerDay + *hour * MinutesPerHour + *minute;
+    return std::int64_t{*day} * MinutesPerDay + *minute;
 }
 
 std::string DateOfDay(std::int64_t days) {
