@@ -11,7 +11,8 @@
 class Desktop;
 
 // The windows of a run, created once and in this order: the main window, the header dialog, the export
-// dialog, the log check, the statistics. They live as long as the program; the others are only shown and hidden.
+// dialog, the log check, the statistics. They live as long as the program; the others are only shown and
+// hidden.
 struct Program {
     // With a journal folder the session is kept in a journal there (and the log of a session that
     // ended without saving it is offered back); without one, nothing is kept.

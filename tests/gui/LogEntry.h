@@ -38,7 +38,8 @@ inline void AddContact(TForm1& form, const QString& call, const QString& number)
 }
 
 // A key pressed on the log list with the line at `row` selected.
-inline void PressOnLine(TForm1& form, int row, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+inline void PressOnLine(TForm1& form, int row, Qt::Key key,
+                        Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     auto* list = Find<LogTableView>(&form, "ListBox1");
     list->setFocus();
     if (row >= 0)
