@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>DupeWatch</name>
+    <message>
+        <source>Check</source>
+        <translation>Sprawdzanie</translation>
+    </message>
+    <message>
+        <source>Calls of the log holding the call typed</source>
+        <translation>Znaki z logu zawierające wpisany znak</translation>
+    </message>
+    <message>
+        <source>Dupe: %1 %2 %3, line %4</source>
+        <translation>Duplikat: %1 %2 %3, wiersz %4</translation>
+    </message>
+    <message>
+        <source>Worked: %1 %2</source>
+        <translation>Zrobiony: %1 %2</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nowy</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... i %1 więcej</translation>
+    </message>
+</context>
+<context>
     <name>FileChoice</name>
     <message>
         <source>Warning</source>
@@ -331,6 +358,14 @@ Niczego nie wczytano.</translation>
     <message>
         <source>The time %1 is not a time of day (00:00 to 23:59)!</source>
         <translation>Czas %1 nie jest godziną doby (00:00 do 23:59)!</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Widok</translation>
+    </message>
+    <message>
+        <source>&amp;Check panel</source>
+        <translation>Panel &amp;sprawdzania</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "CabrilloReader.h"
 #include "Conversion.h"
 #include "DateTime.h"
+#include "DupeWatch.h"
 #include "EntryEvents.h"
 #include "FileChoice.h"
 #include "Guard.h"
@@ -75,6 +76,7 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     // operator's changes are the ones to follow.
     ConnectGuarded(Edit8, &QLineEdit::textEdited, this, m_desktop, &TForm1::Edit8Change);
     ConnectGuarded(CheckBox1, &QCheckBox::clicked, this, m_desktop, &TForm1::CheckBox1Click);
+    m_dupeWatch = std::make_unique<DupeWatch>(m_document, static_cast<Ui::TForm1&>(*this), m_entry, this);
     WatchEntryFields();
     // The menu bar runs the same handlers as the buttons.
     ConnectGuarded(ActionLoad, &QAction::triggered, this, m_desktop, &TForm1::Button6Click);
@@ -119,12 +121,14 @@ void TForm1::WatchEntryFields() {
         if (m_recorder)
             m_recorder->StateChanged();
     });
+    connect(events, &EntryEvents::keyHandled, m_dupeWatch.get(), &DupeWatch::Update);
 }
 
 // The list grows with the window; what is under it stays at the bottom. The window starts wide enough
 // for a whole QSO line in the font the desktop gives the log.
 void TForm1::FitTheLogLine() {
     m_designSize = size();
+    centralWidget()->installEventFilter(this);
     m_listPlace = ListBox1->geometry();
     for (QWidget* below : std::initializer_list<QWidget*>{RadioButton1, RadioButton2, Button6, Button2,
                                                           Button7, Button3, Button5, Label15})
@@ -134,12 +138,16 @@ void TForm1::FitTheLogLine() {
         resize(width() + missing, height());
 }
 
-void TForm1::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    const QSize grown = (size() - m_designSize).expandedTo(QSize(0, 0));
-    ListBox1->setGeometry(m_listPlace.adjusted(0, 0, grown.width(), grown.height()));
-    for (const auto& [widget, place] : m_belowList)
-        widget->move(place + QPoint(0, grown.height()));
+// A panel docked beside the controls takes its width from the list: the width is the controls' room.
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        const QSize grown =
+            (QSize(centralWidget()->width(), height()) - m_designSize).expandedTo(QSize(0, 0));
+        ListBox1->setGeometry(m_listPlace.adjusted(0, 0, grown.width(), grown.height()));
+        for (const auto& [widget, place] : m_belowList)
+            widget->move(place + QPoint(0, grown.height()));
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::SetHeaderSet(bool set) {
@@ -209,6 +217,7 @@ void TForm1::ApplyLanguage() {
     ListBox1->setAccessibleName(tr("Log"));
     UpDown1->SetArrowNames(tr("One minute later"), tr("One minute earlier"));
     Button3->setToolTip(tr("Ver. 4.00 freeware ") + QString::fromLatin1(Credit));
+    m_dupeWatch->Retranslate();
     update();
 }
 

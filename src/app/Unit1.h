@@ -21,6 +21,7 @@
 // Button3    "Info": the help text in the text editor
 // Button5    "Exit"
 // Label15    the version
+// DupeStatus, CheckPanel  the call checked against the log as it is typed (DupeWatch)
 
 #include "CabrilloHeader.h"
 #include "ContactEntry.h"
@@ -39,6 +40,7 @@
 #include <string>
 #include <vector>
 
+class DupeWatch;
 class QKeyEvent;
 class SessionRecorder;
 
@@ -131,7 +133,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void RestoreSession(const zevo::JournalReplay& replay);
@@ -152,6 +154,7 @@ private:
     bool m_unsavedLog = false;
     bool m_ending = false;
     std::unique_ptr<SessionRecorder> m_recorder;
+    std::unique_ptr<DupeWatch> m_dupeWatch;
     // The places of the layout, from which the list grows and what is under it moves down.
     QSize m_designSize;
     QRect m_listPlace;
