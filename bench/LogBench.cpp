@@ -5,6 +5,7 @@
 //   ZevoLogBench            the full runs, five repetitions
 //   ZevoLogBench --smoke    once, on short logs: every change must leave the log and its index as
 //                           they were (CTest runs this)
+#include "DupeCheck.h"
 #include "LogDocument.h"
 #include "QsoLine.h"
 #include "RatioReporter.h"
@@ -131,6 +132,30 @@ void LookUpLongFragment(benchmark::State& state, int contacts) {
         state.SkipWithError("the fragment did not find its ten calls");
 }
 
+// The dupe check of a call typed key by key and taken back with Backspace: its verdict and the calls
+// holding what is typed, each key in turn. Fragments of four characters or more read the calls that
+// share their rarest piece, so this part grows with the log; the window's part does not.
+void CheckTypedCall(benchmark::State& state, int contacts) {
+    const zevo::LogDocument log = Log(contacts);
+    const std::string call = CallOf(13);
+    std::vector<std::string> keys;
+    for (std::size_t length = 1; length <= call.size(); ++length)
+        keys.push_back(call.substr(0, length));
+    keys.insert(keys.end(), keys.rbegin() + 1, keys.rend());
+    keys.emplace_back();
+    std::size_t key = 0;
+    for (auto _ : state) {
+        const std::string& typed = keys[key++ % keys.size()];
+        benchmark::DoNotOptimize(zevo::CheckCall(log.Calls(), log.Lines(), typed, {3, true}));
+        benchmark::DoNotOptimize(zevo::CheckFragment(log.Calls(), typed, {3, true}));
+    }
+    const zevo::FragmentCheck check = zevo::CheckFragment(log.Calls(), "Q3B", {3, true});
+    if (check.calls.empty() ||
+        check.calls.size() != std::min<std::size_t>(20, check.calls.size() + check.more) ||
+        zevo::CheckCall(log.Calls(), log.Lines(), call, {1, true}).kind != zevo::CallVerdict::Kind::Dupe)
+        state.SkipWithError("the typed call was not checked against the log");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -145,7 +170,8 @@ int main(int argc, char** argv) {
         {"RemoveInTheMiddle", RemoveInTheMiddle},
         {"LookUpCall", LookUpCall},
         {"LookUpFragment", LookUpFragment},
-        {"LookUpLongFragment", LookUpLongFragment}};
+        {"LookUpLongFragment", LookUpLongFragment},
+        {"CheckTypedCall", CheckTypedCall}};
     for (const auto& [name, function] : kinds)
         for (const auto& [size, contacts] : {std::pair{"Short", shortLog}, std::pair{"Long", longLog}}) {
             auto* run = benchmark::RegisterBenchmark((std::string(name) + size).c_str(), function, contacts)
@@ -153,7 +179,7 @@ int main(int argc, char** argv) {
                             ->ReportAggregatesOnly(!smoke)
                             ->Unit(benchmark::kMicrosecond);
             // A change is timed alone; a lookup changes nothing and runs as often as the clock needs.
-            if (std::string_view(name).starts_with("LookUp"))
+            if (std::string_view(name).starts_with("LookUp") || std::string_view(name) == "CheckTypedCall")
                 run->Iterations(smoke ? 1 : 1000000);
             else
                 run->UseManualTime()->Iterations(smoke ? 1 : 2000);
@@ -168,6 +194,8 @@ int main(int argc, char** argv) {
         reporter.PrintRatio(std::string(kind) + sizes, std::string(kind) + "Long",
                             std::string(kind) + "Short", clock, 1.2);
     reporter.PrintRatio("LookUpLongFragment" + sizes, "LookUpLongFragmentLong", "LookUpLongFragmentShort",
+                        Clock::Processor);
+    reporter.PrintRatio("CheckTypedCall" + sizes, "CheckTypedCallLong", "CheckTypedCallShort",
                         Clock::Processor);
     for (const char* kind : {"InsertInTheMiddle", "RemoveInTheMiddle"})
         reporter.PrintRatio(std::string(kind) + sizes, std::string(kind) + "Long",

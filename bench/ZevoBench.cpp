@@ -19,8 +19,12 @@
 #include "QsoLine.h"
 #include "RatioReporter.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <algorithm>
@@ -411,6 +415,58 @@ void StatisticsAfterAdd(benchmark::State& state, int contacts) {
         state.SkipWithError("the window did not show the contact after one pass of the event loop");
 }
 
+// Calls of one length, Q3B00013 for the 13th: the first characters of a call are held by more than
+// twenty calls in a short log as in a long one, so the check panel lists as many in both.
+std::string CheckedCall(int call) {
+    const std::string number = std::to_string(call);
+    return "Q" + std::to_string(call % 10) + "B" +
+           std::string(5 - std::min<std::size_t>(5, number.size()), '0') + number;
+}
+
+// `contacts` contacts of a fifth as many calls, each call on five bands and modes.
+std::vector<std::string> CheckedLog(int contacts) {
+    std::vector<std::string> log{"START-OF-LOG: 2.0", "CALLSIGN: QQ1AAA"};
+    for (int i = 0; i < contacts; ++i) {
+        zevo::QsoEntry contact = Contact(i);
+        contact.callReceived = CheckedCall(i % (contacts / 5));
+        log.push_back(zevo::ComposeQsoLine(contact));
+    }
+    return log;
+}
+
+// Keys pressed in the call field with the check panel open: a call of the log typed character by
+// character, then taken back with Backspace; after each key the call is checked, the panel filled and
+// both painted. The processor time of the whole program, as for adding a contact.
+void TypeCallWithCheckPanel(benchmark::State& state, int contacts) {
+    QuietDesktop desktop;
+    Program program(desktop);
+    TForm1& form = program.form1;
+    form.Log().Append(CheckedLog(contacts));
+    form.show();
+    form.findChild<QAction*>(QStringLiteral("ActionCheckPanel"))->setChecked(true);
+    QApplication::processEvents();
+    auto* call = form.findChild<QLineEdit*>(QStringLiteral("Edit4"));
+    const QString typed = QString::fromStdString(CheckedCall(13));
+    qsizetype key = 0;
+    for (auto _ : state) {
+        const qsizetype at = key++ % (typed.size() * 2);
+        const QChar character = at < typed.size() ? typed[at] : QChar();
+        QKeyEvent press(QEvent::KeyPress,
+                        character.isNull() ? int(Qt::Key_Backspace) : int(character.unicode()),
+                        Qt::NoModifier, character.isNull() ? QString() : QString(character));
+        QApplication::sendEvent(call, &press);
+        QApplication::processEvents();
+    }
+    // The work measured is the whole check: the call's verdict, and the panel's twenty calls and the rest.
+    const auto* panel = form.findChild<QListWidget*>(QStringLiteral("CheckList"));
+    const auto* status = form.findChild<QLabel*>(QStringLiteral("DupeStatus"));
+    call->setText(typed.left(2));
+    const bool fragmentShown = panel->count() >= 20 && status->text() == QStringLiteral("New");
+    call->setText(typed);
+    if (!fragmentShown || panel->count() != 1 || !status->text().startsWith(QStringLiteral("Worked: ")))
+        state.SkipWithError("the call was not checked against the log");
+}
+
 long MaxResidentKilobytes() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -469,6 +525,13 @@ int main(int argc, char** argv) {
                      ->MeasureProcessCPUTime()
                      ->Unit(benchmark::kMicrosecond));
     // The journal waits for the disk: wall time.
+    // Every key of the typing and taking back of a call, the same number of rounds in both logs.
+    for (const auto& [name, lines] : {std::pair{"TypeCallWithCheckPanelInShortLog", 1000},
+                                      std::pair{"TypeCallWithCheckPanelInLongLog", sizes.contacts}})
+        repeated(benchmark::RegisterBenchmark(name, TypeCallWithCheckPanel, lines)
+                     ->Iterations(sizes.addRounds * 16)
+                     ->MeasureProcessCPUTime()
+                     ->Unit(benchmark::kMicrosecond));
     repeated(benchmark::RegisterBenchmark("AppendAndDataSync", AppendAndDataSync)
                  ->Iterations(sizes.addRounds)
                  ->Unit(benchmark::kMicrosecond));
@@ -513,6 +576,11 @@ int main(int argc, char** argv) {
     reporter.PrintRatio("adding a contact to a log of " + std::to_string(sizes.hugeContacts) +
                             " contacts / to an empty log",
                         "AddContactToHugeLog", "AddContactToEmptyLog", Clock::Processor);
+    reporter.PrintRatio(
+        "a key in the call field with the check panel open, in a log of " + contactsText + " / of 1000",
+        "TypeCallWithCheckPanelInLongLog", "TypeCallWithCheckPanelInShortLog", Clock::Processor, 1.2);
+    reporter.PrintTime("a key in the call field with the check panel open, in a log of " + contactsText,
+                       "TypeCallWithCheckPanelInLongLog", 1000);
     reporter.PrintRatio("adding a contact to a log of " + contactsText +
                             " with the journal / appending its bytes with fdatasync",
                         "AddContactToLongLogWithJournal", "AppendAndDataSync", Clock::Wall, 1.5);

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>DupeWatch</name>
+    <message>
+        <source>Check</source>
+        <translation>Sprawdzanie</translation>
+    </message>
+    <message>
+        <source>Calls of the log holding the call typed</source>
+        <translation>Znaki z logu zawierające wpisany znak</translation>
+    </message>
+    <message>
+        <source>Dupe: %1 %2 %3, line %4</source>
+        <translation>Duplikat: %1 %2 %3, wiersz %4</translation>
+    </message>
+    <message>
+        <source>Worked: %1 %2</source>
+        <translation>Zrobiony: %1 %2</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nowy</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... i %1 więcej</translation>
+    </message>
+</context>
+<context>
     <name>FileChoice</name>
     <message>
         <source>Warning</source>
@@ -445,6 +472,10 @@ Niczego nie wczytano.</translation>
     <message>
         <source>&amp;Statistics</source>
         <translation>&amp;Statystyki</translation>
+    </message>
+    <message>
+        <source>&amp;Check panel</source>
+        <translation>&amp;Panel sprawdzania</translation>
     </message>
 </context>
 <context>

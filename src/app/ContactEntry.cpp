@@ -223,16 +223,19 @@ void ContactEntry::ProvinceKeyPress(QChar& key) {
     key = QChar();
 }
 
+bool ContactEntry::FirstMode() const {
+    // A mode typed over the first entry is no longer that entry.
+    return m_ui.ComboBox2->currentIndex() == 0 &&
+           m_ui.ComboBox2->currentText() == m_ui.ComboBox2->itemText(0);
+}
+
 zevo::QsoEntry ContactEntry::Read(bool polish) const {
     const int band = m_ui.ComboBox1->currentIndex();
-    // A mode typed over the first entry is no longer that entry.
-    const bool firstMode =
-        m_ui.ComboBox2->currentIndex() == 0 && m_ui.ComboBox2->currentText() == m_ui.ComboBox2->itemText(0);
     // In English the station sends its serial number, in Polish the letter of its province.
     const QString exchange =
         polish ? m_ui.ComboBox3->itemText(m_ui.ComboBox3->currentIndex()).left(1) : m_ui.Edit8->text();
     return zevo::QsoEntry{.band = band < 0 ? std::nullopt : std::optional<int>(band),
-                          .firstMode = firstMode,
+                          .firstMode = FirstMode(),
                           .date = ToWin1250(m_ui.Edit2->text()),
                           .time = ToWin1250(m_ui.Edit3->text()),
                           .usedCall = ToWin1250(m_ui.Edit1->text()),

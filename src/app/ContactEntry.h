@@ -57,6 +57,8 @@ public:
 
     // The contact in the fields; in Polish the province letter is sent, in English the number.
     zevo::QsoEntry Read(bool polish) const;
+    // The mode of the contact is SSB, the first entry of the mode box.
+    bool FirstMode() const;
     // After an add: the number sent goes up when it counts.
     void RaiseNumberSent();
     // After a load: band, mode (with its reports), date, time and used call from the log's last

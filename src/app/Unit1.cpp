@@ -4,6 +4,7 @@
 #include "CabrilloReader.h"
 #include "Conversion.h"
 #include "DateTime.h"
+#include "DupeWatch.h"
 #include "EntryEvents.h"
 #include "FileChoice.h"
 #include "GrowingLayout.h"
@@ -77,6 +78,7 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     // operator's changes are the ones to follow.
     ConnectGuarded(Edit8, &QLineEdit::textEdited, this, m_desktop, &TForm1::Edit8Change);
     ConnectGuarded(CheckBox1, &QCheckBox::clicked, this, m_desktop, &TForm1::CheckBox1Click);
+    m_dupeWatch = std::make_unique<DupeWatch>(m_document, static_cast<Ui::TForm1&>(*this), m_entry, this);
     WatchEntryFields();
     // The menu bar runs the same handlers as the buttons.
     ConnectGuarded(ActionLoad, &QAction::triggered, this, m_desktop, &TForm1::Button6Click);
@@ -93,8 +95,9 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     }
     // The list grows with the window, which starts wide enough for a whole QSO line in the font the
     // desktop gives the log.
-    auto* layout = new GrowingLayout(
-        this, ListBox1, {RadioButton1, RadioButton2, Button6, Button2, Button7, Button3, Button5, Label15});
+    auto* layout =
+        new GrowingLayout(this, centralWidget(), ListBox1,
+                          {RadioButton1, RadioButton2, Button6, Button2, Button7, Button3, Button5, Label15});
     layout->Widen(ListBox1->WidthFor(zevo::QsoLineLength) - ListBox1->width());
     m_corrections = std::make_unique<LogCorrections>(
         m_desktop, m_log,
@@ -138,6 +141,7 @@ void TForm1::WatchEntryFields() {
         if (m_recorder)
             m_recorder->StateChanged();
     });
+    connect(events, &EntryEvents::keyHandled, m_dupeWatch.get(), &DupeWatch::Update);
 }
 
 void TForm1::SetUnsavedLog(bool unsaved) {
@@ -214,6 +218,7 @@ void TForm1::ApplyLanguage() {
     m_corrections->ApplyLanguage();
     UpDown1->SetArrowNames(tr("One minute later"), tr("One minute earlier"));
     Button3->setToolTip(tr("Ver. 4.00 freeware ") + QString::fromLatin1(Credit));
+    m_dupeWatch->Retranslate();
     update();
     emit languageApplied();
 }

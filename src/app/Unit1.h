@@ -21,6 +21,7 @@
 // Button3    "Info": the help text in the text editor
 // Button5    "Exit"
 // Label15    the version
+// DupeStatus, CheckPanel  the call checked against the log as it is typed (DupeWatch)
 
 #include "CabrilloHeader.h"
 #include "ContactEntry.h"
@@ -42,6 +43,7 @@
 #include <string>
 #include <vector>
 
+class DupeWatch;
 class QKeyEvent;
 class LogCorrections;
 class SessionRecorder;
@@ -168,6 +170,7 @@ private:
     bool m_unsavedLog = false;
     bool m_ending = false;
     std::unique_ptr<SessionRecorder> m_recorder;
+    std::unique_ptr<DupeWatch> m_dupeWatch;
     // The folder of the last Cabrillo file saved or loaded in this run: the open dialog starts there.
     QString m_lastFolder;
 };

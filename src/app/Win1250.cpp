@@ -16,7 +16,18 @@ QString FromWin1250(const std::string& bytes) {
     return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
+namespace {
+
+bool IsAscii(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+} // namespace
+
 std::string ToWin1250(const QString& text) {
+    // Calls and numbers are plain ASCII; opening the converter costs more than a keystroke's checks.
+    if (IsAscii(text))
+        return text.toLatin1().toStdString();
     QStringEncoder encoder("windows-1250");
     QByteArray bytes = encoder.encode(text);
     if (!encoder.hasError())
@@ -34,6 +45,8 @@ std::string ToWin1250(const QString& text) {
 }
 
 bool FitsWin1250(const QString& text) {
+    if (IsAscii(text))
+        return true;
     // No single byte holds half of a surrogate pair; the encoder would keep a lone high one waiting
     // for its other half and report no error.
     if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); }))

@@ -1,0 +1,109 @@
+#include "DupeCheck.h"
+
+#include <algorithm>
+#include <array>
+
+namespace zevo {
+
+namespace {
+
+constexpr std::array<const char*, 6> BandNames{"160M", "80M", "40M", "20M", "15M", "10M"};
+
+bool IsDupe(BandMode worked, BandMode at) {
+    return worked.band >= 0 && worked == at;
+}
+
+// The band list's order, SSB before CW, the frequencies outside the list last.
+bool InBandOrder(BandMode a, BandMode b) {
+    const auto rank = [](BandMode bandMode) {
+        return (bandMode.band < 0 ? static_cast<int>(BandNames.size()) : bandMode.band) * 2 +
+               (bandMode.phone ? 0 : 1);
+    };
+    return rank(a) < rank(b);
+}
+
+std::vector<BandMode> WorkedOn(const std::vector<CallRow>& rows) {
+    std::vector<BandMode> worked;
+    worked.reserve(rows.size());
+    for (const CallRow& row : rows)
+        worked.push_back({row.band, row.phone});
+    std::sort(worked.begin(), worked.end(), InBandOrder);
+    worked.erase(std::unique(worked.begin(), worked.end()), worked.end());
+    return worked;
+}
+
+// Columns 26-29 of a QSO line, "hhmm", as "hh:mm"; whatever a loaded line holds there otherwise.
+std::string TimeOf(const std::string& line) {
+    std::string time = line.size() > 25 ? line.substr(25, 4) : std::string();
+    if (time.size() == 4)
+        time.insert(2, 1, ':');
+    return time;
+}
+
+} // namespace
+
+CallVerdict CheckCall(const CallIndex& calls, const std::vector<std::string>& lines, std::string_view call,
+                      BandMode at) {
+    CallVerdict verdict;
+    const std::vector<CallRow> rows = calls.Rows(call);
+    if (rows.empty())
+        return verdict;
+    verdict.worked = WorkedOn(rows);
+    verdict.kind = CallVerdict::Kind::Worked;
+    const auto first = std::find_if(rows.begin(), rows.end(), [at](const CallRow& row) {
+        return IsDupe({row.band, row.phone}, at);
+    });
+    if (first != rows.end()) {
+        verdict.kind = CallVerdict::Kind::Dupe;
+        verdict.row = first->row;
+        verdict.time = first->row < lines.size() ? TimeOf(lines[first->row]) : std::string();
+    }
+    return verdict;
+}
+
+FragmentCheck CheckFragment(const CallIndex& calls, std::string_view fragment, BandMode at,
+                            std::size_t limit) {
+    FragmentCheck check;
+    const CallMatches matches = calls.Containing(fragment, limit);
+    for (const std::string& call : matches.calls) {
+        FragmentMatch match{call, WorkedOn(calls.Rows(call)), false};
+        match.dupe = std::any_of(match.worked.begin(), match.worked.end(),
+                                 [at](BandMode worked) { return IsDupe(worked, at); });
+        check.calls.push_back(std::move(match));
+    }
+    check.more = matches.total - matches.calls.size();
+    return check;
+}
+
+std::string BandModeText(BandMode bandMode) {
+    const bool listed = bandMode.band >= 0 && bandMode.band < static_cast<int>(BandNames.size());
+    return std::string(listed ? BandNames[static_cast<std::size_t>(bandMode.band)] : "?") +
+           (bandMode.phone ? " SSB" : " CW");
+}
+
+std::string BandModesText(const std::vector<BandMode>& worked, std::optional<BandMode> dupeAt) {
+    std::string text;
+    for (const BandMode bandMode : worked) {
+        if (!text.empty())
+            text += ", ";
+        text += BandModeText(bandMode);
+        if (dupeAt && IsDupe(bandMode, *dupeAt))
+            text += '*';
+    }
+    return text;
+}
+
+std::vector<std::string> FragmentLines(const FragmentCheck& check, BandMode at) {
+    std::size_t width = 0;
+    for (const FragmentMatch& match : check.calls)
+        width = std::max(width, match.call.size());
+    std::vector<std::string> lines;
+    for (const FragmentMatch& match : check.calls) {
+        std::string line = match.call;
+        line.resize(width + 2, ' ');
+        lines.push_back(line + BandModesText(match.worked, at));
+    }
+    return lines;
+}
+
+} // namespace zevo

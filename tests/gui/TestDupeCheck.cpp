@@ -1,0 +1,108 @@
+// The call checked against the log as it is typed: the status line, the call's colour, the check panel.
+#include "LogEntry.h"
+#include "ScriptedDesktop.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QtTest>
+
+class TestDupeCheck : public QObject {
+    Q_OBJECT
+private slots:
+    void theTypedCallAgainstTheLog_data();
+    void theTypedCallAgainstTheLog();
+    void contactsTypedAtFullSpeedAreAllLogged();
+};
+
+void TestDupeCheck::theTypedCallAgainstTheLog_data() {
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<bool>("polish");
+    QTest::addColumn<bool>("altM"); // CW by Alt+M after the call
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QStringList>("panel");
+    const QStringList both{"QQ2BBB  40M CW, 20M SSB*"};
+    QTest::newRow("dupe") << "QQ2BBB" << false << false << "Dupe: QQ2BBB 20M SSB 15:02, line 7" << both;
+    QTest::newRow("Polish") << "QQ2BBB" << true << false << "Duplikat: QQ2BBB 20M SSB 15:02, wiersz 7"
+                            << both;
+    QTest::newRow("Alt+M") << "QQ2BBB" << false << true << "Worked: QQ2BBB 40M CW, 20M SSB"
+                           << QStringList{"QQ2BBB  40M CW, 20M SSB"};
+    QTest::newRow("worked") << "QQ3CCC/P" << false << false << "Worked: QQ3CCC/P 80M SSB"
+                            << QStringList{"QQ3CCC/P  80M SSB"};
+    QTest::newRow("new") << "QQ3CCC" << true << false << "Nowy" << QStringList{"QQ3CCC/P  80M SSB"};
+    QTest::newRow("fragment") << "QQ" << false << false << "New"
+                              << QStringList{"QQ2BBB    40M CW, 20M SSB*", "QQ3CCC/P  80M SSB"};
+    QTest::newRow("nothing") << "" << false << false << "" << QStringList{};
+}
+
+void TestDupeCheck::theTypedCallAgainstTheLog() {
+    QFETCH(QString, call);
+    QFETCH(bool, polish);
+    QFETCH(bool, altM);
+    QFETCH(QString, status);
+    QFETCH(QStringList, panel);
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    TForm1& form = program.form1;
+    ShowActive(&form);
+    SetHeader(form);
+    Find<QLineEdit>(&form, "Edit3")->setText("15:02");
+    // The last on 20M SSB, where the calls are typed.
+    for (const auto& [logged, band, mode] :
+         {std::tuple{"QQ2BBB", 2, 1}, {"QQ3CCC/P", 1, 0}, {"QQ2BBB", 3, 0}}) {
+        Find<QComboBox>(&form, "ComboBox1")->setCurrentIndex(band);
+        Find<QComboBox>(&form, "ComboBox2")->setCurrentIndex(mode);
+        AddContact(form, QLatin1String(logged), "1");
+    }
+    if (polish)
+        QTest::mouseClick(Find<QRadioButton>(&form, "RadioButton1"), Qt::LeftButton);
+    QTest::keyClick(&form, Qt::Key_F9);
+
+    auto* edit = Find<QLineEdit>(&form, "Edit4");
+    Type(edit, call);
+    if (altM)
+        QTest::keyClick(edit, Qt::Key_M, Qt::AltModifier);
+    QCOMPARE(QStringList({Find<QLabel>(&form, "DupeStatus")->text(), edit->accessibleDescription()}),
+             QStringList({status, status}));
+    QCOMPARE(edit->palette().color(QPalette::Text) == Qt::red, status.startsWith("Du"));
+    auto* list = Find<QListWidget>(&form, "CheckList");
+    QStringList shown;
+    for (int row = 0; row < list->count(); ++row)
+        shown << list->item(row)->text();
+    QCOMPARE(shown, panel);
+    // Enter on a call of the panel takes it into the call field, ready for the number.
+    if (!panel.isEmpty()) {
+        list->setFocus();
+        list->setCurrentRow(panel.size() - 1);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(edit->text(), panel.last().section(' ', 0, 0));
+        QCOMPARE(QApplication::focusWidget(), edit);
+    }
+    VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+// Call, Enter, number, Enter as fast as the events go, with the panel open: every key reaches its field
+// and every contact is logged, dupes as any other.
+void TestDupeCheck::contactsTypedAtFullSpeedAreAllLogged() {
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    ShowActive(&program.form1);
+    SetHeader(program.form1);
+    QTest::keyClick(&program.form1, Qt::Key_F9);
+    Find<QLineEdit>(&program.form1, "Edit4")->setFocus();
+    for (int i = 0; i < 50; ++i)
+        for (const QString& typed : {QString("QQ%1B").arg(i % 20), QString::number(i + 1)}) {
+            QTest::keyClicks(QApplication::focusWidget(), typed);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+    QCOMPARE(program.form1.Log().Count(), int(HeaderLines.size()) + 50);
+    for (int i = 0; i < 50; ++i)
+        QCOMPARE(
+            QString::fromStdString(program.form1.Log().Lines()[HeaderLines.size() + i]).mid(55).simplified(),
+            QString("QQ%1B 59 %2").arg(i % 20).arg(i + 1));
+    VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+QTEST_MAIN(TestDupeCheck)
+#include "TestDupeCheck.moc"
