@@ -34,6 +34,20 @@ void Select(QComboBox* box, const std::string& item) {
 ContactEntry::ContactEntry(Desktop& desktop, Ui::TForm1& ui, QWidget* window)
     : m_desktop(desktop), m_ui(ui), m_window(window) {}
 
+void ContactEntry::SetUpFields() {
+    for (QLineEdit* edit : m_window->findChildren<QLineEdit*>())
+        FieldRules(edit);
+    // The mode box takes typed text but keeps its two entries: nothing typed joins the list.
+    m_ui.ComboBox2->setInsertPolicy(QComboBox::NoInsert);
+    for (QLineEdit* edit : {m_ui.Edit1, m_ui.Edit4, m_ui.Edit5, m_ui.Edit8})
+        FieldRules(edit)->SetUpperCase(true);
+    // What is typed fits the columns of the QSO line: a call and a blank, a number received; a call is
+    // one word.
+    FieldRules(m_ui.Edit4)->SetMaxLength(13);
+    FieldRules(m_ui.Edit4)->SetNoBlanks(true);
+    FieldRules(m_ui.Edit6)->SetMaxLength(6);
+}
+
 void ContactEntry::ShowError(const QString& text) {
     m_desktop.ShowMessage(m_window, tr("Error"), text, Desktop::Icon::Error, Desktop::Buttons::Ok);
 }

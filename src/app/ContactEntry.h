@@ -21,6 +21,8 @@ class ContactEntry final {
 
 public:
     ContactEntry(Desktop& desktop, Ui::TForm1& ui, QWidget* window);
+    // The rules of the fields: what each takes, in which case, and how much.
+    void SetUpFields();
 
     // The refusals a contact's fields may meet, also where a logged contact is edited: the message, or
     // nothing. A date or time comes back without blanks; `calendar` adds the check of a real date or

@@ -40,25 +40,21 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     ListBox1->setFont(LogTableView::LogFont());
     UpDown1->SetRange(-1, 60);
 
-    for (QLineEdit* edit : findChildren<QLineEdit*>())
-        FieldRules(edit);
-    // The mode box takes typed text but keeps its two entries: nothing typed joins the list.
-    ComboBox2->setInsertPolicy(QComboBox::NoInsert);
-    for (QLineEdit* edit : {Edit1, Edit4, Edit5, Edit8})
-        FieldRules(edit)->SetUpperCase(true);
-    // What is typed fits the columns of the QSO line: a call and a blank, a number received; a call is
-    // one word.
-    FieldRules(Edit4)->SetMaxLength(13);
-    FieldRules(Edit4)->SetNoBlanks(true);
-    FieldRules(Edit6)->SetMaxLength(6);
+    m_entry.SetUpFields();
 
-    ConnectGuarded(Button1, &QPushButton::clicked, this, m_desktop, &TForm1::Button1Click);
-    ConnectGuarded(Button2, &QPushButton::clicked, this, m_desktop, &TForm1::Button2Click);
-    ConnectGuarded(Button3, &QPushButton::clicked, this, m_desktop, &TForm1::Button3Click);
-    ConnectGuarded(Button4, &QPushButton::clicked, this, m_desktop, &TForm1::Button4Click);
-    ConnectGuarded(Button5, &QPushButton::clicked, this, m_desktop, &TForm1::Button5Click);
-    ConnectGuarded(Button6, &QPushButton::clicked, this, m_desktop, &TForm1::Button6Click);
-    ConnectGuarded(Button7, &QPushButton::clicked, this, m_desktop, &TForm1::Button7Click);
+    // The menu bar runs the same handlers as the buttons.
+    for (const auto& [button, action, handler] :
+         {std::tuple<QPushButton*, QAction*, void (TForm1::*)()>{Button1, nullptr, &TForm1::Button1Click},
+          std::tuple{Button2, ActionSave, &TForm1::Button2Click},
+          std::tuple{Button3, ActionInfo, &TForm1::Button3Click},
+          std::tuple<QPushButton*, QAction*, void (TForm1::*)()>{Button4, nullptr, &TForm1::Button4Click},
+          std::tuple{Button5, ActionExit, &TForm1::Button5Click},
+          std::tuple{Button6, ActionLoad, &TForm1::Button6Click},
+          std::tuple{Button7, ActionSaveAdif, &TForm1::Button7Click}}) {
+        ConnectGuarded(button, &QPushButton::clicked, this, m_desktop, handler);
+        if (action)
+            ConnectGuarded(action, &QAction::triggered, this, m_desktop, handler);
+    }
     // Only the button that becomes checked reports; clicking the checked one changes nothing. A
     // further language needs no code of its own: its radio button names it in "languageCode".
     for (QRadioButton* button : findChildren<QRadioButton*>()) {
@@ -80,12 +76,6 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     ConnectGuarded(CheckBox1, &QCheckBox::clicked, this, m_desktop, &TForm1::CheckBox1Click);
     m_dupeWatch = std::make_unique<DupeWatch>(m_document, static_cast<Ui::TForm1&>(*this), m_entry, this);
     WatchEntryFields();
-    // The menu bar runs the same handlers as the buttons.
-    ConnectGuarded(ActionLoad, &QAction::triggered, this, m_desktop, &TForm1::Button6Click);
-    ConnectGuarded(ActionSave, &QAction::triggered, this, m_desktop, &TForm1::Button2Click);
-    ConnectGuarded(ActionSaveAdif, &QAction::triggered, this, m_desktop, &TForm1::Button7Click);
-    ConnectGuarded(ActionExit, &QAction::triggered, this, m_desktop, &TForm1::Button5Click);
-    ConnectGuarded(ActionInfo, &QAction::triggered, this, m_desktop, &TForm1::Button3Click);
     connect(ActionCheckLog, &QAction::triggered, this, &TForm1::logCheckRequested);
     connect(ActionStatistics, &QAction::triggered, this, &TForm1::statisticsRequested);
     for (const auto& [action, button] :
@@ -421,53 +411,6 @@ void TForm1::EndProgram() {
     // every window hidden the event loop stops.
     m_ending = true;
     close();
-}
-
-void TForm1::KeepJournal(const QString& folder) {
-    auto journal = std::make_unique<SessionJournal>(m_desktop, folder);
-    const std::optional<zevo::JournalReplay> replay = journal->Open(this);
-    // The restored log is in the journal already: the recorder follows the log from here on.
-    if (replay)
-        RestoreSession(*replay);
-    m_recorder = std::make_unique<SessionRecorder>(
-        m_log.Document(), std::move(journal), [this] { return SessionState(); }, this);
-    if (replay)
-        m_recorder->StateChanged();
-    // Fields that change without an action of their own (a band picked from its list, a typed text, a
-    // step of the spin) reach the journal as they change.
-    const auto changed = [this] { m_recorder->StateChanged(); };
-    m_entry.WatchChanges(this, changed);
-    for (QRadioButton* button : findChildren<QRadioButton*>())
-        connect(button, &QRadioButton::toggled, this, changed);
-    m_corrections->SetRecorder(m_recorder.get());
-}
-
-zevo::SessionState TForm1::SessionState() const {
-    zevo::SessionState state;
-    state.headerSet = m_headerSet;
-    state.unsavedLog = m_unsavedLog;
-    state.language = LanguageCode().toStdString();
-    m_entry.ReadState(state);
-    return state;
-}
-
-void TForm1::RestoreSession(const zevo::JournalReplay& replay) {
-    const zevo::SessionState& state = *replay.state;
-    for (QRadioButton* button : findChildren<QRadioButton*>()) {
-        if (button->property("languageCode").isValid() &&
-            button->property("languageCode").toString().toStdString() == state.language) {
-            const QSignalBlocker blocker(button);
-            button->setChecked(true);
-        }
-    }
-    ApplyLanguage();
-    m_log.SetLines(replay.log);
-    SetHeaderSet(state.headerSet);
-    m_unsavedLog = state.unsavedLog;
-    m_corrections->History().Restart(!m_unsavedLog);
-    m_entry.WriteState(state);
-    SelectLastLine();
-    Edit4->setFocus();
 }
 
 void TForm1::ShowError(const QString& caption, const QString& text) {
