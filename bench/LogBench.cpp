@@ -15,14 +15,8 @@
 
 namespace {
 
+using bench::CallOf;
 using bench::Clock;
-
-// Calls of one length, Q3B00013 for the 13th: a fragment matches as many in a short log as in a long one.
-std::string CallOf(int call) {
-    const std::string number = std::to_string(call);
-    return "Q" + std::to_string(call % 10) + "B" +
-           std::string(5 - std::min<std::size_t>(5, number.size()), '0') + number;
-}
 
 std::string Contact(int i, int distinctCalls) {
     const int call = i % distinctCalls;

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the benchmarks share: the reporter that prints the ratio of two benchmarks run in the same
-// process, and the reading of the program's own flags.
+// What the benchmarks share: the calls of their logs, the reporter that prints the ratio of two benchmarks
+// run in the same process, and the reading of the program's own flags.
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstring>
@@ -88,6 +88,14 @@ inline bool TakeFlag(int& argc, char** argv, const char* flag) {
             return true;
         }
     return false;
+}
+
+// Calls of one length, Q3B00013 for the 13th: a fragment of a call matches as many calls in a short
+// log as in a long one, so a lookup in either does the same work.
+inline std::string CallOf(int call) {
+    const std::string number = std::to_string(call);
+    return "Q" + std::to_string(call % 10) + "B" +
+           std::string(5 - std::min<std::size_t>(5, number.size()), '0') + number;
 }
 
 // Interleaved repetitions unless the command line says otherwise.

@@ -415,20 +415,12 @@ void StatisticsAfterAdd(benchmark::State& state, int contacts) {
         state.SkipWithError("the window did not show the contact after one pass of the event loop");
 }
 
-// Calls of one length, Q3B00013 for the 13th: the first characters of a call are held by more than
-// twenty calls in a short log as in a long one, so the check panel lists as many in both.
-std::string CheckedCall(int call) {
-    const std::string number = std::to_string(call);
-    return "Q" + std::to_string(call % 10) + "B" +
-           std::string(5 - std::min<std::size_t>(5, number.size()), '0') + number;
-}
-
 // `contacts` contacts of a fifth as many calls, each call on five bands and modes.
 std::vector<std::string> CheckedLog(int contacts) {
     std::vector<std::string> log{"START-OF-LOG: 2.0", "CALLSIGN: QQ1AAA"};
     for (int i = 0; i < contacts; ++i) {
         zevo::QsoEntry contact = Contact(i);
-        contact.callReceived = CheckedCall(i % (contacts / 5));
+        contact.callReceived = bench::CallOf(i % (contacts / 5));
         log.push_back(zevo::ComposeQsoLine(contact));
     }
     return log;
@@ -446,7 +438,7 @@ void TypeCallWithCheckPanel(benchmark::State& state, int contacts) {
     form.findChild<QAction*>(QStringLiteral("ActionCheckPanel"))->setChecked(true);
     QApplication::processEvents();
     auto* call = form.findChild<QLineEdit*>(QStringLiteral("Edit4"));
-    const QString typed = QString::fromStdString(CheckedCall(13));
+    const QString typed = QString::fromStdString(bench::CallOf(13));
     qsizetype key = 0;
     for (auto _ : state) {
         const qsizetype at = key++ % (typed.size() * 2);

@@ -186,10 +186,10 @@ void ContactEntry::KeyDown(int key, Qt::KeyboardModifiers shift) {
         m_ui.ComboBox1->setCurrentIndex(band < 5 ? band + 1 : 0);
     }
     if (key == Qt::Key_M && held == Qt::AltModifier) {
-        // A typed mode is no entry: the next one is the first.
+        // From SSB to CW; from CW, or a typed mode that is no entry, to SSB.
         QComboBox* mode = m_ui.ComboBox2;
-        const bool cw = mode->currentIndex() == 0 && mode->currentText() == mode->itemText(0);
-        SelectMode(cw ? 1 : 0);
+        const bool ssb = mode->currentIndex() == 0 && mode->currentText() == mode->itemText(0);
+        SelectMode(ssb ? 1 : 0);
         ModeChosen();
     }
     if (key == Qt::Key_PageUp)
