@@ -19,27 +19,33 @@ private slots:
 void TestDupeCheck::theTypedCallAgainstTheLog_data() {
     QTest::addColumn<QString>("call");
     QTest::addColumn<bool>("polish");
-    QTest::addColumn<bool>("altM"); // CW by Alt+M after the call
+    QTest::addColumn<QString>("mode"); // CW by Alt+M after the call, or a mode typed over the box
     QTest::addColumn<QString>("status");
     QTest::addColumn<QStringList>("panel");
     const QStringList both{"QQ2BBB  40M CW, 20M SSB*"};
-    QTest::newRow("dupe") << "QQ2BBB" << false << false << "Dupe: QQ2BBB 20M SSB 15:02, line 7" << both;
-    QTest::newRow("Polish") << "QQ2BBB" << true << false << "Duplikat: QQ2BBB 20M SSB 15:02, wiersz 7"
-                            << both;
-    QTest::newRow("Alt+M") << "QQ2BBB" << false << true << "Worked: QQ2BBB 40M CW, 20M SSB"
-                           << QStringList{"QQ2BBB  40M CW, 20M SSB"};
-    QTest::newRow("worked") << "QQ3CCC/P" << false << false << "Worked: QQ3CCC/P 80M SSB"
-                            << QStringList{"QQ3CCC/P  80M SSB"};
-    QTest::newRow("new") << "QQ3CCC" << true << false << "Nowy" << QStringList{"QQ3CCC/P  80M SSB"};
-    QTest::newRow("fragment") << "QQ" << false << false << "New"
-                              << QStringList{"QQ2BBB    40M CW, 20M SSB*", "QQ3CCC/P  80M SSB"};
-    QTest::newRow("nothing") << "" << false << false << "" << QStringList{};
+    QTest::newRow("dupe") << "QQ2BBB" << false << ""
+                          << "Dupe: QQ2BBB 20M SSB 15:02, line 7" << both;
+    QTest::newRow("Polish") << "QQ2BBB" << true << ""
+                            << "Duplikat: QQ2BBB 20M SSB 15:02, wiersz 7" << both;
+    QTest::newRow("Alt+M") << "QQ2BBB" << false << "Alt+M"
+                           << "Worked: QQ2BBB 40M CW, 20M SSB" << QStringList{"QQ2BBB  40M CW, 20M SSB"};
+    // A typed mode is no entry, which the line gives as CW.
+    QTest::newRow("typed mode") << "QQ2BBB" << false << "RTTY"
+                                << "Worked: QQ2BBB 40M CW, 20M SSB" << QStringList{"QQ2BBB  40M CW, 20M SSB"};
+    QTest::newRow("worked") << "QQ3CCC/P" << false << ""
+                            << "Worked: QQ3CCC/P 80M SSB" << QStringList{"QQ3CCC/P  80M SSB"};
+    QTest::newRow("new") << "QQ3CCC" << true << ""
+                         << "Nowy" << QStringList{"QQ3CCC/P  80M SSB"};
+    QTest::newRow("fragment") << "QQ" << false << ""
+                              << "New" << QStringList{"QQ2BBB    40M CW, 20M SSB*", "QQ3CCC/P  80M SSB"};
+    QTest::newRow("nothing") << "" << false << ""
+                             << "" << QStringList{};
 }
 
 void TestDupeCheck::theTypedCallAgainstTheLog() {
     QFETCH(QString, call);
     QFETCH(bool, polish);
-    QFETCH(bool, altM);
+    QFETCH(QString, mode);
     QFETCH(QString, status);
     QFETCH(QStringList, panel);
     ScriptedDesktop desktop;
@@ -61,15 +67,20 @@ void TestDupeCheck::theTypedCallAgainstTheLog() {
 
     auto* edit = Find<QLineEdit>(&form, "Edit4");
     Type(edit, call);
-    if (altM)
+    if (mode == "Alt+M")
         QTest::keyClick(edit, Qt::Key_M, Qt::AltModifier);
+    else if (!mode.isEmpty())
+        Type(Find<QComboBox>(&form, "ComboBox2")->lineEdit(), mode);
     QCOMPARE(QStringList({Find<QLabel>(&form, "DupeStatus")->text(), edit->accessibleDescription()}),
              QStringList({status, status}));
     QCOMPARE(edit->palette().color(QPalette::Text) == Qt::red, status.startsWith("Du"));
     auto* list = Find<QListWidget>(&form, "CheckList");
     QStringList shown;
-    for (int row = 0; row < list->count(); ++row)
+    for (int row = 0; row < list->count(); ++row) {
         shown << list->item(row)->text();
+        // A dupe stands out in the panel too.
+        QCOMPARE(list->item(row)->foreground().color() == Qt::red, shown.last().endsWith('*'));
+    }
     QCOMPARE(shown, panel);
     // Enter on a call of the panel takes it into the call field, ready for the number.
     if (!panel.isEmpty()) {
