@@ -50,6 +50,12 @@ Nothing was saved.</source>
         <translation>&quot;%1&quot; nie jest zwykłym plikiem, lecz na przykład urządzeniem lub potokiem: nie zostanie zastąpiony.
 Niczego nie zapisano.</translation>
     </message>
+    <message>
+        <source>File &quot;%1&quot; cannot be written: %2
+Nothing was saved.</source>
+        <translation>Nie można zapisać pliku &quot;%1&quot;: %2
+Niczego nie zapisano.</translation>
+    </message>
 </context>
 <context>
     <name>LogHistory</name>
@@ -122,16 +128,6 @@ Liczba linii: %1, ostatnia łączność:
 Przywrócić log?</translation>
     </message>
     <message>
-        <source>The program ended without saving its log, and the end of its journal is damaged.
-%1 lines before the damage can be restored, the last contact:
-%2
-Restore them?</source>
-        <translation>Program zakończył działanie bez zapisania logu, a koniec jego dziennika jest uszkodzony.
-Liczba linii sprzed uszkodzenia, które można przywrócić: %1, ostatnia łączność:
-%2
-Przywrócić je?</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>brak</translation>
     </message>
@@ -152,9 +148,27 @@ This one runs without a journal: save the log often.</source>
 Ten działa bez dziennika: zapisuj log często.</translation>
     </message>
     <message>
-        <source>The session journal cannot be written (%1).
+        <source>The program ended without saving its log, and its journal is damaged. It is kept as
+%3
+%1 lines can be read from it, the last contact:
+%2
+Restore them?</source>
+        <translation>Program zakończył pracę bez zapisania logu, a jego dziennik jest uszkodzony. Zachowano go jako
+%3
+Można z niego odczytać %1 linii, ostatnia łączność:
+%2
+Przywrócić je?</translation>
+    </message>
+    <message>
+        <source>The journal of the last session is damaged and no log can be read from it. It is kept as
+%1</source>
+        <translation>Dziennik ostatniej sesji jest uszkodzony i nie można z niego odczytać logu. Zachowano go jako
+%1</translation>
+    </message>
+    <message>
+        <source>The session journal &quot;%1&quot; cannot be written (%2).
 Logging goes on without it: save the log often.</source>
-        <translation>Nie można zapisywać dziennika sesji (%1).
+        <translation>Nie można zapisywać dziennika sesji &quot;%1&quot; (%2).
 Praca trwa bez niego: zapisuj log często.</translation>
     </message>
 </context>
@@ -476,6 +490,12 @@ Niczego nie wczytano.</translation>
     <message>
         <source>&amp;Check panel</source>
         <translation>&amp;Panel sprawdzania</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file, such as a device or a pipe.
+Nothing was loaded.</source>
+        <translation>&quot;%1&quot; nie jest zwykłym plikiem, lecz na przykład urządzeniem lub potokiem.
+Niczego nie wczytano.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,8 @@
 #include "FileChoice.h"
 
+#include "RunTimeError.h"
+#include "Win1250.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -35,5 +38,21 @@ std::optional<QString> ChooseFileToWrite(Desktop& desktop, QWidget* owner, const
             return fileName;
         if (answer == Desktop::Answer::Cancel)
             return std::nullopt;
+    }
+}
+
+bool WriteOrTell(Desktop& desktop, QWidget* owner, const QString& fileName,
+                 const std::function<void()>& write) {
+    try {
+        write();
+        return true;
+    } catch (const zevo::RunTimeError& error) {
+        desktop.ShowMessage(owner, QCoreApplication::translate("FileChoice", "Error"),
+                            QCoreApplication::translate("FileChoice",
+                                                        "File \"%1\" cannot be written: %2\nNothing "
+                                                        "was saved.")
+                                .arg(fileName, FromWin1250(zevo::ErrorBoxText(error.what()))),
+                            Desktop::Icon::Error, Desktop::Buttons::Ok);
+        return false;
     }
 }

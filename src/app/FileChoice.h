@@ -3,6 +3,7 @@
 #include "Desktop.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 // The file a save writes: the save dialog with the proposed name (a dismissed dialog keeps that name,
@@ -13,3 +14,8 @@ enum class Dismissed { KeepsTheName, WritesNothing };
 std::optional<QString> ChooseFileToWrite(Desktop& desktop, QWidget* owner, const QString& proposedName,
                                          const QString& filter,
                                          Dismissed dismissed = Dismissed::KeepsTheName);
+
+// Runs `write`, which writes the file `fileName` whole or not at all. A failure is told with the file,
+// the cause and that nothing was saved; true when the file was written.
+bool WriteOrTell(Desktop& desktop, QWidget* owner, const QString& fileName,
+                 const std::function<void()>& write);

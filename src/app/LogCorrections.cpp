@@ -6,6 +6,8 @@
 #include "SessionRecorder.h"
 
 #include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
 
 LogCorrections::LogCorrections(Desktop& desktop, LogListModel& log, Controls controls, QWidget* window,
                                LogHistory::WriteFields writeFields)
@@ -16,7 +18,7 @@ LogCorrections::LogCorrections(Desktop& desktop, LogListModel& log, Controls con
     // Enter and Delete act on the list only: in a field they keep their meaning.
     for (QAction* action : {m_controls.edit, m_controls.remove})
         action->setShortcutContext(Qt::WidgetShortcut);
-    // A field has its own undo, which Ctrl+Z keeps while the field has the focus.
+    // A field has its own undo, which Ctrl+Z keeps while the field has typing to take back.
     m_controls.undo->setShortcut(QKeySequence::Undo);
     m_controls.redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
@@ -34,6 +36,26 @@ LogCorrections::LogCorrections(Desktop& desktop, LogListModel& log, Controls con
     connect(&m_history, &LogHistory::changed, this, &LogCorrections::ShowChanged);
     connect(&m_history, &LogHistory::moved, this, &LogCorrections::HistoryMoved);
     connect(&m_editor, &TEditContact::contactEdited, this, &LogCorrections::ApplyEdited);
+}
+
+void LogCorrections::PassUndoFrom(const QList<QLineEdit*>& fields) {
+    for (QLineEdit* field : fields)
+        field->installEventFilter(this);
+}
+
+bool LogCorrections::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride)
+        return false;
+    // A field claims its undo and redo keys before any shortcut sees them; a field with nothing of its
+    // own to take back leaves them to the log's actions.
+    const auto* field = static_cast<QLineEdit*>(watched);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool passUndo = key->matches(QKeySequence::Undo) && !field->isUndoAvailable();
+    const bool passRedo = key->matches(QKeySequence::Redo) && !field->isRedoAvailable();
+    if (!passUndo && !passRedo)
+        return false;
+    event->ignore();
+    return true;
 }
 
 void LogCorrections::ApplyLanguage() {

@@ -10,6 +10,7 @@
 class LogListModel;
 class LogTableView;
 class QAction;
+class QLineEdit;
 class SessionRecorder;
 
 // Correcting the log from the main window: the selected contact edited or deleted, and every add,
@@ -28,6 +29,9 @@ public:
                    LogHistory::WriteFields writeFields);
 
     LogHistory& History() { return m_history; }
+    // In these fields Ctrl+Z undoes their own typing; with none left to undo (an empty field right after
+    // an add) it undoes the log's last change, and likewise for redo.
+    void PassUndoFrom(const QList<QLineEdit*>& fields);
     // Each correction is in the journal as one record with the fields it changed.
     void SetRecorder(SessionRecorder* recorder) { m_recorder = recorder; }
     void ApplyLanguage();
@@ -42,6 +46,9 @@ signals:
     void headerLineChosen();
     // The log now differs from its file, or is the one saved.
     void unsavedChanged(bool unsaved);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::optional<int> SelectedContact();

@@ -1,61 +1,83 @@
 #include "LogHistory.h"
 
+#include "CabrilloFile.h"
 #include "CallIndex.h"
 #include "Win1250.h"
 
-// One change of the log, named by what it did and the call of the contact it did it to.
+#include <stdexcept>
+
+// One change of the log, named by what it did and the call of the contact it did it to. A command
+// finds its line by the line's id, never by a row it remembers: lines come and go around it (other
+// commands, a save's END-OF-LOG: moved to the end), and a row would then name another contact.
+namespace {
+
+// The line a contact at `row` follows, to go back after: the END-OF-LOG: line is passed over, since a
+// save moves it to the end; 0 when the contact is first.
+zevo::LineId LineBefore(const zevo::LogDocument& log, std::size_t row) {
+    while (row-- > 0)
+        if (log.Line(row) != zevo::EndOfLogLine)
+            return log.Id(row);
+    return 0;
+}
+
+} // namespace
+
 class LogHistory::Command : public QUndoCommand {
 public:
     enum class Kind { Add, Edit, Delete };
-    Command(LogHistory& history, Kind kind, std::size_t row, const std::string& line)
-        : m_history(history), m_kind(kind), m_row(row) {
+    Command(LogHistory& history, Kind kind, const std::string& line) : m_history(history), m_kind(kind) {
         if (const auto key = zevo::ReadQsoKey(line))
             m_call = FromWin1250(key->call);
     }
     Kind WhatItDid() const { return m_kind; }
     const QString& Call() const { return m_call; }
-    // Another change of the log put `count` lines before `row` (a negative count took them away).
-    void Move(std::size_t row, std::ptrdiff_t count) {
-        // A deleted line is a place between lines: a line put right there goes before it.
-        const bool after = m_kind == Kind::Delete ? m_row > row : m_row >= row;
-        if (count < 0 ? m_row > row : after)
-            m_row = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(m_row) + count);
-    }
 
 protected:
-    // The log, changed by this command.
-    zevo::LogDocument& Log() {
-        m_history.m_applying = true;
-        return m_history.m_log;
+    zevo::LogDocument& Log() { return m_history.m_log; }
+    // Where the line `id` stands now; the row it stood at last is looked at first.
+    std::size_t RowOf(zevo::LineId id) {
+        const std::optional<std::size_t> row = Log().RowOf(id, m_row);
+        if (!row)
+            throw std::logic_error("The line to change is no longer in the log.");
+        m_row = *row;
+        return m_row;
     }
-    void Done() {
-        m_history.m_applying = false;
-        emit m_history.changed(static_cast<int>(m_row));
+    // Where a line that follows `anchor` goes: right after it, or first when it had none.
+    std::size_t RowAfter(zevo::LineId anchor) {
+        m_row = anchor == 0 ? 0 : RowOf(anchor) + 1;
+        return m_row;
     }
+    void Done() { emit m_history.changed(static_cast<int>(m_row)); }
 
     LogHistory& m_history;
     Kind m_kind;
-    std::size_t m_row;
     QString m_call;
+    std::size_t m_row = 0;
 };
 
 class LogHistory::Added final : public Command {
 public:
-    Added(LogHistory& history, std::size_t row, EntryFields before, EntryFields after)
-        : Command(history, Kind::Add, row, history.m_log.Line(row)), m_line(history.m_log.Line(row)),
-          m_before(std::move(before)), m_after(std::move(after)) {}
+    Added(LogHistory& history, std::string line, EntryFields before)
+        : Command(history, Kind::Add, line), m_line(std::move(line)), m_before(std::move(before)),
+          m_anchor(LineBefore(history.m_log, history.m_log.Count())) {
+        m_row = history.m_log.Count();
+    }
+    void SetFieldsAfter(EntryFields after) { m_after = std::move(after); }
     void undo() override {
-        Log().Remove(m_row);
+        Log().Remove(RowOf(m_id));
         m_history.m_writeFields(m_before);
         Done();
     }
     void redo() override {
-        // Pushed after the add itself: only a redo adds the line again.
-        if (m_first) {
-            m_first = false;
+        if (m_id == 0) {
+            // Done for the first time: the add itself, after every line, whose fields the window sets
+            // as it goes on.
+            m_row = Log().Count();
+            Log().Insert(m_row, m_line);
+            m_id = Log().Id(m_row);
             return;
         }
-        Log().Insert(m_row, m_line);
+        Log().Insert(RowAfter(m_anchor), m_line, m_id);
         m_history.m_writeFields(m_after);
         Done();
     }
@@ -64,24 +86,28 @@ private:
     std::string m_line;
     EntryFields m_before;
     EntryFields m_after;
-    bool m_first = true;
+    zevo::LineId m_anchor; // the line the contact followed when it was added
+    zevo::LineId m_id = 0;
 };
 
 class LogHistory::Edited final : public Command {
 public:
     Edited(LogHistory& history, std::size_t row, std::string line)
-        : Command(history, Kind::Edit, row, line), m_before(history.m_log.Line(row)),
-          m_after(std::move(line)) {}
+        : Command(history, Kind::Edit, line), m_id(history.m_log.Id(row)), m_before(history.m_log.Line(row)),
+          m_after(std::move(line)) {
+        m_row = row;
+    }
     void undo() override {
-        Log().Replace(m_row, m_before);
+        Log().Replace(RowOf(m_id), m_before);
         Done();
     }
     void redo() override {
-        Log().Replace(m_row, m_after);
+        Log().Replace(RowOf(m_id), m_after);
         Done();
     }
 
 private:
+    zevo::LineId m_id;
     std::string m_before;
     std::string m_after;
 };
@@ -89,44 +115,42 @@ private:
 class LogHistory::Deleted final : public Command {
 public:
     Deleted(LogHistory& history, std::size_t row)
-        : Command(history, Kind::Delete, row, history.m_log.Line(row)), m_line(history.m_log.Line(row)) {}
+        : Command(history, Kind::Delete, history.m_log.Line(row)), m_id(history.m_log.Id(row)),
+          m_anchor(LineBefore(history.m_log, row)), m_line(history.m_log.Line(row)) {
+        m_row = row;
+    }
     void undo() override {
-        Log().Insert(m_row, m_line);
+        Log().Insert(RowAfter(m_anchor), m_line, m_id);
         Done();
     }
     void redo() override {
-        Log().Remove(m_row);
+        Log().Remove(RowOf(m_id));
         Done();
     }
 
 private:
+    zevo::LineId m_id;
+    zevo::LineId m_anchor; // the line before it, after which it goes back
     std::string m_line;
 };
 
 LogHistory::LogHistory(zevo::LogDocument& log, WriteFields writeFields, QObject* parent)
     : QObject(parent), m_log(log), m_writeFields(std::move(writeFields)) {
-    m_log.AddListener(this);
     connect(&m_stack, &QUndoStack::indexChanged, this, &LogHistory::moved);
     connect(&m_stack, &QUndoStack::cleanChanged, this, &LogHistory::moved);
 }
 
-LogHistory::~LogHistory() {
-    m_log.RemoveListener(this);
+LogHistory::~LogHistory() = default;
+
+void LogHistory::Add(std::string line, const EntryFields& before) {
+    m_stack.push(new Added(*this, std::move(line), before));
 }
 
-void LogHistory::LogAboutToChange(const zevo::LogDocument&, const zevo::LogEdit&) {}
-
-void LogHistory::LogChanged(const zevo::LogDocument&, const zevo::LogEdit& edit) {
-    if (m_applying || edit.kind == zevo::LogEdit::Kind::Replace || edit.kind == zevo::LogEdit::Kind::Reset)
-        return;
-    const auto count = static_cast<std::ptrdiff_t>(edit.count);
-    for (int i = 0; i < m_stack.count(); ++i)
-        static_cast<Command*>(const_cast<QUndoCommand*>(m_stack.command(i)))
-            ->Move(edit.row, edit.kind == zevo::LogEdit::Kind::Insert ? count : -count);
-}
-
-void LogHistory::ContactAdded(std::size_t row, const EntryFields& before, const EntryFields& after) {
-    m_stack.push(new Added(*this, row, before, after));
+void LogHistory::FieldsAfterAdd(const EntryFields& after) {
+    if (m_stack.canUndo() && m_stack.index() == m_stack.count())
+        if (auto* added =
+                dynamic_cast<Added*>(const_cast<QUndoCommand*>(m_stack.command(m_stack.index() - 1))))
+            added->SetFieldsAfter(after);
 }
 
 void LogHistory::Edit(std::size_t row, std::string line) {

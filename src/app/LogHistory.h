@@ -9,10 +9,10 @@
 #include <string>
 
 // The changes of the log that can be taken back and done again, for the whole session: a contact
-// added, edited or deleted, each as one command that does and undoes itself through the log. A load
-// or a new header starts a new history; a save marks the state the file holds, so that undoing back
-// to it leaves nothing unsaved.
-class LogHistory final : public QObject, private zevo::LogListener {
+// added, edited or deleted, each as one command that makes its change and undoes it through the log.
+// A load or a new header starts a new history; a save marks the state the file holds, so that undoing
+// back to it leaves nothing unsaved.
+class LogHistory final : public QObject {
     Q_OBJECT
 public:
     // What the entry fields held around an added contact: undoing the add puts them back.
@@ -26,8 +26,10 @@ public:
     LogHistory(zevo::LogDocument& log, WriteFields writeFields, QObject* parent = nullptr);
     ~LogHistory() override;
 
-    // The contact at `row` has just been added, the fields going from `before` to `after`.
-    void ContactAdded(std::size_t row, const EntryFields& before, const EntryFields& after);
+    // Adds the contact `line` after the log's last line, the fields holding `before`; the fields the
+    // window leaves after the add follow with FieldsAfterAdd, and a redo writes them again.
+    void Add(std::string line, const EntryFields& before);
+    void FieldsAfterAdd(const EntryFields& after);
     void Edit(std::size_t row, std::string line);
     void Delete(std::size_t row);
     void Undo();
@@ -58,14 +60,8 @@ private:
     class Edited;
     class Deleted;
     QString Describe(const QUndoCommand* command) const;
-    // A change made outside the history (a save's END-OF-LOG: moved to the end) moves the rows the
-    // commands hold, so that each still finds its line.
-    void LogAboutToChange(const zevo::LogDocument& log, const zevo::LogEdit& edit) override;
-    void LogChanged(const zevo::LogDocument& log, const zevo::LogEdit& edit) override;
 
     zevo::LogDocument& m_log;
     WriteFields m_writeFields;
     QUndoStack m_stack;
-    // A command of the history is changing the log.
-    bool m_applying = false;
 };

@@ -5,7 +5,9 @@
 #include "SessionRecorder.h"
 #include "Unit1.h"
 
+#include <QLabel>
 #include <QRadioButton>
+#include <QStatusBar>
 
 void TForm1::KeepJournal(const QString& folder) {
     auto journal = std::make_unique<SessionJournal>(m_desktop, folder);
@@ -13,6 +15,7 @@ void TForm1::KeepJournal(const QString& folder) {
     // The restored log is in the journal already: the recorder follows the log from here on.
     if (replay)
         RestoreSession(*replay);
+    journal->SetWarn([this](const QString& text) { WarnAboutJournal(text); });
     m_recorder = std::make_unique<SessionRecorder>(
         m_log.Document(), std::move(journal), [this] { return SessionState(); }, this);
     if (replay)
@@ -52,4 +55,26 @@ void TForm1::RestoreSession(const zevo::JournalReplay& replay) {
     m_entry.WriteState(state);
     SelectLastLine();
     Edit4->setFocus();
+}
+
+void TForm1::WarnAboutJournal(const QString& text) {
+    if (!m_journalWarning) {
+        m_journalWarning = new QLabel(this);
+        m_journalWarning->setObjectName(QStringLiteral("JournalWarning"));
+        m_journalWarning->setStyleSheet(QStringLiteral("color: #b00000"));
+        statusBar()->addPermanentWidget(m_journalWarning);
+        m_journalWarningBox.setSingleShot(true);
+        m_journalWarningBox.setInterval(2000);
+        connect(&m_journalWarningBox, &QTimer::timeout, this, [this] {
+            m_desktop.ShowMessage(this, tr("Warning"), m_journalWarning->toolTip(), Desktop::Icon::Warning,
+                                  Desktop::Buttons::Ok);
+        });
+    }
+    m_journalWarning->setText(text.section(QLatin1Char('\n'), 0, 0));
+    m_journalWarning->setToolTip(text);
+    m_journalWarning->setVisible(!text.isEmpty());
+    if (text.isEmpty())
+        m_journalWarningBox.stop();
+    else
+        m_journalWarningBox.start();
 }

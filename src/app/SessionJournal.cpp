@@ -21,9 +21,12 @@ const char* const RestoreWhole = QT_TRANSLATE_NOOP(
     "SessionJournal",
     "The program ended without saving its log.\n%1 lines, the last contact:\n%2\nRestore the log?");
 const char* const RestoreDamaged = QT_TRANSLATE_NOOP(
-    "SessionJournal", "The program ended without saving its log, and the end of its journal "
-                      "is damaged.\n%1 lines before the damage can be restored, the last "
+    "SessionJournal", "The program ended without saving its log, and its journal is damaged. "
+                      "It is kept as\n%3\n%1 lines can be read from it, the last "
                       "contact:\n%2\nRestore them?");
+const char* const Unreadable =
+    QT_TRANSLATE_NOOP("SessionJournal", "The journal of the last session is damaged and no log can "
+                                        "be read from it. It is kept as\n%1");
 const char* const NoContact = QT_TRANSLATE_NOOP("SessionJournal", "none");
 const char* const KeptAside =
     QT_TRANSLATE_NOOP("SessionJournal", "The journal of that session is kept as\n%1");
@@ -58,11 +61,10 @@ QString SessionJournal::Path() const {
 }
 
 std::optional<zevo::JournalReplay> SessionJournal::Open(QWidget* owner) {
-    // A folder that cannot be made shows when its lock cannot be made, with the system's reason.
-    QDir().mkpath(m_folder);
     const std::string path = QFile::encodeName(Path()).toStdString();
     std::optional<zevo::JournalReplay> restored;
     try {
+        zevo::MakeFolder(QFile::encodeName(m_folder).toStdString());
         m_lock = std::make_unique<zevo::JournalLock>(
             QFile::encodeName(QDir(m_folder).filePath(QStringLiteral("session.lock"))).toStdString());
         if (!m_lock->Held()) {
@@ -74,7 +76,12 @@ std::optional<zevo::JournalReplay> SessionJournal::Open(QWidget* owner) {
             return std::nullopt;
         }
         if (::access(path.c_str(), F_OK) == 0) {
-            zevo::JournalReplay replay = zevo::ReplayJournal(zevo::ReadJournalFile(path));
+            const std::string bytes = zevo::ReadJournalFile(path);
+            zevo::JournalReplay replay = zevo::ReplayJournal(bytes);
+            // A journal that cannot be read whole is never overwritten: what it holds may be all
+            // that is left of a log.
+            if (replay.damaged)
+                return OpenDamaged(owner, bytes);
             if (replay.state && replay.state->unsavedLog && !replay.log.empty()) {
                 const std::string language = replay.state->language;
                 if (AskToRestore(owner, replay)) {
@@ -101,10 +108,40 @@ std::optional<zevo::JournalReplay> SessionJournal::Open(QWidget* owner) {
     return restored;
 }
 
+std::optional<zevo::JournalReplay> SessionJournal::OpenDamaged(QWidget* owner, const std::string& bytes) {
+    const std::string path = QFile::encodeName(Path()).toStdString();
+    zevo::JournalReplay salvaged = zevo::SalvageJournal(bytes);
+    const QString aside = QFile::decodeName(QByteArray::fromStdString(
+        zevo::SetJournalAside(path, m_desktop.Today().toString(Qt::ISODate).toStdString())));
+    const std::string language = salvaged.state ? salvaged.state->language : std::string();
+    const bool offered = salvaged.state && !salvaged.log.empty();
+    const bool taken =
+        offered &&
+        m_desktop.ShowMessage(owner, InLanguage(language, Attention),
+                              InLanguage(language, RestoreDamaged)
+                                  .arg(QString::number(salvaged.log.size()), LastContact(salvaged), aside),
+                              Desktop::Icon::Question, Desktop::Buttons::YesNo) == Desktop::Answer::Yes;
+    if (!offered)
+        m_desktop.ShowMessage(owner, InLanguage(language, Attention),
+                              InLanguage(language, Unreadable).arg(aside), Desktop::Icon::Warning,
+                              Desktop::Buttons::Ok);
+    else if (!taken)
+        m_desktop.ShowMessage(owner, InLanguage(language, Information),
+                              InLanguage(language, KeptAside).arg(aside), Desktop::Icon::Information,
+                              Desktop::Buttons::Ok);
+    // The damaged file is aside: this session's journal starts anew, with the log taken back if any.
+    m_owned = true;
+    m_journal = std::make_unique<zevo::Journal>(path, m_calls);
+    if (!taken)
+        return std::nullopt;
+    m_journal->Record(*salvaged.state, zevo::LogChange::Replace, salvaged.log);
+    return salvaged;
+}
+
 bool SessionJournal::AskToRestore(QWidget* owner, const zevo::JournalReplay& replay) {
     const std::string& language = replay.state->language;
-    const QString text = InLanguage(language, replay.damaged ? RestoreDamaged : RestoreWhole)
-                             .arg(QString::number(replay.log.size()), LastContact(replay));
+    const QString text =
+        InLanguage(language, RestoreWhole).arg(QString::number(replay.log.size()), LastContact(replay));
     return m_desktop.ShowMessage(owner, InLanguage(language, Attention), text, Desktop::Icon::Question,
                                  Desktop::Buttons::YesNo) == Desktop::Answer::Yes;
 }
@@ -120,14 +157,39 @@ void SessionJournal::Record(QWidget* owner, const zevo::SessionState& state, zev
     }
 }
 
-// Told once: with the journal gone nothing records again.
+void SessionJournal::LogSaved(QWidget* owner, const zevo::SessionState& state,
+                              const std::vector<std::string>& lines) {
+    if (m_journal || !m_owned)
+        return;
+    const std::string path = QFile::encodeName(Path()).toStdString();
+    // The stale journal goes first: on a full disk its room is what the new one needs.
+    ::unlink(path.c_str());
+    try {
+        auto journal = std::make_unique<zevo::Journal>(path, m_calls);
+        journal->Record(state, zevo::LogChange::Replace, lines);
+        m_journal = std::move(journal);
+        Tell(owner, QString(), QString(), Desktop::Icon::Information);
+    } catch (const zevo::RunTimeError&) {
+        // Still no room: without a journal nothing older than the file can come back.
+        ::unlink(path.c_str());
+    }
+}
+
+// Told once: with the journal gone nothing records again, until a save starts it anew.
 void SessionJournal::GoOnWithout(QWidget* owner, const QString& why) {
     m_journal.reset();
-    m_desktop.ShowMessage(owner, tr("Warning"),
-                          tr("The session journal cannot be written (%1).\nLogging goes on without it: save "
-                             "the log often.")
-                              .arg(why),
-                          Desktop::Icon::Warning, Desktop::Buttons::Ok);
+    Tell(owner, tr("Warning"),
+         tr("The session journal \"%1\" cannot be written (%2).\nLogging goes on without it: save the log "
+            "often.")
+             .arg(Path(), why),
+         Desktop::Icon::Warning);
+}
+
+void SessionJournal::Tell(QWidget* owner, const QString& caption, const QString& text, Desktop::Icon icon) {
+    if (m_warn)
+        m_warn(text);
+    else if (!text.isEmpty())
+        m_desktop.ShowMessage(owner, caption, text, icon, Desktop::Buttons::Ok);
 }
 
 void SessionJournal::Remove() {

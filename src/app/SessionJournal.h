@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,6 +40,12 @@ public:
     // Writes what changed; nothing when the journal is not kept.
     void Record(QWidget* owner, const zevo::SessionState& state, zevo::LogChange change,
                 const std::vector<std::string>& lines, std::size_t row = 0);
+    // The log was saved whole. A journal that had stopped taking records starts anew with it or, where
+    // that fails too, goes: a journal older than the saved log is never offered back.
+    void LogSaved(QWidget* owner, const zevo::SessionState& state, const std::vector<std::string>& lines);
+    // Where the journal's warnings go once the window runs (at start they are message boxes): the text,
+    // or an empty one when the journal is kept again.
+    void SetWarn(std::function<void(const QString&)> warn) { m_warn = std::move(warn); }
     // The session ended as it should: the journal goes.
     void Remove();
 
@@ -48,6 +55,8 @@ public:
 private:
     void GoOnWithout(QWidget* owner, const QString& why);
     bool AskToRestore(QWidget* owner, const zevo::JournalReplay& replay);
+    std::optional<zevo::JournalReplay> OpenDamaged(QWidget* owner, const std::string& bytes);
+    void Tell(QWidget* owner, const QString& caption, const QString& text, Desktop::Icon icon);
 
     Desktop& m_desktop;
     QString m_folder;
@@ -56,4 +65,5 @@ private:
     std::unique_ptr<zevo::Journal> m_journal;
     // The journal file at Path() is this session's: a normal end removes it.
     bool m_owned = false;
+    std::function<void(const QString&)> m_warn;
 };

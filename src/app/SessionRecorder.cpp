@@ -37,6 +37,10 @@ void SessionRecorder::Remove() {
     m_journal->Remove();
 }
 
+void SessionRecorder::LogSaved() {
+    m_journal->LogSaved(m_owner, m_state(), m_log.Lines());
+}
+
 void SessionRecorder::LogAboutToChange(const zevo::LogDocument&, const zevo::LogEdit&) {}
 
 void SessionRecorder::LogChanged(const zevo::LogDocument& log, const zevo::LogEdit& edit) {

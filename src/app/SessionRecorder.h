@@ -27,6 +27,9 @@ public:
     void StateChanged();
     // The session ended as it should: the journal goes.
     void Remove();
+    // The log was saved whole: the journal agrees with the file from here on.
+    void LogSaved();
+    SessionJournal& Journal() { return *m_journal; }
     const SessionJournal& Journal() const { return *m_journal; }
 
     class Hold {

@@ -98,6 +98,7 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
             Edit6->setText(fields.numberReceived);
             Edit8->setText(fields.numberSent);
         });
+    m_corrections->PassUndoFrom({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8});
     connect(m_corrections.get(), &LogCorrections::headerLineChosen, this, [this] { ShowHeaderLocked(); });
     connect(m_corrections.get(), &LogCorrections::unsavedChanged, this,
             [this](bool unsaved) { m_unsavedLog = unsaved; });
@@ -130,6 +131,9 @@ void TForm1::WatchEntryFields() {
     connect(events, &EntryEvents::keyHandled, this, [this] {
         if (m_recorder)
             m_recorder->StateChanged();
+        // Typing goes on: a warning waiting for a pause waits longer.
+        if (m_journalWarningBox.isActive())
+            m_journalWarningBox.start();
     });
     connect(events, &EntryEvents::keyHandled, m_dupeWatch.get(), &DupeWatch::Update);
 }
@@ -280,11 +284,19 @@ bool TForm1::Save() {
         return false;
     // The log list changes only once the file holds it: a save that fails leaves the list, the
     // unsaved-log flag and any earlier file exactly as they were.
-    zevo::WriteCabrilloFile(QFile::encodeName(*fileName).toStdString(), m_log.Lines());
-    const SessionRecorder::Hold hold(m_recorder.get());
-    m_log.Document().MoveToEnd(std::string(zevo::EndOfLogLine));
-    m_unsavedLog = false;
-    m_corrections->History().MarkSaved();
+    if (!WriteOrTell(m_desktop, this, *fileName, [&] {
+            zevo::WriteCabrilloFile(QFile::encodeName(*fileName).toStdString(), m_log.Lines());
+        }))
+        return false;
+    {
+        const SessionRecorder::Hold hold(m_recorder.get());
+        m_log.Document().MoveToEnd(std::string(zevo::EndOfLogLine));
+        m_unsavedLog = false;
+        m_corrections->History().MarkSaved();
+    }
+    // The journal must never offer back a log older than the file: one that had stopped starts anew.
+    if (m_recorder)
+        m_recorder->LogSaved();
     m_lastFolder = QFileInfo(*fileName).absolutePath();
     m_desktop.ShowMessage(this, tr("Information"), tr("Cabrillo file is saved!"), Desktop::Icon::Information,
                           Desktop::Buttons::Ok);
@@ -327,8 +339,8 @@ void TForm1::Button4Click() {
         return;
 
     const SessionRecorder::Hold hold(m_recorder.get());
-    const LogHistory::EntryFields before{Edit4->text(), Edit6->text(), Edit8->text()};
-    m_log.Append(zevo::ComposeQsoLine(m_entry.Read(Polish())));
+    LogHistory& history = m_corrections->History();
+    history.Add(zevo::ComposeQsoLine(m_entry.Read(Polish())), {Edit4->text(), Edit6->text(), Edit8->text()});
     // The contact is in the log whatever happens to the number sent, so the window must say so
     // before a number that cannot be raised is reported.
     std::optional<zevo::RunTimeError> numberError;
@@ -338,12 +350,13 @@ void TForm1::Button4Click() {
         numberError = error;
     }
     m_unsavedLog = true;
-    Edit4->clear();
-    Edit6->clear();
+    // Set, not cleared: the fields' own undo starts anew with the next contact, so that Ctrl+Z in an
+    // empty field reaches the log.
+    Edit4->setText(QString());
+    Edit6->setText(QString());
     Edit4->setFocus();
     SelectLastLine();
-    m_corrections->History().ContactAdded(m_document.Count() - 1, before,
-                                          {Edit4->text(), Edit6->text(), Edit8->text()});
+    history.FieldsAfterAdd({Edit4->text(), Edit6->text(), Edit8->text()});
     // The hold writes the contact with the number sent after it as one record.
     if (numberError)
         throw *numberError;
@@ -436,28 +449,34 @@ void TForm1::Button6Click() {
         m_desktop.OpenFileName(this, QStringLiteral("Cabrillo files|*.cbr|All files|*.*"), 1, m_lastFolder);
     if (!fileName)
         return;
-    const std::optional<std::string> bytes =
-        zevo::ReadFileBytes(QFile::encodeName(*fileName).toStdString(), zevo::MaxCabrilloFileSize);
-    if (!bytes) {
+    const zevo::LogFileBytes file =
+        zevo::ReadLogFileBytes(QFile::encodeName(*fileName).toStdString(), zevo::MaxCabrilloFileSize);
+    if (file.refused == zevo::LogFileBytes::Refused::NotRegular) {
+        ShowError(tr("Error"),
+                  tr("\"%1\" is not a regular file, such as a device or a pipe.\nNothing was loaded.")
+                      .arg(*fileName));
+        return;
+    }
+    if (file.refused == zevo::LogFileBytes::Refused::TooLarge) {
         ShowError(tr("Error"),
                   tr("File \"%1\" is too large to be a contest log (over %2 MB).\nNothing was loaded.")
                       .arg(*fileName)
                       .arg(zevo::MaxCabrilloFileSize / (std::size_t{1024} * 1024)));
         return;
     }
-    std::vector<std::string> lines = zevo::ReadCabrilloLines(*bytes);
+    std::vector<std::string> lines = zevo::ReadCabrilloLines(file.bytes);
     // Only a log replaces the log: a picture or an empty file changes nothing.
-    if (!zevo::IsContestLog(*bytes, lines)) {
+    if (!zevo::IsContestLog(file.bytes, lines)) {
         ShowError(tr("Error"), tr("File \"%1\" is not a Cabrillo log.\nNothing was loaded.").arg(*fileName));
         return;
     }
+    // Everything the fields take is read before the log changes: a load is whole or nothing.
+    const zevo::LoadedLog loaded = zevo::ReadLoadedLog(lines);
     m_lastFolder = QFileInfo(*fileName).absolutePath();
     const SessionRecorder::Hold hold(m_recorder.get());
-    // The log and the fields that follow from its last contact reach the journal when the hold ends,
-    // even when the minutes stop the load.
     m_log.SetLines(std::move(lines));
     m_corrections->History().Restart(!m_unsavedLog);
     SetHeaderSet(true);
     SelectLastLine();
-    m_entry.ApplyLoaded(zevo::ReadLoadedLog(m_log.Lines()));
+    m_entry.ApplyLoaded(loaded);
 }

@@ -37,6 +37,7 @@
 
 #include <QActionGroup>
 #include <QMainWindow>
+#include <QTimer>
 #include <QTranslator>
 
 #include <memory>
@@ -45,6 +46,7 @@
 
 class DupeWatch;
 class QKeyEvent;
+class QLabel;
 class LogCorrections;
 class SessionRecorder;
 
@@ -151,6 +153,9 @@ protected:
 
 private:
     void RestoreSession(const zevo::JournalReplay& replay);
+    // A journal that stops is said at once in the status bar, and in a box only once typing pauses, so
+    // that the Enter meant for the log does not close it unread.
+    void WarnAboutJournal(const QString& text);
     QString LanguageCode() const;
     void SelectLastLine();
     void EndProgram();
@@ -171,6 +176,8 @@ private:
     bool m_ending = false;
     std::unique_ptr<SessionRecorder> m_recorder;
     std::unique_ptr<DupeWatch> m_dupeWatch;
+    QLabel* m_journalWarning = nullptr;
+    QTimer m_journalWarningBox;
     // The folder of the last Cabrillo file saved or loaded in this run: the open dialog starts there.
     QString m_lastFolder;
 };

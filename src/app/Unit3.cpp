@@ -54,7 +54,10 @@ void TForm3::Button1Click() {
     const zevo::AdifRecordExtras extras{.comment = ToWin1250(Edit1->text()),
                                         .operatorCall = ToWin1250(Edit2->text()),
                                         .addFrequency = CheckBox1->isChecked()};
-    zevo::WriteAdifFile(QFile::encodeName(*fileName).toStdString(), m_log.Lines(), extras);
+    if (!WriteOrTell(m_desktop, this, *fileName, [&] {
+            zevo::WriteAdifFile(QFile::encodeName(*fileName).toStdString(), m_log.Lines(), extras);
+        }))
+        return;
     m_desktop.ShowMessage(this, tr("Information"), tr("ADIF file is saved!"), Desktop::Icon::Information,
                           Desktop::Buttons::Ok);
 }

@@ -2,11 +2,14 @@
 
 #include "RunTimeError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -57,6 +60,30 @@ int WriteAll(const std::function<ssize_t(int, const void*, std::size_t)>& write,
     return 0;
 }
 
+// The new file of a save that never ended (the program was killed while it wrote) is found by its name
+// and by its lock: a save in progress holds the lock of its new file, a dead one holds none.
+void RemoveLeftovers(const std::string& folder, const std::string& stem) {
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (!name.starts_with(stem) || name.size() == stem.size() ||
+            !std::all_of(name.begin() + static_cast<std::ptrdiff_t>(stem.size()), name.end(),
+                         [](char c) { return c >= '0' && c <= '9'; }))
+            continue;
+        const std::string path = folder + std::string(name);
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        struct stat status {};
+        if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.c_str());
+        ::close(fd);
+    }
+    ::closedir(dir);
+}
+
 std::string RandomSuffix() {
     static std::mt19937_64 generator{std::random_device{}()};
     return std::to_string(generator());
@@ -81,6 +108,7 @@ AtomicTextFile::AtomicTextFile(const std::string& path, FileWriteCalls calls) : 
         ThrowErrno(errno);
 
     const std::string stem = "." + NameOf(m_target).substr(0, MaxNameStem) + ".";
+    RemoveLeftovers(FolderOf(m_target), stem);
     for (int attempt = 0; m_fd < 0; ++attempt) {
         m_temporaryPath = FolderOf(m_target) + stem + RandomSuffix();
         m_fd = ::open(m_temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -94,6 +122,8 @@ AtomicTextFile::AtomicTextFile(const std::string& path, FileWriteCalls calls) : 
             ThrowErrno(error);
         }
     }
+    // Held until the file is in place or gone: a save that finds it knows this one is not dead.
+    ::flock(m_fd, LOCK_EX | LOCK_NB);
     // The replacement keeps the permissions of the file it replaces.
     if (exists && S_ISREG(existing.st_mode) && ::fchmod(m_fd, existing.st_mode & 07777) < 0)
         Fail(errno);

@@ -41,15 +41,11 @@ std::string_view Columns(std::string_view line, std::size_t first, std::size_t l
 
 } // namespace
 
-std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
-    if (path.empty())
-        ThrowErrno(ENOENT);
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.Get() < 0)
-        ThrowErrno(errno);
-    struct stat status {};
-    if (::fstat(file.Get(), &status) != 0)
-        ThrowErrno(errno);
+namespace {
+
+// Reads what `file` holds, up to one byte past `maxBytes`; nothing when it holds more.
+std::optional<std::string> ReadAll(const FileDescriptor& file, const struct stat& status,
+                                   std::size_t maxBytes) {
     if (S_ISREG(status.st_mode) && static_cast<std::size_t>(status.st_size) > maxBytes)
         return std::nullopt;
 
@@ -76,6 +72,43 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t ma
     }
     bytes.resize(filled);
     return bytes;
+}
+
+struct stat StatusOf(const FileDescriptor& file) {
+    struct stat status {};
+    if (::fstat(file.Get(), &status) != 0)
+        ThrowErrno(errno);
+    return status;
+}
+
+} // namespace
+
+std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+    if (path.empty())
+        ThrowErrno(ENOENT);
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.Get() < 0)
+        ThrowErrno(errno);
+    return ReadAll(file, StatusOf(file), maxBytes);
+}
+
+LogFileBytes ReadLogFileBytes(const std::string& path, std::size_t maxBytes) {
+    if (path.empty())
+        ThrowErrno(ENOENT);
+    // Without waiting: a pipe opens at once and is then refused as any other file that is not regular.
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (file.Get() < 0)
+        ThrowErrno(errno);
+    const struct stat status = StatusOf(file);
+    // A folder fails as reading it would.
+    if (S_ISDIR(status.st_mode))
+        ThrowErrno(EISDIR);
+    if (!S_ISREG(status.st_mode))
+        return {LogFileBytes::Refused::NotRegular, {}};
+    std::optional<std::string> bytes = ReadAll(file, status, maxBytes);
+    if (!bytes)
+        return {LogFileBytes::Refused::TooLarge, {}};
+    return {LogFileBytes::Refused::No, std::move(*bytes)};
 }
 
 std::vector<std::string> ReadCabrilloLines(std::string_view bytes) {

@@ -15,6 +15,16 @@ inline constexpr std::size_t MaxCabrilloFileSize = std::size_t{64} * 1024 * 1024
 // `maxBytes`. A file that cannot be opened or read throws RunTimeError with the run-time library's text.
 std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes);
 
+// A log file as a load takes it: only a regular file is read. A pipe, a device or a socket is refused
+// without waiting for it (opening a pipe nobody writes to would wait for ever), and so is a file of
+// more than `maxBytes`. Fails as ReadFileBytes does.
+struct LogFileBytes {
+    enum class Refused : unsigned char { No, TooLarge, NotRegular };
+    Refused refused = Refused::No;
+    std::string bytes;
+};
+LogFileBytes ReadLogFileBytes(const std::string& path, std::size_t maxBytes);
+
 // The lines of the log held in a Cabrillo file's bytes, each byte for byte as in the file. A line ends
 // at CR, at CR LF or at LF alone; a Ctrl-Z ends the text. The end is tested after each line, so no
 // bytes give one empty line and a last line without its line end still counts. Every line that is

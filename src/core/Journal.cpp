@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <optional>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zevo {
@@ -224,13 +225,10 @@ std::string JournalRecord(const SessionState& state, LogChange change, const std
     return record;
 }
 
-JournalReplay ReplayJournal(std::string_view bytes) {
-    JournalReplay replay;
-    if (!bytes.starts_with(JournalMark)) {
-        replay.damaged = !bytes.empty();
-        return replay;
-    }
-    std::size_t at = JournalMark.size();
+namespace {
+
+// Applies the complete records from `at` on, stopping at the first that is not one.
+void ReplayFrom(std::string_view bytes, std::size_t at, JournalReplay& replay) {
     replay.completeBytes = at;
     while (at < bytes.size()) {
         Reader head(bytes.substr(at));
@@ -244,6 +242,50 @@ JournalReplay ReplayJournal(std::string_view bytes) {
         ++replay.records;
     }
     replay.damaged = replay.completeBytes < bytes.size();
+}
+
+// Whether a complete record that changes an empty log starts at `at`: where a damaged journal picks up.
+bool RecordStartsAt(std::string_view bytes, std::size_t at) {
+    Reader head(bytes.substr(at));
+    const std::optional<std::uint32_t> size = head.Number();
+    const std::optional<std::uint32_t> crc = head.Number();
+    const std::optional<std::string_view> body = size ? head.Take(*size) : std::nullopt;
+    // The cheap tests first: most places fail them without a checksum over a long body.
+    if (!crc || !body || body->empty() || static_cast<unsigned char>((*body)[0]) > 6)
+        return false;
+    JournalReplay scratch;
+    return Crc32(*body) == *crc && ApplyBody(*body, scratch);
+}
+
+// How far past a damage a record is looked for.
+constexpr std::size_t SalvageReach = std::size_t{4} * 1024 * 1024;
+
+} // namespace
+
+JournalReplay ReplayJournal(std::string_view bytes) {
+    JournalReplay replay;
+    if (!bytes.starts_with(JournalMark)) {
+        replay.damaged = !bytes.empty();
+        return replay;
+    }
+    ReplayFrom(bytes, JournalMark.size(), replay);
+    return replay;
+}
+
+JournalReplay SalvageJournal(std::string_view bytes) {
+    JournalReplay replay = ReplayJournal(bytes);
+    if (replay.state || !replay.damaged)
+        return replay;
+    const std::size_t from = bytes.starts_with(JournalMark) ? JournalMark.size() + 1 : 0;
+    const std::size_t to = std::min(bytes.size(), from + SalvageReach);
+    for (std::size_t at = from; at + 8 < to; ++at) {
+        if (!RecordStartsAt(bytes, at))
+            continue;
+        JournalReplay salvaged;
+        ReplayFrom(bytes, at, salvaged);
+        salvaged.damaged = true;
+        return salvaged;
+    }
     return replay;
 }
 
@@ -363,6 +405,19 @@ JournalLock::~JournalLock() {
     // the same name that is about to be deleted.
     if (m_fd >= 0)
         ::close(m_fd);
+}
+
+void MakeFolder(const std::string& path) {
+    struct stat status {};
+    if (path.empty() || ::stat(path.c_str(), &status) == 0)
+        return;
+    const auto slash = path.find_last_not_of('/') == std::string::npos
+                           ? std::string::npos
+                           : path.rfind('/', path.find_last_not_of('/'));
+    if (slash != std::string::npos && slash > 0)
+        MakeFolder(path.substr(0, slash));
+    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
+        ThrowErrno(errno);
 }
 
 std::string SetJournalAside(const std::string& path, const std::string& date) {

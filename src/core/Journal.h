@@ -63,6 +63,10 @@ struct JournalReplay {
     bool damaged = false;          // bytes follow that are not a complete record
 };
 JournalReplay ReplayJournal(std::string_view bytes);
+// What can be read of a damaged journal: the records before the damage or, when not one of them is
+// complete (a damage near the start), the records from the first whole one after it. Always marked
+// damaged when the bytes are not one whole journal.
+JournalReplay SalvageJournal(std::string_view bytes);
 
 // The whole content of the file at `path`; throws RunTimeError when it cannot be read.
 std::string ReadJournalFile(const std::string& path);
@@ -116,6 +120,10 @@ public:
 private:
     int m_fd = -1;
 };
+
+// Makes the folder at `path` with every folder above it that is missing; throws RunTimeError with the
+// cause when one cannot be made (a parent that may not be written, a file in the way).
+void MakeFolder(const std::string& path);
 
 // Moves the journal at `path` aside to a name of its own beside it, with `date` (yyyy-mm-dd) in the
 // name and a number added when that name is taken; returns the new path. Throws RunTimeError.

@@ -24,7 +24,27 @@ void LogDocument::Insert(std::size_t row, std::string line) {
     InsertLines(row, std::move(lines));
 }
 
-void LogDocument::InsertLines(std::size_t row, std::vector<std::string> lines) {
+void LogDocument::Insert(std::size_t row, std::string line, LineId id) {
+    if (row > m_lines.size())
+        throw std::out_of_range("LogDocument::Insert");
+    std::vector<std::string> lines;
+    lines.push_back(std::move(line));
+    InsertLines(row, std::move(lines), id);
+}
+
+std::optional<std::size_t> LogDocument::RowOf(LineId id, std::size_t near) const {
+    const std::size_t count = m_ids.size();
+    near = std::min(near, count);
+    for (std::size_t distance = 0; distance <= std::max(near, count - near); ++distance) {
+        if (near + distance < count && m_ids[near + distance] == id)
+            return near + distance;
+        if (distance > 0 && distance <= near && m_ids[near - distance] == id)
+            return near - distance;
+    }
+    return std::nullopt;
+}
+
+void LogDocument::InsertLines(std::size_t row, std::vector<std::string> lines, LineId id) {
     if (lines.empty())
         return;
     const LogEdit edit{LogEdit::Kind::Insert, row, lines.size()};
@@ -35,6 +55,9 @@ void LogDocument::InsertLines(std::size_t row, std::vector<std::string> lines) {
         m_calls.Add(row + i, lines[i]);
     m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(row), std::make_move_iterator(lines.begin()),
                    std::make_move_iterator(lines.end()));
+    const auto at = m_ids.insert(m_ids.begin() + static_cast<std::ptrdiff_t>(row), edit.count, id);
+    if (id == 0)
+        std::generate_n(at, edit.count, [this] { return ++m_lastId; });
     Changed(edit);
 }
 
@@ -58,6 +81,7 @@ void LogDocument::Remove(std::size_t row) {
     if (row + 1 < m_lines.size())
         m_calls.ShiftRows(row + 1, -1);
     m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(row));
+    m_ids.erase(m_ids.begin() + static_cast<std::ptrdiff_t>(row));
     Changed(edit);
 }
 
@@ -65,6 +89,8 @@ void LogDocument::ReplaceAll(std::vector<std::string> lines) {
     const LogEdit edit{LogEdit::Kind::Reset, 0, lines.size()};
     AboutToChange(edit);
     m_lines = std::move(lines);
+    m_ids.resize(m_lines.size());
+    std::generate(m_ids.begin(), m_ids.end(), [this] { return ++m_lastId; });
     m_calls.Clear();
     for (std::size_t row = 0; row < m_lines.size(); ++row)
         m_calls.Add(row, m_lines[row]);
@@ -73,10 +99,16 @@ void LogDocument::ReplaceAll(std::vector<std::string> lines) {
 
 void LogDocument::MoveToEnd(const std::string& line) {
     // From the end, so that the rows of the lines still to go stay where they are.
-    for (std::size_t row = m_lines.size(); row-- > 0;)
-        if (m_lines[row] == line)
+    LineId id = 0;
+    for (std::size_t row = m_lines.size(); row-- > 0;) {
+        if (m_lines[row] == line) {
+            if (id == 0)
+                id = m_ids[row];
             Remove(row);
-    Append(line);
+        }
+    }
+    std::vector<std::string> lines{line};
+    InsertLines(m_lines.size(), std::move(lines), id);
 }
 
 void LogDocument::AddListener(LogListener* listener) {

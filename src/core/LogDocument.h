@@ -3,6 +3,8 @@
 #include "CallIndex.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,10 @@ protected:
     LogListener& operator=(const LogListener&) = default;
 };
 
+// A line's name for as long as it is in the log, whatever comes and goes around it: a change that is
+// undone finds its line by it. Never 0.
+using LineId = std::uint64_t;
+
 // The log: the ordered lines of the Cabrillo file, header lines, QSO lines and an "END-OF-LOG:" line
 // left by a save, held as their bytes so that a loaded file is saved back byte for byte. Every change
 // of the log goes through here and is told to the listeners as one edit or a few, and the call index
@@ -49,16 +55,23 @@ public:
     std::size_t Count() const { return m_lines.size(); }
     const std::string& Line(std::size_t row) const { return m_lines[row]; }
     const CallIndex& Calls() const { return m_calls; }
+    LineId Id(std::size_t row) const { return m_ids[row]; }
+    // Where the line `id` stands now, looked for from `near` outwards, so that a line that moved little
+    // is found at once; nothing when the log has no such line.
+    std::optional<std::size_t> RowOf(LineId id, std::size_t near = 0) const;
 
     void Append(std::string line);
     void Append(const std::vector<std::string>& lines);
     // Puts `line` before the one at `row` (at the end when `row` is the number of lines).
     void Insert(std::size_t row, std::string line);
+    // The same for a line that was in the log before, under its old id (a deleted line put back).
+    void Insert(std::size_t row, std::string line, LineId id);
     void Replace(std::size_t row, std::string line);
     void Remove(std::size_t row);
     // The whole log at once, as loading a file does.
     void ReplaceAll(std::vector<std::string> lines);
-    // Every line that is exactly `line` goes, then `line` follows the log: a save's "END-OF-LOG:".
+    // Every line that is exactly `line` goes, then `line` follows the log: a save's "END-OF-LOG:". The
+    // line keeps the id of the last one that went.
     void MoveToEnd(const std::string& line);
 
     void AddListener(LogListener* listener);
@@ -67,9 +80,11 @@ public:
 private:
     void AboutToChange(const LogEdit& edit);
     void Changed(const LogEdit& edit);
-    void InsertLines(std::size_t row, std::vector<std::string> lines);
+    void InsertLines(std::size_t row, std::vector<std::string> lines, LineId id = 0);
 
     std::vector<std::string> m_lines;
+    std::vector<LineId> m_ids; // of each line, in the order of the lines
+    LineId m_lastId = 0;
     CallIndex m_calls;
     std::vector<LogListener*> m_listeners;
 };

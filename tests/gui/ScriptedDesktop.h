@@ -79,3 +79,10 @@ QString Describe(Desktop::Buttons buttons);
 // Fails the running QtTest function when the desktop script was not played exactly.
 #define VERIFY_SCRIPT_PLAYED(desktop)                                                                        \
     QVERIFY2((desktop).Problems().isEmpty(), qPrintable((desktop).Problems().join(QStringLiteral("\n"))))
+
+// The box of a save that failed: the file, the run-time library's text of the cause, nothing saved.
+inline void ExpectNotSaved(ScriptedDesktop& desktop, const QString& path, const QString& cause) {
+    desktop.Expect(QStringLiteral("Error"),
+                   QStringLiteral("File \"%1\" cannot be written: %2\nNothing was saved.").arg(path, cause),
+                   Desktop::Icon::Error, Desktop::Buttons::Ok, Desktop::Answer::Ok);
+}

@@ -1,6 +1,7 @@
 // Correcting logged contacts: edit, delete, undo and redo through the real window, the file saved after
 // them, the refusals, and a long random session against a plain model of the log.
 #include "CabrilloReader.h"
+#include "CallIndex.h"
 #include "Journal.h"
 #include "LogEntry.h"
 #include "QsoLine.h"
@@ -30,6 +31,21 @@ Lines Contacts(const Lines& log) {
     return contacts;
 }
 
+// The log without the END-OF-LOG: lines a save moves about.
+Lines WithoutEnd(Lines log) {
+    std::erase(log, std::string("END-OF-LOG:"));
+    return log;
+}
+
+// The row of the contact with `call` received.
+int RowOfCall(TForm1& form, const std::string& call) {
+    const Lines& log = form.Log().Lines();
+    for (std::size_t row = 0; row < log.size(); ++row)
+        if (const auto key = zevo::ReadQsoKey(log[row]); key && key->call == call)
+            return static_cast<int>(row);
+    return -1;
+}
+
 // Saves under `path`, answering the questions of a save.
 void Save(ScriptedDesktop& desktop, TForm1& form, const QString& path) {
     desktop.ChooseFile(path);
@@ -48,6 +64,8 @@ private slots:
     void aCorrectionReachesTheSavedFile();
     void anEditIsRefusedAsAnAddIs_data();
     void anEditIsRefusedAsAnAddIs();
+    void undoAndRedoGiveBackEveryEarlierLog_data();
+    void undoAndRedoGiveBackEveryEarlierLog();
     void aRandomSessionMatchesAPlainModel();
 };
 
@@ -126,6 +144,68 @@ void TestCorrections::aCorrectionReachesTheSavedFile() {
     Save(desktop, form, path);
     Lines file = HeaderLines;
     file.insert(file.end(), contacts.begin(), contacts.end());
+    file.emplace_back("END-OF-LOG:");
+    QCOMPARE(ReadFileBytes(path), CrLfFile(file));
+    VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+void TestCorrections::undoAndRedoGiveBackEveryEarlierLog_data() {
+    QTest::addColumn<QStringList>("steps");
+    const auto row = [](const char* tag, const char* steps) {
+        QTest::newRow(tag) << QString::fromLatin1(steps).split(' ');
+    };
+    row("an edit undone after deletes and an add",
+        "add:QS1AAA add:QS3CCC edit:QS1AAA>QS9XXX delete:QY2CD delete:QY3EF add:QS2BBB");
+    row("an add undone after a delete and an add", "add:QS1AAA delete:QY2CD add:QS2BBB");
+    row("adds undone after a second save", "add:QS1AAA save add:QS3CCC save add:QS2BBB delete:QS3CCC save");
+}
+
+void TestCorrections::undoAndRedoGiveBackEveryEarlierLog() {
+    QFETCH(QStringList, steps);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("qq1aaa.cbr");
+    Lines loaded = HeaderLines;
+    for (const char* call : {"QY2CD", "QY3EF", "QY2CD/P"})
+        loaded.push_back(
+            zevo::ComposeQsoLine({3, true, "2026-04-05", "15:00", "QQ1AAA", "59", "1", call, "59", "1"}));
+    QVERIFY(WriteFileBytes(path, CrLfFile(loaded)));
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    TForm1& form = program.form1;
+    ShowActive(&form);
+    desktop.ChooseFile(path);
+    QTest::mouseClick(Find<QPushButton>(&form, "Button6"), Qt::LeftButton);
+
+    std::vector<Lines> logs{WithoutEnd(form.Log().Lines())};
+    for (const QString& step : steps) {
+        const std::string call = step.section(':', 1).section('>', 0, 0).toStdString();
+        if (step.startsWith("add:")) {
+            for (const char* field : {"Edit4", "Edit6"})
+                Find<QLineEdit>(&form, field)->setText(QString());
+            AddContact(form, QString::fromStdString(call), "5");
+        } else if (step.startsWith("edit:")) {
+            EditContact(form, RowOfCall(form, call), {{"Edit4", step.section('>', 1)}});
+        } else if (step.startsWith("delete:")) {
+            PressOnLine(form, RowOfCall(form, call), Qt::Key_Delete);
+        } else {
+            Save(desktop, form, path);
+            continue;
+        }
+        logs.push_back(WithoutEnd(form.Log().Lines()));
+        QCOMPARE(logs.back().size(), logs[logs.size() - 2].size() + (step.startsWith("add:") ? 1 : 0) -
+                                         (step.startsWith("delete:") ? 1 : 0));
+    }
+    // Every change taken back in turn gives each earlier log, and done again each later one.
+    for (std::size_t at = logs.size() - 1; at-- > 0;) {
+        PressOnLine(form, -1, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(WithoutEnd(form.Log().Lines()), logs[at]);
+    }
+    for (std::size_t at = 1; at < logs.size(); ++at) {
+        PressOnLine(form, -1, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(WithoutEnd(form.Log().Lines()), logs[at]);
+    }
+    Save(desktop, form, path);
+    Lines file = logs.back();
     file.emplace_back("END-OF-LOG:");
     QCOMPARE(ReadFileBytes(path), CrLfFile(file));
     VERIFY_SCRIPT_PLAYED(desktop);
@@ -253,8 +333,20 @@ void TestCorrections::aRandomSessionMatchesAPlainModel() {
         } else if (kind < 19) {
             PressOnLine(form, -1, Qt::Key_Y, Qt::ControlModifier);
             at += at + 1 < states.size() ? 1 : 0;
-        } else if (step % 2 == 0) {
+        } else if (step % 5 != 0) {
             Save(desktop, form, path);
+        } else if (step % 3 == 0) {
+            // Back to the start and forward to the end again, each log as it was.
+            for (; at > 0; --at) {
+                PressOnLine(form, -1, Qt::Key_Z, Qt::ControlModifier);
+                QVERIFY2(Contacts(form.Log().Lines()) == states[at - 1].contacts,
+                         qPrintable(QString::number(step)));
+            }
+            for (; at + 1 < states.size(); ++at) {
+                PressOnLine(form, -1, Qt::Key_Y, Qt::ControlModifier);
+                QVERIFY2(Contacts(form.Log().Lines()) == states[at + 1].contacts,
+                         qPrintable(QString::number(step)));
+            }
         } else if (QFileInfo::exists(path)) {
             // The saved log comes back as a new history, its serial after the highest sent.
             if (form.UnsavedLog())

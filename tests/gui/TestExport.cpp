@@ -142,7 +142,7 @@ void TestExport::saving() {
     }
     const bool written = error.isEmpty() && (answers.isEmpty() || answers.last() == Answer::Yes);
     if (!error.isEmpty())
-        run.desktop.Expect("ZEVO Contest", error, Desktop::Icon::Error, Desktop::Buttons::Ok, Answer::Ok);
+        ExpectNotSaved(run.desktop, path, error);
     if (written)
         run.desktop.Expect(polish ? QStringLiteral("Informacja") : QStringLiteral("Information"),
                            polish ? QString::fromUtf8("Plik ADIF został zapisany!")

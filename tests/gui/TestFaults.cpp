@@ -168,7 +168,7 @@ void TestFaults::nothingIsLost() {
     for (int i = 0; i < dialogs; ++i)
         desktop.ChooseFile(path);
     if (!error.isEmpty())
-        desktop.Expect("ZEVO Contest", error, Desktop::Icon::Error, Desktop::Buttons::Ok, Answer::Ok);
+        ExpectNotSaved(desktop, path, error);
     {
         // Less than the new log needs and more than the earlier file: the write stops in the middle.
         const FileSizeLimit limit(diskFull ? 200 : RLIM_INFINITY);

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -181,6 +182,8 @@ void TestLoad::aLoadThatDoesNotHappenKeepsTheLog_data() {
     row("No, missing file", Answer::No, "missing.cbr", "File not found.", false);
     row("No, a folder", Answer::No, ".", "File access denied.", false);
     row("No, too large", Answer::No, "huge.cbr", "huge.cbr", false);
+    // Nothing ever writes to it: opening it for reading would wait for ever.
+    row("No, a named pipe", Answer::No, "pipe.cbr", "not a regular file", false);
 }
 
 void TestLoad::aLoadThatDoesNotHappenKeepsTheLog() {
@@ -194,6 +197,7 @@ void TestLoad::aLoadThatDoesNotHappenKeepsTheLog() {
     QFile huge(folder.filePath("huge.cbr"));
     QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(64 * 1024 * 1024 + 1));
     huge.close();
+    QVERIFY(::mkfifo(QFile::encodeName(folder.filePath("pipe.cbr")).constData(), 0600) == 0);
     ScriptedDesktop desktop;
     Program program(desktop);
     TForm1& form = program.form1;

@@ -166,7 +166,7 @@ void TestSave::aSaveThatStopsKeepsTheOldFileTheLogAndTheProgram() {
                        "replaced.\nNothing was saved.",
                        Desktop::Icon::Error, Desktop::Buttons::Ok, Answer::Ok);
     else if (!error.isEmpty())
-        desktop.Expect("ZEVO Contest", error, Desktop::Icon::Error, Desktop::Buttons::Ok, Answer::Ok);
+        ExpectNotSaved(desktop, QDir(folder.path()).filePath(name), error);
     {
         // Less than the log needs, more than nothing: the write stops in the middle.
         const FileSizeLimit limit(error == "Disk full." ? 200 : RLIM_INFINITY);
