@@ -44,15 +44,25 @@ void LogCorrections::PassUndoFrom(const QList<QLineEdit*>& fields) {
 }
 
 bool LogCorrections::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::ShortcutOverride)
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
         return false;
-    // A field claims its undo and redo keys before any shortcut sees them; a field with nothing of its
-    // own to take back leaves them to the log's actions.
-    const auto* field = static_cast<QLineEdit*>(watched);
+    auto* field = static_cast<QLineEdit*>(watched);
     const auto* key = static_cast<QKeyEvent*>(event);
-    const bool passUndo = key->matches(QKeySequence::Undo) && !field->isUndoAvailable();
-    const bool passRedo = key->matches(QKeySequence::Redo) && !field->isRedoAvailable();
-    if (!passUndo && !passRedo)
+    const bool undo = key->matches(QKeySequence::Undo);
+    if (!undo && !key->matches(QKeySequence::Redo))
+        return false;
+    // A field whose text was upper-cased as it was typed has lost its own steps back; the typing since
+    // the last add is then taken back whole, and the field is empty.
+    if (undo && !field->text().isEmpty() && !field->isUndoAvailable()) {
+        if (event->type() == QEvent::KeyPress)
+            field->setText(QString());
+        event->accept();
+        return true;
+    }
+    // An empty field with nothing of its own to take back leaves the keys to the log's actions: a
+    // shortcut is offered to the field first, and one it does not take goes on to them.
+    const bool own = undo ? field->isUndoAvailable() || !field->text().isEmpty() : field->isRedoAvailable();
+    if (own || event->type() != QEvent::ShortcutOverride)
         return false;
     event->ignore();
     return true;

@@ -66,6 +66,8 @@ private slots:
     void anEditIsRefusedAsAnAddIs();
     void undoAndRedoGiveBackEveryEarlierLog_data();
     void undoAndRedoGiveBackEveryEarlierLog();
+    void ctrlZInAFieldTakesBackItsTypingThenTheLog_data();
+    void ctrlZInAFieldTakesBackItsTypingThenTheLog();
     void aRandomSessionMatchesAPlainModel();
 };
 
@@ -208,6 +210,46 @@ void TestCorrections::undoAndRedoGiveBackEveryEarlierLog() {
     Lines file = logs.back();
     file.emplace_back("END-OF-LOG:");
     QCOMPARE(ReadFileBytes(path), CrLfFile(file));
+    VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+void TestCorrections::ctrlZInAFieldTakesBackItsTypingThenTheLog_data() {
+    QTest::addColumn<QString>("before"); // what happens before Ctrl+Z in the call field
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<Lines>("contacts");
+    QTest::addColumn<QString>("call"); // in the call field after
+    const std::string edited =
+        "QSO: 14000 PH 2026-04-05 1500 QQ1AAA        59       1 QQ9ZZZ        59      12";
+    // Typed in lower case: the upper-casing leaves the field no steps of its own.
+    QTest::newRow("typing") << "type" << 1 << Lines{Q1, Q2} << "";
+    QTest::newRow("typing, then the add") << "type" << 2 << Lines{Q1} << "QQ3CCC";
+    QTest::newRow("an empty field right after an add") << "" << 1 << Lines{Q1} << "QQ3CCC";
+    QTest::newRow("after an edit") << "edit" << 1 << Lines{Q1, Q2} << "";
+    QTest::newRow("after an edit, twice") << "edit" << 2 << Lines{Q1} << "QQ3CCC";
+}
+
+void TestCorrections::ctrlZInAFieldTakesBackItsTypingThenTheLog() {
+    QFETCH(QString, before);
+    QFETCH(int, presses);
+    QFETCH(Lines, contacts);
+    QFETCH(QString, call);
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    TForm1& form = program.form1;
+    ShowActive(&form);
+    SetHeader(form);
+    AddContact(form, "qq2bbb", "12");
+    AddContact(form, "qq3ccc", "7");
+    if (before == "edit")
+        EditContact(form, First, {{"Edit4", "qq9zzz"}});
+    auto* field = Find<QLineEdit>(&form, "Edit4");
+    field->setFocus();
+    if (before == "type")
+        Type(field, "q");
+    for (int i = 0; i < presses; ++i)
+        QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Contacts(form.Log().Lines()), contacts);
+    QCOMPARE(field->text(), call);
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 
