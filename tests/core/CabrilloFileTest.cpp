@@ -11,6 +11,7 @@
 #include <memory>
 #include <ostream>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <utility>
 
@@ -145,6 +146,18 @@ TEST(AtomicTextFileTest, NewFileBesideItsTargetUntilCommitted) {
     zevo::WriteCabrilloFile((folder / "link.cbr").string(), {"START-OF-LOG: 2.0"});
     EXPECT_TRUE(fs::is_symlink(folder / "link.cbr"));
     EXPECT_EQ(ReadBytes(folder / "new.cbr"), "START-OF-LOG: 2.0\r\nEND-OF-LOG:\r\n");
+
+    // The new file of a save killed on the way goes with the next save of its target; that of a save
+    // still writing (it holds its lock) and a file of another name stay.
+    for (const char* name : {".new.cbr.123", ".new.cbr.456", ".other.cbr.789", ".new.cbr.x1"})
+        std::ofstream(folder / name) << "QSO:";
+    const int writing = ::open((folder / ".new.cbr.456").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(writing, LOCK_EX), 0);
+    zevo::WriteCabrilloFile((folder / "new.cbr").string(), {"START-OF-LOG: 2.0"});
+    EXPECT_FALSE(fs::exists(folder / ".new.cbr.123"));
+    for (const char* name : {".new.cbr.456", ".other.cbr.789", ".new.cbr.x1"})
+        EXPECT_TRUE(fs::exists(folder / name)) << name;
+    ::close(writing);
     fs::remove_all(folder);
 }
 
