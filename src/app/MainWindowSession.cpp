@@ -8,6 +8,32 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+// Runs `then` once, right after the first frame of the window it watches is painted.
+class AfterFirstFrame final : public QObject {
+public:
+    AfterFirstFrame(QWidget* window, std::function<void()> then) : QObject(window), m_then(std::move(then)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, watched, m_then);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
+
+} // namespace
 
 void TForm1::KeepJournal(const QString& folder) {
     auto journal = std::make_unique<SessionJournal>(m_desktop, folder);
@@ -27,6 +53,7 @@ void TForm1::KeepJournal(const QString& folder) {
     for (QRadioButton* button : findChildren<QRadioButton*>())
         connect(button, &QRadioButton::toggled, this, changed);
     m_corrections->SetRecorder(m_recorder.get());
+    new AfterFirstFrame(this, [this] { m_recorder->Journal().Start(this); });
 }
 
 zevo::SessionState TForm1::SessionState() const {

@@ -8,6 +8,7 @@
 #include <QTranslator>
 #include <algorithm>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -99,9 +100,9 @@ std::optional<zevo::JournalReplay> SessionJournal::Open(QWidget* owner) {
                     Desktop::Icon::Information, Desktop::Buttons::Ok);
             }
         }
-        // A journal of a log saved whole, or of none, goes with it.
+        // A journal of a log saved whole, or of none, goes with the new one.
         m_owned = true;
-        m_journal = std::make_unique<zevo::Journal>(path, m_calls);
+        m_startLater = true;
     } catch (const zevo::RunTimeError& error) {
         GoOnWithout(owner, QString::fromLatin1(error.what()));
     }
@@ -146,8 +147,19 @@ bool SessionJournal::AskToRestore(QWidget* owner, const zevo::JournalReplay& rep
                                  Desktop::Buttons::YesNo) == Desktop::Answer::Yes;
 }
 
+void SessionJournal::Start(QWidget* owner) {
+    if (!std::exchange(m_startLater, false))
+        return;
+    try {
+        m_journal = std::make_unique<zevo::Journal>(QFile::encodeName(Path()).toStdString(), m_calls);
+    } catch (const zevo::RunTimeError& error) {
+        GoOnWithout(owner, QString::fromLatin1(error.what()));
+    }
+}
+
 void SessionJournal::Record(QWidget* owner, const zevo::SessionState& state, zevo::LogChange change,
                             const std::vector<std::string>& lines, std::size_t row) {
+    Start(owner);
     if (!m_journal)
         return;
     try {
@@ -159,7 +171,7 @@ void SessionJournal::Record(QWidget* owner, const zevo::SessionState& state, zev
 
 void SessionJournal::LogSaved(QWidget* owner, const zevo::SessionState& state,
                               const std::vector<std::string>& lines) {
-    if (m_journal || !m_owned)
+    if (m_journal || m_startLater || !m_owned)
         return;
     const std::string path = QFile::encodeName(Path()).toStdString();
     // The stale journal goes first: on a full disk its room is what the new one needs.
@@ -193,6 +205,7 @@ void SessionJournal::Tell(QWidget* owner, const QString& caption, const QString&
 }
 
 void SessionJournal::Remove() {
+    m_startLater = false;
     if (m_journal)
         m_journal->Remove();
     else if (m_owned)

@@ -37,6 +37,9 @@ public:
     // From here on the journal takes the records of this session.
     std::optional<zevo::JournalReplay> Open(QWidget* owner);
 
+    // Makes the journal file of a session that began anew: done by the first record, or by the window
+    // once it has shown itself, so that the start waits for no disk.
+    void Start(QWidget* owner);
     // Writes what changed; nothing when the journal is not kept.
     void Record(QWidget* owner, const zevo::SessionState& state, zevo::LogChange change,
                 const std::vector<std::string>& lines, std::size_t row = 0);
@@ -65,5 +68,7 @@ private:
     std::unique_ptr<zevo::Journal> m_journal;
     // The journal file at Path() is this session's: a normal end removes it.
     bool m_owned = false;
+    // The journal file is still to be made (Start).
+    bool m_startLater = false;
     std::function<void(const QString&)> m_warn;
 };

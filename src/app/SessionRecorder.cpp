@@ -2,6 +2,8 @@
 
 #include "SessionJournal.h"
 
+#include <algorithm>
+
 SessionRecorder::SessionRecorder(zevo::LogDocument& log, std::unique_ptr<SessionJournal> journal,
                                  std::function<zevo::SessionState()> state, QWidget* owner)
     : m_log(log), m_journal(std::move(journal)), m_state(std::move(state)), m_owner(owner) {
@@ -22,6 +24,10 @@ SessionRecorder::Hold::~Hold() {
         return;
     std::vector<Change> waiting;
     waiting.swap(m_recorder->m_waiting);
+    // A new whole log holds every change made with it: one record of the log as it now stands.
+    if (std::any_of(waiting.begin(), waiting.end(),
+                    [](const Change& change) { return change.change == zevo::LogChange::Replace; }))
+        waiting = {{zevo::LogChange::Replace, {}, 0}};
     for (const Change& change : waiting)
         m_recorder->Write(change);
     if (waiting.empty())
@@ -60,8 +66,8 @@ void SessionRecorder::LogChanged(const zevo::LogDocument& log, const zevo::LogEd
         change.lines.push_back(log.Line(edit.row));
         break;
     case zevo::LogEdit::Kind::Reset:
+        // The lines are the log's when the record is written, never a copy of them.
         change.change = zevo::LogChange::Replace;
-        change.lines = log.Lines();
         break;
     }
     if (m_holds > 0)
@@ -71,5 +77,6 @@ void SessionRecorder::LogChanged(const zevo::LogDocument& log, const zevo::LogEd
 }
 
 void SessionRecorder::Write(const Change& change) {
-    m_journal->Record(m_owner, m_state(), change.change, change.lines, change.row);
+    m_journal->Record(m_owner, m_state(), change.change,
+                      change.change == zevo::LogChange::Replace ? m_log.Lines() : change.lines, change.row);
 }

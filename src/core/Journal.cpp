@@ -15,7 +15,10 @@ namespace zevo {
 
 namespace {
 
-std::uint32_t Crc32(std::string_view bytes) {
+// The standard CRC-32, over pieces: start with Crc32Begin, feed each piece, end with Crc32End.
+constexpr std::uint32_t Crc32Begin = 0xFFFFFFFFU;
+
+std::uint32_t Crc32Add(std::uint32_t crc, std::string_view bytes) {
     static const std::array<std::uint32_t, 256> table = [] {
         std::array<std::uint32_t, 256> entries{};
         for (std::uint32_t n = 0; n < 256; ++n) {
@@ -26,10 +29,17 @@ std::uint32_t Crc32(std::string_view bytes) {
         }
         return entries;
     }();
-    std::uint32_t crc = 0xFFFFFFFFU;
     for (const char byte : bytes)
         crc = table[(crc ^ static_cast<unsigned char>(byte)) & 0xFFU] ^ (crc >> 8U);
+    return crc;
+}
+
+std::uint32_t Crc32End(std::uint32_t crc) {
     return crc ^ 0xFFFFFFFFU;
+}
+
+std::uint32_t Crc32(std::string_view bytes) {
+    return Crc32End(Crc32Add(Crc32Begin, bytes));
 }
 
 // Numbers are stored as four bytes, least significant first, whatever the machine.
@@ -190,38 +200,69 @@ void SyncFolderOf(const std::string& path) {
 
 } // namespace
 
+namespace {
+
+// Hands `piece` the body of a record in pieces, in order: the change and the state, then each line's
+// length and bytes (the lines are never copied: a load's record is as long as the log), then the row.
+template <typename Piece>
+void BodyPieces(const SessionState& state, LogChange change, const std::vector<std::string>& lines,
+                std::size_t row, Piece&& piece) {
+    std::string head;
+    head += static_cast<char>(change);
+    PutText(head, state.usedCall);
+    PutFlag(head, state.usedCallReadOnly);
+    PutFlag(head, state.headerSet);
+    PutFlag(head, state.unsavedLog);
+    PutText(head, state.language);
+    PutInt(head, state.band);
+    PutInt(head, state.mode);
+    PutText(head, state.modeText);
+    PutText(head, state.date);
+    PutText(head, state.time);
+    PutInt(head, state.spinPosition);
+    PutText(head, state.numberSent);
+    PutFlag(head, state.autoIncrement);
+    PutInt(head, state.province);
+    PutText(head, state.reportSent);
+    PutText(head, state.reportReceived);
+    PutInt(head, state.reportLength);
+    PutNumber(head, static_cast<std::uint32_t>(lines.size()));
+    piece(std::string_view(head));
+    std::string number;
+    for (const std::string& line : lines) {
+        number.clear();
+        PutNumber(number, static_cast<std::uint32_t>(line.size()));
+        piece(std::string_view(number));
+        piece(std::string_view(line));
+    }
+    if (change >= LogChange::Insert) {
+        number.clear();
+        PutNumber(number, static_cast<std::uint32_t>(row));
+        piece(std::string_view(number));
+    }
+}
+
+// A record's head: its body's length and checksum.
+std::string RecordHead(const SessionState& state, LogChange change, const std::vector<std::string>& lines,
+                       std::size_t row) {
+    std::size_t size = 0;
+    std::uint32_t crc = Crc32Begin;
+    BodyPieces(state, change, lines, row, [&](std::string_view piece) {
+        size += piece.size();
+        crc = Crc32Add(crc, piece);
+    });
+    std::string head;
+    PutNumber(head, static_cast<std::uint32_t>(size));
+    PutNumber(head, Crc32End(crc));
+    return head;
+}
+
+} // namespace
+
 std::string JournalRecord(const SessionState& state, LogChange change, const std::vector<std::string>& lines,
                           std::size_t row) {
-    std::string body;
-    body += static_cast<char>(change);
-    PutText(body, state.usedCall);
-    PutFlag(body, state.usedCallReadOnly);
-    PutFlag(body, state.headerSet);
-    PutFlag(body, state.unsavedLog);
-    PutText(body, state.language);
-    PutInt(body, state.band);
-    PutInt(body, state.mode);
-    PutText(body, state.modeText);
-    PutText(body, state.date);
-    PutText(body, state.time);
-    PutInt(body, state.spinPosition);
-    PutText(body, state.numberSent);
-    PutFlag(body, state.autoIncrement);
-    PutInt(body, state.province);
-    PutText(body, state.reportSent);
-    PutText(body, state.reportReceived);
-    PutInt(body, state.reportLength);
-    PutNumber(body, static_cast<std::uint32_t>(lines.size()));
-    for (const std::string& line : lines)
-        PutText(body, line);
-    if (change >= LogChange::Insert)
-        PutNumber(body, static_cast<std::uint32_t>(row));
-
-    std::string record;
-    record.reserve(body.size() + 8);
-    PutNumber(record, static_cast<std::uint32_t>(body.size()));
-    PutNumber(record, Crc32(body));
-    record += body;
+    std::string record = RecordHead(state, change, lines, row);
+    BodyPieces(state, change, lines, row, [&](std::string_view piece) { record += piece; });
     return record;
 }
 
@@ -325,6 +366,7 @@ Journal::Journal(const std::string& path, std::size_t keepBytes, FileWriteCalls 
         Fail(errno);
     if (fresh) {
         Append(JournalMark);
+        m_size += JournalMark.size();
         if (m_calls.datasync(m_fd) != 0)
             Fail(errno);
         // The file's name must last as long as its content.
@@ -343,13 +385,29 @@ bool Journal::Record(const SessionState& state, LogChange change, const std::vec
         return false;
     if (m_fd < 0)
         ThrowErrno(EBADF);
-    Append(JournalRecord(state, change, lines, row));
+    // A record of a few lines goes in one write; a load's goes in large pieces, never as a copy of the
+    // log. A failure on the way cuts the file back to where the record began.
+    constexpr std::size_t Chunk = std::size_t{1} << 20;
+    std::string buffer = RecordHead(state, change, lines, row);
+    std::size_t written = 0;
+    BodyPieces(state, change, lines, row, [&](std::string_view piece) {
+        buffer += piece;
+        if (buffer.size() >= Chunk) {
+            Append(buffer);
+            written += buffer.size();
+            buffer.clear();
+        }
+    });
+    Append(buffer);
+    written += buffer.size();
     if (m_calls.datasync(m_fd) != 0)
         Fail(errno);
+    m_size += written;
     m_last = state;
     return true;
 }
 
+// Writes `bytes` after what is already written; the record is whole only once Record counts it.
 void Journal::Append(std::string_view bytes) {
     std::size_t written = 0;
     while (written < bytes.size()) {
@@ -363,7 +421,6 @@ void Journal::Append(std::string_view bytes) {
             Fail(EIO);
         written += static_cast<std::size_t>(result);
     }
-    m_size += bytes.size();
 }
 
 void Journal::Fail(int errorNumber) {
