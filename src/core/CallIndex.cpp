@@ -7,7 +7,7 @@ namespace zevo {
 
 namespace {
 
-constexpr std::size_t NoRow = std::numeric_limits<std::size_t>::max();
+constexpr std::uint32_t NoRow = std::numeric_limits<std::uint32_t>::max();
 
 std::string_view Columns(std::string_view line, std::size_t first, std::size_t count) {
     return first - 1 < line.size() ? line.substr(first - 1, count) : std::string_view();
@@ -39,10 +39,6 @@ std::vector<std::uint32_t> PiecesOf(std::string_view text) {
     return pieces;
 }
 
-bool ByText(const std::string* a, const std::string* b) {
-    return *a < *b;
-}
-
 } // namespace
 
 std::optional<QsoKey> ReadQsoKey(std::string_view line) {
@@ -59,33 +55,74 @@ std::optional<QsoKey> ReadQsoKey(std::string_view line) {
     return key;
 }
 
+std::uint32_t CallIndex::NewEntry(std::size_t row, const QsoKey& key) {
+    const Entry entry{static_cast<std::uint32_t>(row), static_cast<std::int8_t>(key.band), key.phone};
+    if (m_free.empty()) {
+        m_entries.push_back(entry);
+        return static_cast<std::uint32_t>(m_entries.size() - 1);
+    }
+    const std::uint32_t number = m_free.back();
+    m_free.pop_back();
+    m_entries[number] = entry;
+    return number;
+}
+
+std::uint32_t CallIndex::CallNumber(std::string&& call, bool& added) {
+    const auto number = static_cast<std::uint32_t>(m_freeCalls.empty() ? m_calls.size() : m_freeCalls.back());
+    const auto [found, isNew] = m_callIds.try_emplace(std::move(call), number);
+    added = isNew;
+    if (!isNew)
+        return found->second;
+    if (number == m_calls.size())
+        m_calls.emplace_back();
+    else
+        m_freeCalls.pop_back();
+    m_calls[number].text = &found->first;
+    return number;
+}
+
+void CallIndex::Build(const std::vector<std::string>& lines) {
+    Clear();
+    for (std::size_t row = 0; row < lines.size(); ++row) {
+        std::optional<QsoKey> key = ReadQsoKey(lines[row]);
+        if (!key)
+            continue;
+        const std::uint32_t entry = NewEntry(row, *key);
+        bool added = false;
+        m_calls[CallNumber(std::move(key->call), added)].entries.push_back(entry);
+    }
+    // Each piece lists its calls in the order of their texts: taken in that order, once, every list is
+    // sorted as it is made, rather than by placing one call at a time.
+    std::vector<std::uint32_t> order(m_calls.size());
+    for (std::uint32_t number = 0; number < order.size(); ++number)
+        order[number] = number;
+    std::sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) { return Before(a, b); });
+    for (const std::uint32_t number : order)
+        for (const Piece piece : PiecesOf(*m_calls[number].text))
+            m_pieces[piece].push_back(number);
+}
+
 void CallIndex::Add(std::size_t row, std::string_view line) {
     std::optional<QsoKey> key = ReadQsoKey(line);
     if (!key)
         return;
-    std::uint32_t entry = 0;
-    if (m_free.empty()) {
-        entry = static_cast<std::uint32_t>(m_entries.size());
-        m_entries.push_back({row, key->band, key->phone});
-    } else {
-        entry = m_free.back();
-        m_free.pop_back();
-        m_entries[entry] = {row, key->band, key->phone};
-    }
-    const auto [found, added] = m_calls.try_emplace(std::move(key->call));
-    found->second.push_back(entry);
+    const std::uint32_t entry = NewEntry(row, *key);
+    bool added = false;
+    const std::uint32_t number = CallNumber(std::move(key->call), added);
+    m_calls[number].entries.push_back(entry);
     if (added)
-        AddPieces(&found->first);
+        AddPieces(number);
 }
 
 void CallIndex::Remove(std::size_t row, std::string_view line) {
     const std::optional<QsoKey> key = ReadQsoKey(line);
     if (!key)
         return;
-    const auto found = m_calls.find(key->call);
-    if (found == m_calls.end())
+    const auto found = m_callIds.find(key->call);
+    if (found == m_callIds.end())
         return;
-    std::vector<std::uint32_t>& entries = found->second;
+    const std::uint32_t number = found->second;
+    std::vector<std::uint32_t>& entries = m_calls[number].entries;
     const auto at = std::find_if(entries.begin(), entries.end(),
                                  [&](std::uint32_t entry) { return m_entries[entry].row == row; });
     if (at == entries.end())
@@ -94,30 +131,34 @@ void CallIndex::Remove(std::size_t row, std::string_view line) {
     m_free.push_back(*at);
     entries.erase(at);
     if (entries.empty()) {
-        RemovePieces(&found->first);
-        m_calls.erase(found);
+        RemovePieces(number);
+        m_calls[number] = {};
+        m_freeCalls.push_back(number);
+        m_callIds.erase(found);
     }
 }
 
 void CallIndex::ShiftRows(std::size_t from, std::ptrdiff_t by) {
     for (Entry& entry : m_entries)
         if (entry.row != NoRow && entry.row >= from)
-            entry.row = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(entry.row) + by);
+            entry.row = static_cast<std::uint32_t>(static_cast<std::ptrdiff_t>(entry.row) + by);
 }
 
 void CallIndex::Clear() {
     m_entries.clear();
     m_free.clear();
+    m_callIds.clear();
     m_calls.clear();
+    m_freeCalls.clear();
     m_pieces.clear();
 }
 
 std::vector<CallRow> CallIndex::Rows(std::string_view call) const {
     std::vector<CallRow> rows;
-    const auto found = m_calls.find(std::string(call));
-    if (found == m_calls.end())
+    const auto found = m_callIds.find(std::string(call));
+    if (found == m_callIds.end())
         return rows;
-    for (const std::uint32_t entry : found->second)
+    for (const std::uint32_t entry : m_calls[found->second].entries)
         rows.push_back({m_entries[entry].row, m_entries[entry].band, m_entries[entry].phone});
     std::sort(rows.begin(), rows.end(), [](const CallRow& a, const CallRow& b) { return a.row < b.row; });
     return rows;
@@ -127,9 +168,9 @@ CallMatches CallIndex::Containing(std::string_view fragment, std::size_t limit) 
     CallMatches matches;
     if (fragment.size() < 2)
         return matches;
-    const std::vector<const std::string*>* rarest = nullptr;
+    const std::vector<std::uint32_t>* rarest = nullptr;
     for (const Piece piece : PiecesOf(fragment)) {
-        const std::vector<const std::string*>* posting = Posting(piece);
+        const std::vector<std::uint32_t>* posting = Posting(piece);
         if (!posting)
             return matches;
         if (!rarest || posting->size() < rarest->size())
@@ -141,10 +182,11 @@ CallMatches CallIndex::Containing(std::string_view fragment, std::size_t limit) 
     if (fragment.size() <= 3) {
         matches.total = rarest->size();
         for (std::size_t i = 0; i < std::min(limit, rarest->size()); ++i)
-            matches.calls.push_back(*(*rarest)[i]);
+            matches.calls.push_back(*m_calls[(*rarest)[i]].text);
         return matches;
     }
-    for (const std::string* call : *rarest) {
+    for (const std::uint32_t number : *rarest) {
+        const std::string* call = m_calls[number].text;
         if (call->find(fragment) == std::string::npos)
             continue;
         if (++matches.total <= limit)
@@ -153,23 +195,25 @@ CallMatches CallIndex::Containing(std::string_view fragment, std::size_t limit) 
     return matches;
 }
 
-const std::vector<const std::string*>* CallIndex::Posting(Piece piece) const {
+const std::vector<std::uint32_t>* CallIndex::Posting(Piece piece) const {
     const auto found = m_pieces.find(piece);
     return found == m_pieces.end() ? nullptr : &found->second;
 }
 
-void CallIndex::AddPieces(const std::string* call) {
-    for (const Piece piece : PiecesOf(*call)) {
-        std::vector<const std::string*>& posting = m_pieces[piece];
-        posting.insert(std::lower_bound(posting.begin(), posting.end(), call, ByText), call);
+void CallIndex::AddPieces(std::uint32_t call) {
+    const auto before = [this](std::uint32_t a, std::uint32_t b) { return Before(a, b); };
+    for (const Piece piece : PiecesOf(*m_calls[call].text)) {
+        std::vector<std::uint32_t>& posting = m_pieces[piece];
+        posting.insert(std::lower_bound(posting.begin(), posting.end(), call, before), call);
     }
 }
 
-void CallIndex::RemovePieces(const std::string* call) {
-    for (const Piece piece : PiecesOf(*call)) {
+void CallIndex::RemovePieces(std::uint32_t call) {
+    const auto before = [this](std::uint32_t a, std::uint32_t b) { return Before(a, b); };
+    for (const Piece piece : PiecesOf(*m_calls[call].text)) {
         const auto found = m_pieces.find(piece);
-        std::vector<const std::string*>& posting = found->second;
-        posting.erase(std::lower_bound(posting.begin(), posting.end(), call, ByText));
+        std::vector<std::uint32_t>& posting = found->second;
+        posting.erase(std::lower_bound(posting.begin(), posting.end(), call, before));
         if (posting.empty())
             m_pieces.erase(found);
     }

@@ -41,9 +41,12 @@ struct CallMatches {
 // contact is added or taken away in time that does not grow with the log; only moving the rows that
 // follow an insertion or a removal in the middle touches every contact, and then only as one number
 // each. Fragments are found through the pairs and triples of characters of the distinct calls, so a
-// lookup reads the calls that share the fragment's rarest piece rather than every call.
+// lookup reads the calls that share the fragment's rarest piece rather than every call. Each distinct
+// call has a small number of its own, and the pieces list those numbers.
 class CallIndex final {
 public:
+    // The index of these lines alone, built in one pass: what a load needs.
+    void Build(const std::vector<std::string>& lines);
     // A QSO line now stands at `row`.
     void Add(std::size_t row, std::string_view line);
     // The QSO line at `row` goes.
@@ -56,27 +59,36 @@ public:
     std::vector<CallRow> Rows(std::string_view call) const;
     // Distinct calls that contain `fragment` (at least two characters), sorted.
     CallMatches Containing(std::string_view fragment, std::size_t limit) const;
-    std::size_t DistinctCalls() const { return m_calls.size(); }
+    std::size_t DistinctCalls() const { return m_callIds.size(); }
     std::size_t Contacts() const { return m_entries.size() - m_free.size(); }
 
 private:
     struct Entry {
-        std::size_t row;
-        int band;
+        std::uint32_t row;
+        std::int8_t band;
         bool phone;
+    };
+    struct Call {
+        const std::string* text = nullptr; // the key of m_callIds, which stays where it is
+        std::vector<std::uint32_t> entries;
     };
     // A piece of two or three characters, packed into one number.
     using Piece = std::uint32_t;
-    void AddPieces(const std::string* call);
-    void RemovePieces(const std::string* call);
-    const std::vector<const std::string*>* Posting(Piece piece) const;
+    std::uint32_t NewEntry(std::size_t row, const QsoKey& key);
+    // The number of `call`, a new one when it is not in the index yet.
+    std::uint32_t CallNumber(std::string&& call, bool& added);
+    void AddPieces(std::uint32_t call);
+    void RemovePieces(std::uint32_t call);
+    bool Before(std::uint32_t a, std::uint32_t b) const { return *m_calls[a].text < *m_calls[b].text; }
+    const std::vector<std::uint32_t>* Posting(Piece piece) const;
 
     std::vector<Entry> m_entries; // rows of every contact, by entry number; free ones are reused
     std::vector<std::uint32_t> m_free;
-    std::unordered_map<std::string, std::vector<std::uint32_t>> m_calls; // call -> entry numbers
-    // Piece -> the distinct calls holding it, sorted; the pointers are the keys of m_calls, which
-    // stay where they are as long as the call is in the log.
-    std::unordered_map<Piece, std::vector<const std::string*>> m_pieces;
+    std::unordered_map<std::string, std::uint32_t> m_callIds; // call -> its number
+    std::vector<Call> m_calls;                                // by number; free ones are reused
+    std::vector<std::uint32_t> m_freeCalls;
+    // Piece -> the numbers of the distinct calls holding it, in the order of their texts.
+    std::unordered_map<Piece, std::vector<std::uint32_t>> m_pieces;
 };
 
 } // namespace zevo

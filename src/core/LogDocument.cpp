@@ -91,9 +91,7 @@ void LogDocument::ReplaceAll(std::vector<std::string> lines) {
     m_lines = std::move(lines);
     m_ids.resize(m_lines.size());
     std::generate(m_ids.begin(), m_ids.end(), [this] { return ++m_lastId; });
-    m_calls.Clear();
-    for (std::size_t row = 0; row < m_lines.size(); ++row)
-        m_calls.Add(row, m_lines[row]);
+    m_calls.Build(m_lines);
     Changed(edit);
 }
 
