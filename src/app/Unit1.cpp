@@ -35,6 +35,7 @@ const char* const Credit = "by the ZEVO Contest team";
 } // namespace
 
 TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_desktop(desktop) {
+    InstallAccessibility();
     setupUi(this);
     // The layout's own place is not applied to a top-level window.
     move(262, 125);
