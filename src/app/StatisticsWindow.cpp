@@ -19,6 +19,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -153,18 +154,27 @@ void TStatistics::Present() {
 namespace {
 
 // The place of a window of `size` beside `neighbour` on the screen's `room`: on its right, else its left,
-// below or above, the first where it covers nothing of the neighbour; where none has room, the one of
-// these that covers least, moved onto the screen.
+// below or above, the first where it covers nothing of the neighbour. Where none has room, the place
+// against the neighbour's sides or the screen's edges that covers the least of it.
 QPoint PlaceBeside(const QRect& neighbour, const QSize& size, const QRect& room) {
     const auto onScreen = [&](QPoint at) {
         return QPoint(
             std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - size.width())),
             std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
     };
-    const QPoint candidates[] = {{neighbour.right() + 1, neighbour.top()},
-                                 {neighbour.left() - size.width(), neighbour.top()},
-                                 {neighbour.left(), neighbour.bottom() + 1},
-                                 {neighbour.left(), neighbour.top() - size.height()}};
+    const int right = neighbour.right() + 1;
+    const int left = neighbour.left() - size.width();
+    const int below = neighbour.bottom() + 1;
+    const int above = neighbour.top() - size.height();
+    std::vector<QPoint> candidates{{right, neighbour.top()},
+                                   {left, neighbour.top()},
+                                   {neighbour.left(), below},
+                                   {neighbour.left(), above}};
+    const int screenRight = room.right() + 1 - size.width();
+    const int screenBottom = room.bottom() + 1 - size.height();
+    for (const int x : {right, left, room.left(), screenRight})
+        for (const int y : {below, above, room.top(), screenBottom})
+            candidates.emplace_back(x, y);
     QPoint best;
     long long leastCovered = -1;
     for (const QPoint candidate : candidates) {
