@@ -592,6 +592,10 @@ Please choose one of its entries.</source>
         <translation>&quot;%1&quot; nie jest kategorią z listy.
 Proszę wybrać jedną z jej pozycji.</translation>
     </message>
+    <message>
+        <source>Picture of the contest</source>
+        <translation>Obrazek zawodów</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>
