@@ -22,7 +22,7 @@ public:
     explicit TLogCheck(QWidget* parent = nullptr);
 
     // Checks `lines` as the log stands in the program, unsaved, and shows the findings brought forward.
-    // In English the exchange sent is a serial number, in Polish a province letter.
+    // The exchange sent is judged as the log's contacts send it, serial numbers or province letters.
     void Present(const std::vector<std::string>& lines);
     // Puts the window's captions and the findings' texts into the interface language; the findings
     // stay those of the last check.
