@@ -5,10 +5,11 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${ZEVO_BUILD_DIR:-$ROOT/build}"
 
 # What the build and the tests need, all from the distribution's packages. Qt Charts' CMake package
-# asks for Qt's OpenGL one, which qt6-charts-dev does not bring along.
+# asks for Qt's OpenGL one, which qt6-charts-dev does not bring along. Qt's own Polish texts (file
+# dialogs, standard buttons) come with qt6-translations-l10n.
 BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-charts-dev libqt6opengl6-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-    desktop-file-utils appstream dpkg-dev"
+    desktop-file-utils appstream dpkg-dev qt6-translations-l10n"
 
 install_missing() {
     local missing=()

@@ -497,6 +497,14 @@ Nothing was loaded.</source>
         <translation>&quot;%1&quot; nie jest zwykłym plikiem, lecz na przykład urządzeniem lub potokiem.
 Niczego nie wczytano.</translation>
     </message>
+    <message>
+        <source>Reports</source>
+        <translation>Raporty</translation>
+    </message>
+    <message>
+        <source>Picture of the contest</source>
+        <translation>Obrazek zawodów</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -603,6 +611,10 @@ Potwierdzasz ten wybór?</translation>
 Please choose one of its entries.</source>
         <translation>&quot;%1&quot; nie jest kategorią z listy.
 Proszę wybrać jedną z jej pozycji.</translation>
+    </message>
+    <message>
+        <source>Picture of the contest</source>
+        <translation>Obrazek zawodów</translation>
     </message>
 </context>
 <context>
@@ -790,6 +802,10 @@ Proszę wybrać jedną z jej pozycji.</translation>
         <source>Dupe of %1 on %2 %3, line %4</source>
         <translation>Powtórzona łączność z %1 na %2 %3, linia %4</translation>
     </message>
+    <message>
+        <source>Findings of the log check</source>
+        <translation>Wyniki sprawdzenia dziennika</translation>
+    </message>
 </context>
 <context>
     <name>TStatistics</name>
@@ -852,6 +868,10 @@ Proszę wybrać jedną z jej pozycji.</translation>
     <message>
         <source>PNG pictures|*.png|All files|*.*</source>
         <translation>Obrazy PNG|*.png|Wszystkie pliki|*.*</translation>
+    </message>
+    <message>
+        <source>Contacts per clock hour by band</source>
+        <translation>Łączności w kolejnych godzinach według pasm</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "CabrilloReader.h"
 #include "Conversion.h"
+#include "EntryCommand.h"
 #include "RunTimeError.h"
 #include "Win1250.h"
 
@@ -167,7 +168,26 @@ void ContactEntry::CallKeyPress(QChar& key) {
     if (key != Enter && key != QLatin1Char(' '))
         return;
     key = QChar();
-    m_ui.Edit6->setFocus();
+    if (!ApplyCommand())
+        m_ui.Edit6->setFocus();
+}
+
+bool ContactEntry::ApplyCommand() {
+    using Kind = zevo::EntryCommand::Kind;
+    const zevo::EntryCommand command = zevo::ReadEntryCommand(ToWin1250(m_ui.Edit4->text()));
+    if (command.kind == Kind::None)
+        return false;
+    // As the operator's own choice in the box: the band alone, the mode with its reports.
+    if (command.kind == Kind::Band)
+        m_ui.ComboBox1->setCurrentIndex(command.band);
+    if (command.kind == Kind::Mode) {
+        const int index = command.firstMode ? 0 : 1;
+        m_ui.ComboBox2->setCurrentIndex(index);
+        m_ui.ComboBox2->setEditText(m_ui.ComboBox2->itemText(index));
+        ModeChosen();
+    }
+    m_ui.Edit4->clear();
+    return true;
 }
 
 bool ContactEntry::NumberReceivedKeyPress(QChar& key) {

@@ -47,6 +47,7 @@ public:
 
     // Key presses: a refused character is cancelled by setting `key` to a null character.
     void ReportKeyPress(QChar& key);
+    // Enter or Space ends the call; over a band ("20", "14025") or a mode ("CW") it chooses that instead.
     void CallKeyPress(QChar& key);
     // True when the key was Enter: the contact is to be added.
     bool NumberReceivedKeyPress(QChar& key);
@@ -74,6 +75,8 @@ public:
     void WriteState(const zevo::SessionState& state);
 
 private:
+    // A band or mode typed into the call field is chosen: true when the call field held one.
+    bool ApplyCommand();
     void WriteDateTime(const zevo::StepResult& result);
     void ApplyLastLine(const std::string& line);
     void SelectMode(int index);

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 
@@ -34,9 +35,15 @@ DupeWatch::DupeWatch(zevo::LogDocument& log, Ui::TForm1& ui, const ContactEntry&
         connect(box, &QComboBox::currentIndexChanged, this, &DupeWatch::Update);
     connect(m_ui.ComboBox2, &QComboBox::editTextChanged, this, &DupeWatch::Update);
     connect(m_ui.ActionCheckPanel, &QAction::toggled, this, &DupeWatch::ShowPanel);
-    // The panel's own close button unchecks the menu's action.
-    connect(m_panel->toggleViewAction(), &QAction::toggled, m_ui.ActionCheckPanel, &QAction::setChecked);
+    // The panel's own close button unchecks the menu's action. The panel hidden with the window (the
+    // export dialog takes its place for a while) is no choice of the operator's: it comes back with it.
+    connect(m_panel->toggleViewAction(), &QAction::toggled, this, [this](bool shown) {
+        if (shown || m_window->isVisible())
+            m_ui.ActionCheckPanel->setChecked(shown);
+    });
     connect(m_list, &QListWidget::itemActivated, this, &DupeWatch::CallChosen);
+    auto* back = new QShortcut(QKeySequence(Qt::Key_Escape), m_list, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(back, &QShortcut::activated, m_ui.Edit4, qOverload<>(&QWidget::setFocus));
     m_log.AddListener(this);
 }
 
@@ -49,6 +56,15 @@ void DupeWatch::Retranslate() {
     m_list->setAccessibleName(tr("Calls of the log holding the call typed"));
     m_checked.reset();
     Update();
+}
+
+bool DupeWatch::EnterList() {
+    if (m_panel->isHidden() || m_list->count() == 0)
+        return false;
+    if (m_list->currentRow() < 0)
+        m_list->setCurrentRow(0);
+    m_list->setFocus();
+    return true;
 }
 
 void DupeWatch::LogAboutToChange(const zevo::LogDocument&, const zevo::LogEdit&) {}

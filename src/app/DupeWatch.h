@@ -34,6 +34,9 @@ public:
     void Update();
     // The texts in the language of the moment.
     void Retranslate();
+    // Down in the call field: the keyboard goes into the shown panel's list, Escape brings it back.
+    // False when there is no list to go into.
+    bool EnterList();
 
 private:
     void LogAboutToChange(const zevo::LogDocument& log, const zevo::LogEdit& edit) override;

@@ -1,5 +1,6 @@
 #include "EditContact.h"
 
+#include "Accessibility.h"
 #include "ContactEntry.h"
 #include "EntryEvents.h"
 #include "Guard.h"
@@ -27,6 +28,7 @@ TEditContact::TEditContact(Desktop& desktop, QWidget* parent) : QDialog(parent),
 
 void TEditContact::ApplyLanguage() {
     retranslateUi(this);
+    NameBoxesByLabels(this);
 }
 
 void TEditContact::Edit(int row, const std::string& line, const QRect& over) {

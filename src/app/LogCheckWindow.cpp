@@ -18,12 +18,13 @@ TLogCheck::TLogCheck(QWidget* parent) : QDialog(parent) {
     ApplyLanguage();
 }
 
-void TLogCheck::Present(const std::vector<std::string>& lines, bool english) {
-    m_english = english;
+void TLogCheck::Present(const std::vector<std::string>& lines) {
     // Not as a saved file: the "END-OF-LOG:" line of an earlier save stays where it was while contacts
     // are added after it, and it is moved to the end at the next save. The lines go in unchanged, so
-    // that a finding's line is the row of the main window's list.
-    m_findings = zevo::CheckLog(lines, {.saved = false, .serialsSent = english});
+    // that a finding's line is the row of the main window's list. What the exchange sent should be is
+    // read from the log itself, not from the language of the window.
+    m_serialsSent = zevo::SendsSerials(lines);
+    m_findings = zevo::CheckLog(lines, {.saved = false, .serialsSent = m_serialsSent});
     ApplyLanguage();
     ListView1->setCurrentItem(ListView1->topLevelItem(0));
     show();
@@ -108,8 +109,8 @@ QString TLogCheck::FindingText(const zevo::LogFinding& finding) const {
     case Kind::BadReportSent:
         return tr("Report sent \"%1\" is not a %2 report").arg(arg(0), arg(1));
     case Kind::BadExchangeSent:
-        return m_english ? tr("Number sent \"%1\" is not a serial number").arg(arg(0))
-                         : tr("Province sent \"%1\" is not a province letter").arg(arg(0));
+        return m_serialsSent ? tr("Number sent \"%1\" is not a serial number").arg(arg(0))
+                             : tr("Province sent \"%1\" is not a province letter").arg(arg(0));
     case Kind::BadCall:
         return tr("Call received \"%1\" is not a call").arg(arg(0));
     case Kind::BadReportReceived:

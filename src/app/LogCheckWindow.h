@@ -22,8 +22,8 @@ public:
     explicit TLogCheck(QWidget* parent = nullptr);
 
     // Checks `lines` as the log stands in the program, unsaved, and shows the findings brought forward.
-    // In English the exchange sent is a serial number, in Polish a province letter.
-    void Present(const std::vector<std::string>& lines, bool english);
+    // The exchange sent is judged as the log's contacts send it, serial numbers or province letters.
+    void Present(const std::vector<std::string>& lines);
     // Puts the window's captions and the findings' texts into the interface language; the findings
     // stay those of the last check.
     void ApplyLanguage();
@@ -43,5 +43,5 @@ private:
     QString FindingText(const zevo::LogFinding& finding) const;
 
     std::vector<zevo::LogFinding> m_findings;
-    bool m_english = true;
+    bool m_serialsSent = true;
 };

@@ -19,7 +19,7 @@ Program::Program(Desktop& desktop, const QString& journalFolder)
                      [this](const QString& usedCall) { form3.Open(usedCall, form1.frameGeometry()); });
     QObject::connect(&form3, &TForm3::left, &form1, &QWidget::show);
     // The log check reads the log as it stands at each request, in the language of the moment.
-    const auto checkLog = [this] { logCheck.Present(form1.Log().Lines(), !form1.Polish()); };
+    const auto checkLog = [this] { logCheck.Present(form1.Log().Lines()); };
     QObject::connect(&form1, &TForm1::logCheckRequested, &logCheck, checkLog);
     QObject::connect(&logCheck, &TLogCheck::checkAgainRequested, &logCheck, checkLog);
     QObject::connect(&logCheck, &TLogCheck::lineChosen, &form1, &TForm1::SelectLogLine);
@@ -27,6 +27,7 @@ Program::Program(Desktop& desktop, const QString& journalFolder)
     // The statistics open beside the main window and speak its language.
     QObject::connect(&form1, &TForm1::statisticsRequested, &statistics, &TStatistics::Present);
     QObject::connect(&form1, &TForm1::languageApplied, &statistics, &TStatistics::ApplyLanguage);
+    QObject::connect(&statistics, &TStatistics::closed, &form1, &TForm1::ReturnToCall);
     // Every window goes with the main window, so that the event loop ends.
     QObject::connect(&form1, &TForm1::ending, &form2, &QWidget::hide);
     QObject::connect(&form1, &TForm1::ending, &form3, &QWidget::hide);

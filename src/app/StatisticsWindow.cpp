@@ -1,5 +1,6 @@
 #include "StatisticsWindow.h"
 
+#include "Accessibility.h"
 #include "AtomicTextFile.h"
 #include "FileChoice.h"
 #include "Guard.h"
@@ -12,11 +13,13 @@
 #include <QFile>
 #include <QGraphicsLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QStackedBarSeries>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -103,6 +106,7 @@ TStatistics::TStatistics(Desktop& desktop, zevo::LogDocument& log, const QWidget
     BandTable->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     // The operator goes on typing contacts in the main window while this one follows the log.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    TellAsWindow("TStatistics");
 
     QChart* chart = Chart->chart();
     auto* series = new QStackedBarSeries(chart);
@@ -147,20 +151,67 @@ void TStatistics::Present() {
     raise();
 }
 
-// On the neighbour's right, or on its left where the screen ends; never off the screen.
+namespace {
+
+// The place of a window of `size` beside `neighbour` on the screen's `room`: on its right, else its left,
+// below or above, the first where it covers nothing of the neighbour. Where none has room, the place
+// against the neighbour's sides or the screen's edges that covers the least of it.
+QPoint PlaceBeside(const QRect& neighbour, const QSize& size, const QRect& room) {
+    const auto onScreen = [&](QPoint at) {
+        return QPoint(
+            std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - size.width())),
+            std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
+    };
+    const int right = neighbour.right() + 1;
+    const int left = neighbour.left() - size.width();
+    const int below = neighbour.bottom() + 1;
+    const int above = neighbour.top() - size.height();
+    std::vector<QPoint> candidates{{right, neighbour.top()},
+                                   {left, neighbour.top()},
+                                   {neighbour.left(), below},
+                                   {neighbour.left(), above}};
+    const int screenRight = room.right() + 1 - size.width();
+    const int screenBottom = room.bottom() + 1 - size.height();
+    for (const int x : {right, left, room.left(), screenRight})
+        for (const int y : {below, above, room.top(), screenBottom})
+            candidates.emplace_back(x, y);
+    QPoint best;
+    long long leastCovered = -1;
+    for (const QPoint candidate : candidates) {
+        const QPoint at = onScreen(candidate);
+        const QRect covered = QRect(at, size).intersected(neighbour);
+        const long long area =
+            covered.isEmpty() ? 0 : static_cast<long long>(covered.width()) * covered.height();
+        if (leastCovered < 0 || area < leastCovered) {
+            best = at;
+            leastCovered = area;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
 void TStatistics::PlaceBesideNeighbour() {
     if (!m_neighbour)
         return;
-    const QRect neighbour = m_neighbour->frameGeometry();
-    const QRect room = m_neighbour->screen()->availableGeometry();
-    const QSize own = frameGeometry().size();
-    int x = neighbour.right() + 1;
-    if (x + own.width() > room.right() + 1 && neighbour.left() - own.width() >= room.left())
-        x = neighbour.left() - own.width();
-    x = std::clamp(x, room.left(), std::max(room.left(), room.right() + 1 - own.width()));
-    const int y =
-        std::clamp(neighbour.top(), room.top(), std::max(room.top(), room.bottom() + 1 - own.height()));
-    move(x, y);
+    // Before its first showing this window has no frame yet: it will have one like the neighbour's.
+    const QSize frame = m_neighbour->frameGeometry().size() - m_neighbour->size();
+    const QSize own = isVisible() ? frameGeometry().size() : size() + frame;
+    move(PlaceBeside(m_neighbour->frameGeometry(), own, m_neighbour->screen()->availableGeometry()));
+}
+
+void TStatistics::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// Closed by the operator, it gives the keyboard back to the main window's call field.
+void TStatistics::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    emit closed();
 }
 
 void TStatistics::showEvent(QShowEvent* event) {

@@ -44,8 +44,14 @@ public:
     // Handlers.
     void SaveChartClick();
 
+signals:
+    // The operator closed the window (Escape or its close control).
+    void closed();
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void ScheduleRefresh();

@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include "Accessibility.h"
 #include "CabrilloFile.h"
 #include "CabrilloReader.h"
 #include "Conversion.h"
@@ -23,6 +24,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLibraryInfo>
 #include <algorithm>
 
 namespace {
@@ -33,11 +35,13 @@ const char* const Credit = "by the ZEVO Contest team";
 } // namespace
 
 TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_desktop(desktop) {
+    InstallAccessibility();
     setupUi(this);
     // The layout's own place is not applied to a top-level window.
     move(262, 125);
     ListBox1->setModel(&m_log);
     ListBox1->setFont(LogTableView::LogFont());
+    OpenContextMenuFromKeyboard(ListBox1);
     UpDown1->SetRange(-1, 60);
 
     m_entry.SetUpFields();
@@ -138,6 +142,13 @@ void TForm1::WatchEntryFields() {
     connect(events, &EntryEvents::keyHandled, m_dupeWatch.get(), &DupeWatch::Update);
 }
 
+void TForm1::Edit4KeyDown(int key, Qt::KeyboardModifiers shift) {
+    if (key == Qt::Key_Down && !(shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) &&
+        m_dupeWatch->EnterList())
+        return;
+    m_entry.KeyDown(key, shift);
+}
+
 void TForm1::SetUnsavedLog(bool unsaved) {
     m_unsavedLog = unsaved;
     if (unsaved)
@@ -196,8 +207,14 @@ void TForm1::ApplyLanguage() {
         if (button->property("languageCode").isValid())
             button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     QCoreApplication::removeTranslator(&m_translator);
+    QCoreApplication::removeTranslator(&m_qtTranslator);
     if (!code.isEmpty() && m_translator.load(QStringLiteral(":/i18n/zevo_") + code))
         QCoreApplication::installTranslator(&m_translator);
+    // Qt's own texts, those of the file dialogs and the standard buttons, from the system's Qt
+    // translations; without them those stay English and the rest still speaks the language.
+    if (!code.isEmpty() &&
+        m_qtTranslator.load(QStringLiteral("qt_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qtTranslator);
 
     const bool polish = Polish();
     for (QWidget* english : std::initializer_list<QWidget*>{Label10, Edit8, CheckBox1, Label13, Label12})
@@ -209,6 +226,9 @@ void TForm1::ApplyLanguage() {
     ActionPolski->setChecked(polish);
     ActionEnglish->setChecked(!polish);
     ListBox1->setAccessibleName(tr("Log"));
+    // The exchange sent is named by what it holds in the language of the moment.
+    Panel1->setAccessibleName(polish ? Label14->text() : Label10->text());
+    NameBoxesByLabels(this);
     m_corrections->ApplyLanguage();
     UpDown1->SetArrowNames(tr("One minute later"), tr("One minute earlier"));
     Button3->setToolTip(tr("Ver. 4.00 freeware ") + QString::fromLatin1(Credit));
@@ -266,6 +286,11 @@ void TForm1::BringForward() {
     show();
     raise();
     activateWindow();
+}
+
+void TForm1::ReturnToCall() {
+    BringForward();
+    Edit4->setFocus();
 }
 
 void TForm1::Button2Click() {

@@ -86,6 +86,8 @@ public:
     void ApplyHeader(const std::vector<std::string>& headerLines, const QString& usedCall);
     // A dialog was closed with its close control: the main window comes forward.
     void BringForward();
+    // A window beside this one was closed: the keyboard goes back to the call field.
+    void ReturnToCall();
     // Shows the line at `row` (from 0) selected in the log list, the list focused.
     void SelectLogLine(int row);
 
@@ -123,7 +125,7 @@ public:
         if (m_entry.NumberReceivedKeyPress(key))
             Button4Click();
     }
-    void Edit4KeyDown(int key, Qt::KeyboardModifiers shift) { m_entry.KeyDown(key, shift); }
+    void Edit4KeyDown(int key, Qt::KeyboardModifiers shift);
     void Edit6KeyDown(int key, Qt::KeyboardModifiers shift) { m_entry.KeyDown(key, shift); }
     void Edit6Exit() { m_entry.NumberReceivedLeft(); }
     void Edit8Change() { m_entry.NumberSentEdited(); }
@@ -170,6 +172,7 @@ private:
     ContactEntry m_entry{m_desktop, *this, this};
     std::unique_ptr<LogCorrections> m_corrections;
     QTranslator m_translator;
+    QTranslator m_qtTranslator; // Qt's own texts
     QActionGroup m_languages{this};
     bool m_headerSet = false;
     bool m_unsavedLog = false;

@@ -1,5 +1,6 @@
 #include "Unit2.h"
 
+#include "Accessibility.h"
 #include "Conversion.h"
 #include "Guard.h"
 #include "Win1250.h"
@@ -59,6 +60,7 @@ bool IsDialogKey(const QKeyEvent* event) {
 
 TForm2::TForm2(Desktop& desktop, QWidget* parent) : QDialog(parent), m_desktop(desktop) {
     setupUi(this);
+    NameBoxesByLabels(this);
     setModal(false);
     for (QLineEdit* edit : findChildren<QLineEdit*>())
         FieldRules(edit);
@@ -96,6 +98,7 @@ void TForm2::FormCreate() {
 
 void TForm2::jezyk1() {
     retranslateUi(this);
+    NameBoxesByLabels(this);
 }
 
 void TForm2::Present() {

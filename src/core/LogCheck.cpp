@@ -173,10 +173,34 @@ std::uint32_t ContactHash(std::string_view call, std::size_t band, bool phone) {
     return static_cast<std::uint32_t>(hash ^ (hash >> 33));
 }
 
+bool IsProvince(std::string_view exchange) {
+    return exchange.size() == 1 && ProvinceLetters.find(exchange[0]) != std::string_view::npos;
+}
+
+} // namespace
+
+// A contact or two typed in the other language are the ones found wrong, not the rest of the log.
+bool SendsSerials(const std::vector<std::string>& lines) {
+    std::size_t serials = 0;
+    std::size_t provinces = 0;
+    for (const std::string& text : lines) {
+        const std::string_view line = text;
+        if (!line.starts_with("QSO:") || !Reaches(line, ExchangeSent))
+            continue;
+        const std::string_view exchange = Trimmed(Cut(line, ExchangeSent));
+        serials += Number(exchange) ? 1 : 0;
+        provinces += IsProvince(exchange) ? 1 : 0;
+    }
+    return provinces <= serials;
+}
+
+namespace {
+
 class Checker {
 public:
     Checker(const std::vector<std::string>& lines, const LogCheckOptions& options)
-        : m_lines(lines), m_options(options) {}
+        : m_lines(lines), m_options(options),
+          m_serialsSent(options.serialsSent ? *options.serialsSent : SendsSerials(lines)) {}
 
     std::vector<LogFinding> Run() {
         if (m_lines.empty() || !m_lines.front().starts_with("START-OF-LOG:"))
@@ -325,8 +349,8 @@ private:
     }
 
     void Exchange(std::string_view exchange, std::size_t number) {
-        if (!m_options.serialsSent) {
-            if (exchange.size() != 1 || ProvinceLetters.find(exchange[0]) == std::string_view::npos)
+        if (!m_serialsSent) {
+            if (!IsProvince(exchange))
                 Add(number, Severity::Error, FindingKind::BadExchangeSent, {std::string(exchange)});
             return;
         }
@@ -410,6 +434,7 @@ private:
 
     const std::vector<std::string>& m_lines;
     const LogCheckOptions m_options;
+    const bool m_serialsSent;
     std::vector<LogFinding> m_findings;
 
     std::array<bool, HeaderTags.size()> m_tagSeen{};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,9 +57,16 @@ struct LogFinding {
 };
 
 struct LogCheckOptions {
-    bool saved = false;      // a saved file, which must end in "END-OF-LOG:"
-    bool serialsSent = true; // English: the exchange sent is a serial number; Polish: a province letter
+    bool saved = false; // a saved file, which must end in "END-OF-LOG:"
+    // Whether the exchange sent is a serial number or a province letter. Nothing: as the log's own
+    // contacts send it, whatever language the window speaks, since the language can change while a log
+    // is typed and a loaded log keeps what it was sent with.
+    std::optional<bool> serialsSent = std::nullopt;
 };
+
+// Whether the log's contacts send serial numbers (or province letters): what most of those that send
+// something readable send, serials when as many send each.
+bool SendsSerials(const std::vector<std::string>& lines);
 
 // Checks the log's lines, exactly as in the file (header, "QSO:" lines, "END-OF-LOG:" lines), against
 // the fixed columns of a QSO line and the header the program writes, as a contest's log robot will read

@@ -2,6 +2,7 @@
 #include "CabrilloHeader.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <ostream>
 
 namespace zevo {
@@ -41,7 +42,7 @@ TEST(LogCheck, FindsEachFaultAtItsLineErrorsFirst) {
         } change;
         std::vector<zevo::LogFinding> findings;
         bool saved = true;
-        bool serialsSent = true;
+        std::optional<bool> serialsSent = std::nullopt; // nothing: as the log sends it
     } rows[] = {
         {"clean log", {0, 0, ""}, {}},
         {"unsaved log keeps END-OF-LOG: of its last save", {12, 1, "END-OF-LOG:"}, {}, false},
@@ -84,6 +85,8 @@ TEST(LogCheck, FindsEachFaultAtItsLineErrorsFirst) {
           {16, E, K::BadExchangeSent, {"3"}}},
          true,
          false},
+        {"serial log, whatever the window speaks", {0, 0, ""}, {}},
+        {"province letter in a serial log", {14, 49, "     S"}, {{14, E, K::BadExchangeSent, {"S"}}}},
     };
     for (const auto& row : rows) {
         std::vector<std::string> log = CleanLog();
@@ -94,6 +97,14 @@ TEST(LogCheck, FindsEachFaultAtItsLineErrorsFirst) {
         }
         EXPECT_EQ(zevo::CheckLog(log, {row.saved, row.serialsSent}), row.findings) << row.name;
     }
+}
+
+TEST(LogCheck, ProvinceLogIsJudgedByItsLetters) {
+    std::vector<std::string> log = CleanLog();
+    log[13].replace(53, 1, "S");
+    log[14].replace(53, 1, "W");
+    EXPECT_EQ(zevo::CheckLog(log, {.saved = true}),
+              (std::vector<zevo::LogFinding>{{16, E, K::BadExchangeSent, {"3"}}}));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -46,6 +47,7 @@ private slots:
     void openingProposesCommentAndOperatorAndKeepsTheBox();
     void saving_data();
     void saving();
+    void theMainWindowComesBackAsItWas();
 };
 
 void TestExport::refusedBeforeTheHeaderIsSet() {
@@ -172,6 +174,20 @@ void TestExport::saving() {
     QCOMPARE(run.program.form1.Log().Lines(), log);
     QVERIFY(run.program.form1.UnsavedLog());
     QVERIFY(!run.program.form1.isVisible() && dialog.isVisible());
+}
+
+void TestExport::theMainWindowComesBackAsItWas() {
+    Opened run;
+    TForm1& main = run.program.form1;
+    QTest::mouseClick(Find<QPushButton>(&run.program.form3, "Button2"), Qt::LeftButton);
+    QTest::keyClick(&main, Qt::Key_F9);
+    auto* panel = Find<QDockWidget>(&main, "CheckPanel");
+    const QRect before = main.geometry();
+    QVERIFY(panel->isVisible());
+    QTest::mouseClick(Find<QPushButton>(&main, "Button7"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&run.program.form3, "Button2"), Qt::LeftButton);
+    QVERIFY(main.isVisible() && panel->isVisible());
+    QCOMPARE(main.geometry(), before);
 }
 
 QTEST_MAIN(TestExport)

@@ -46,6 +46,8 @@ private slots:
     void reportFieldsRefuseLetters();
     void shortcutKeysInTheEntryPath_data();
     void shortcutKeysInTheEntryPath();
+    void bandOrModeTypedAsTheCall_data();
+    void bandOrModeTypedAsTheCall();
     void contactTypedWithoutTheMouse();
     void leavingAFieldChecksIt_data();
     void leavingAFieldChecksIt();
@@ -117,6 +119,37 @@ void TestKeyboard::shortcutKeysInTheEntryPath_data() {
     QTest::newRow("Ctrl+Page Up") << "Edit4" << int(Qt::Key_PageUp) << int(Qt::ControlModifier)
                                   << "10M SSB 59 15:01";
     QTest::newRow("Page Down") << "Edit6" << int(Qt::Key_PageDown) << 0 << "10M SSB 59 14:59";
+}
+
+void TestKeyboard::bandOrModeTypedAsTheCall_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("after"); // band, mode, report sent, call, the field with the keyboard
+    QTest::newRow("160") << "160"
+                         << "160M SSB 59  Edit4";
+    QTest::newRow("kHz 14025") << "14025"
+                               << "20M SSB 59  Edit4";
+    QTest::newRow("kHz 3550.5") << "3550.5"
+                                << "80M SSB 59  Edit4";
+    QTest::newRow("cw") << "cw"
+                        << "10M CW 599  Edit4";
+    QTest::newRow("kHz outside a band") << "7301"
+                                        << "10M SSB 59 7301 Edit6";
+    QTest::newRow("call") << "QQ2BBB"
+                          << "10M SSB 59 QQ2BBB Edit6";
+}
+
+// Enter over a band or mode chooses it as the boxes do and logs nothing.
+void TestKeyboard::bandOrModeTypedAsTheCall() {
+    QFETCH(QString, typed);
+    Session s;
+    s.Get("ComboBox1")->setCurrentIndex(5);
+    const std::size_t lines = s.form.Log().Lines().size();
+    s.Enter("Edit4", typed);
+    QTEST(QStringList({s.Get("ComboBox1")->currentText(), s.Get("ComboBox2")->currentText(),
+                       s["Edit5"]->text(), s["Edit4"]->text(), QApplication::focusWidget()->objectName()})
+              .join(' '),
+          "after");
+    QCOMPARE(s.form.Log().Lines().size(), lines);
 }
 
 void TestKeyboard::shortcutKeysInTheEntryPath() {

@@ -66,6 +66,12 @@ void TestStatistics::followsTheContactsTypedSpeaksPolishAndSavesItsChart() {
     desktop.ChooseFile(path);
     QTest::mouseClick(Find<QPushButton>(&window, "SaveChart"), Qt::LeftButton);
     QCOMPARE(QImage(path).size(), Find<QChartView>(&window, "Chart")->size());
+    // Escape closes it, and the keyboard is back in the call field.
+    ShowActive(&window);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(&form, "Edit4"));
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 
