@@ -37,7 +37,7 @@ void TestStatistics::followsTheContactsTypedSpeaksPolishAndSavesItsChart() {
     ScriptedDesktop desktop;
     Program program(desktop);
     TForm1& form = program.form1;
-    TStatistics& window = program.statistics;
+    TStatistics& window = program.Statistics();
     ShowActive(&form);
     SetHeader(form);
     QTest::keyClick(&form, Qt::Key_F8);
