@@ -52,19 +52,8 @@ void LogTableView::FitToFont() {
     m_advance = QFontMetricsF(font()).horizontalAdvance(QLatin1Char('W'));
     verticalScrollBar()->setSingleStep(m_rowHeight);
     horizontalScrollBar()->setSingleStep(qCeil(m_advance));
-    m_rawFont = QRawFont::fromFont(font());
-    // A byte is painted straight from the table only when its glyph advances as the font's characters
-    // do; any other makes its line go through the usual text layout.
-    m_glyphs.fill(0);
-    for (int byte = 0x20; byte < 0x100; ++byte) {
-        const QString character = FromWin1250(std::string(1, static_cast<char>(byte)));
-        const QList<quint32> glyphs = m_rawFont.glyphIndexesForString(character);
-        if (glyphs.size() != 1 || glyphs.front() == 0)
-            continue;
-        const QList<QPointF> advances = m_rawFont.advancesForGlyphIndexes(glyphs);
-        if (qAbs(advances.front().x() - m_advance) < 0.01)
-            m_glyphs[static_cast<std::size_t>(byte)] = glyphs.front();
-    }
+    // The glyphs are looked up when a line is first painted: a list that starts empty needs none.
+    m_glyphsFound = false;
     updateGeometries();
 }
 
@@ -258,6 +247,25 @@ QRegion LogTableView::visualRegionForSelection(const QItemSelection& selection) 
     return region;
 }
 
+void LogTableView::FindGlyphs() {
+    m_glyphsFound = true;
+    m_rawFont = QRawFont::fromFont(font());
+    // A byte is painted straight from the table only when its glyph advances as the font's characters
+    // do; any other makes its line go through the usual text layout.
+    QByteArray bytes;
+    for (int byte = 0x20; byte < 0x100; ++byte)
+        bytes.append(static_cast<char>(byte));
+    const QString characters = FromWin1250(bytes.toStdString());
+    const QList<quint32> glyphs = m_rawFont.glyphIndexesForString(characters);
+    m_glyphs.fill(0);
+    if (characters.size() != bytes.size() || glyphs.size() != characters.size())
+        return;
+    const QList<QPointF> advances = m_rawFont.advancesForGlyphIndexes(glyphs);
+    for (qsizetype i = 0; i < glyphs.size(); ++i)
+        if (glyphs[i] != 0 && qAbs(advances[i].x() - m_advance) < 0.01)
+            m_glyphs[static_cast<std::size_t>(0x20 + i)] = glyphs[i];
+}
+
 bool LogTableView::PaintBytes(QPainter& painter, std::string_view line, int first, qreal x, qreal baseline,
                               int width) const {
     // A line cut for showing ends in an ellipsis, which data() adds.
@@ -301,6 +309,8 @@ void LogTableView::paintEvent(QPaintEvent* event) {
     // The characters cut off on the left are not painted.
     const int firstCharacter = qMax(0, static_cast<int>((horizontalOffset() - margin) / m_advance));
     painter.setFont(font());
+    if (!m_glyphsFound && first <= last)
+        FindGlyphs();
     for (int row = first; row <= last; ++row) {
         const QModelIndex index = model()->index(row, 0, rootIndex());
         const QRect rect = visualRect(index);

@@ -49,6 +49,7 @@ protected:
 
 private:
     void FitToFont();
+    void FindGlyphs();
     void RowsChanged();
     int RowCount() const;
     int ColumnWidth() const;
@@ -63,4 +64,5 @@ private:
     QRawFont m_rawFont;
     // The glyph of each byte in the log's font, 0 where it has none.
     std::array<quint32, 256> m_glyphs{};
+    bool m_glyphsFound = false;
 };

@@ -218,7 +218,7 @@ void TestLanguage::dialogsTakeTheLanguageOnlyWhenShown() {
     ScriptedDesktop desktop;
     Program program(desktop);
     program.form1.show();
-    // Created at start in English.
+    // Built while the program speaks English.
     CompareCaptions(&program.Form2(), HeaderCaptions, false);
     CompareCaptions(&program.Form3(), ExportCaptions, false);
     auto* headerButton = Find<QPushButton>(&program.form1, "Button1");
