@@ -3,15 +3,122 @@
 #include "LogListModel.h"
 #include "Win1250.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 #include <QtMath>
 #include <algorithm>
+#include <map>
+
+namespace {
+
+// A line of the list as a screen reader sees it: an item of the list, by its row.
+class LogRowAccessible final : public QAccessibleInterface {
+public:
+    LogRowAccessible(LogTableView* view, int row) : m_view(view), m_row(row) {}
+
+    bool isValid() const override {
+        return m_view != nullptr && m_view->model() != nullptr && m_row < m_view->model()->rowCount();
+    }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return m_view->window()->windowHandle(); }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_view); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind != QAccessible::Name || !isValid())
+            return {};
+        return Index().data(Qt::AccessibleTextRole).toString();
+    }
+
+    QRect rect() const override {
+        const QRect row = m_view->visualRect(Index());
+        return QRect(m_view->viewport()->mapToGlobal(row.topLeft()), row.size());
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.selectable = true;
+        state.focusable = true;
+        const QModelIndex index = Index();
+        state.selected = m_view->selectionModel() != nullptr && m_view->selectionModel()->isSelected(index);
+        state.focused = m_view->hasFocus() && m_view->currentIndex() == index;
+        state.invisible = !m_view->viewport()->rect().intersects(m_view->visualRect(index));
+        return state;
+    }
+
+private:
+    QModelIndex Index() const { return m_view->model()->index(m_row, 0, m_view->rootIndex()); }
+
+    QPointer<LogTableView> m_view;
+    int m_row;
+};
+
+// The list as a screen reader sees it: one item for each line, made when it is first asked for.
+class LogListAccessible final : public QAccessibleWidget {
+public:
+    explicit LogListAccessible(LogTableView* view) : QAccessibleWidget(view, QAccessible::List) {}
+    ~LogListAccessible() override {
+        for (const auto& [row, id] : m_rows)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+    LogListAccessible(const LogListAccessible&) = delete;
+    LogListAccessible& operator=(const LogListAccessible&) = delete;
+
+    int childCount() const override { return View()->model() != nullptr ? View()->model()->rowCount() : 0; }
+
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        const auto known = m_rows.find(index);
+        if (known != m_rows.end())
+            return QAccessible::accessibleInterface(known->second);
+        auto* row = new LogRowAccessible(View(), index);
+        m_rows.emplace(index, QAccessible::registerAccessibleInterface(row));
+        return row;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (const auto& [row, id] : m_rows)
+            if (QAccessible::accessibleInterface(id) == child)
+                return row;
+        return -1;
+    }
+
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QModelIndex index = View()->indexAt(View()->viewport()->mapFromGlobal(QPoint(x, y)));
+        return index.isValid() ? child(index.row()) : nullptr;
+    }
+
+    QAccessibleInterface* focusChild() const override {
+        return View()->hasFocus() ? child(View()->currentIndex().row()) : nullptr;
+    }
+
+private:
+    LogTableView* View() const { return static_cast<LogTableView*>(widget()); }
+
+    mutable std::map<int, QAccessible::Id> m_rows;
+};
+
+QAccessibleInterface* AccessibleLogList(const QString& className, QObject* object) {
+    if (className == QLatin1String("LogTableView") && object != nullptr && object->isWidgetType())
+        return new LogListAccessible(static_cast<LogTableView*>(object));
+    return nullptr;
+}
+
+} // namespace
 
 LogTableView::LogTableView(QWidget* parent) : QAbstractItemView(parent) {
     setSelectionBehavior(SelectRows);
@@ -22,6 +129,10 @@ LogTableView::LogTableView(QWidget* parent) : QAbstractItemView(parent) {
     setTabKeyNavigation(false);
     setVerticalScrollMode(ScrollPerPixel);
     setHorizontalScrollMode(ScrollPerPixel);
+    [[maybe_unused]] static const bool accessible = [] {
+        QAccessible::installFactory(AccessibleLogList);
+        return true;
+    }();
     FitToFont();
 }
 
@@ -175,6 +286,16 @@ QModelIndex LogTableView::indexAt(const QPoint& point) const {
     return row < RowCount() ? model()->index(row, 0, rootIndex()) : QModelIndex();
 }
 
+void LogTableView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QAbstractItemView::currentChanged(current, previous);
+    // A screen reader follows the chosen line.
+    if (QAccessible::isActive() && current.isValid() && hasFocus()) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        event.setChild(current.row());
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
 QModelIndex LogTableView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers) {
     const int count = RowCount();
     if (count == 0)
@@ -318,7 +439,7 @@ void LogTableView::paintEvent(QPaintEvent* event) {
         if (selected)
             painter.fillRect(rect, palette().brush(group, QPalette::Highlight));
         painter.setPen(palette().color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-        const qreal baseline = rect.top() + (m_rowHeight - metrics.height()) / 2 + metrics.ascent();
+        const int baseline = rect.top() + (m_rowHeight - metrics.height()) / 2 + metrics.ascent();
         if (log == nullptr ||
             !PaintBytes(painter, log->LineBytes(row), firstCharacter, textLeft, baseline, area.width())) {
             const QRect text = rect.adjusted(margin, 0, -margin, 0);

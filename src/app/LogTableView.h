@@ -13,7 +13,8 @@
 // so each is painted as glyphs placed one advance apart, looked up in a table of the 256 bytes, without
 // laying the text out again on every paint. The one column is as wide as the widest line, which the log
 // model keeps as lines arrive, or as the list when that is wider, so that a selected row is highlighted
-// across the list and the horizontal scroll bar reaches the end of the widest line.
+// across the list and the horizontal scroll bar reaches the end of the widest line. Screen readers read
+// it as a list of its lines.
 class LogTableView final : public QAbstractItemView {
     Q_OBJECT
 public:
@@ -35,6 +36,7 @@ public:
 
 protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     int horizontalOffset() const override;
     int verticalOffset() const override;
     bool isIndexHidden(const QModelIndex& index) const override;
