@@ -589,7 +589,7 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const std::string contactsText = std::to_string(sizes.contacts) + " contacts";
     reporter.PrintRatio("saving the log list of " + contactsText + " / plain write of the same bytes",
-                        "SaveLongLog", "PlainWriteLongLog", Clock::Wall, 1.5);
+                        "SaveLongLog", "PlainWriteLongLog", Clock::Wall, 1.2);
     reporter.PrintRatio("composing every line and saving " + contactsText +
                             " / plain write of the same bytes",
                         "ComposeAndSaveLongLog", "PlainWriteLongLog", Clock::Wall);
