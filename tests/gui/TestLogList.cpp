@@ -118,7 +118,8 @@ void TestLogList::keysMoveTheSelectionAsInAListBox() {
     QTest::keyClick(list, Qt::Key_Tab);
     QVERIFY(!list->hasFocus());
     // A screen reader reads the list line by line.
-    form.Log().Append("SOAPBOX: \xa3\xd3" "D\x8f");
+    form.Log().Append("SOAPBOX: \xa3\xd3"
+                      "D\x8f");
     QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(list);
     QCOMPARE(reader->role(), QAccessible::List);
     QCOMPARE(reader->childCount(), 101);
