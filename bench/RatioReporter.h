@@ -7,6 +7,7 @@
 #include <cstring>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,26 +36,57 @@ public:
         ConsoleReporter::ReportRuns(runs);
     }
 
-    // A goal of 0 prints the ratio for information.
-    void PrintRatio(const std::string& what, const std::string& measured, const std::string& baseline,
-                    Clock clock, double goal = 0) const {
+    // A goal of 0 prints the ratio for information. The baseline may be the sum of several benchmarks:
+    // the work the measured one does in one go, done by parts.
+    std::optional<double> PrintRatio(const std::string& what, const std::string& measured,
+                                     const std::vector<std::string>& baseline, Clock clock,
+                                     double goal = 0) const {
         const auto m = m_times.find(measured);
-        const auto b = m_times.find(baseline);
-        if (m == m_times.end() || b == m_times.end()) {
+        double baselineTime = 0;
+        bool found = m != m_times.end();
+        for (const std::string& part : baseline) {
+            const auto b = m_times.find(part);
+            found = found && b != m_times.end();
+            if (b != m_times.end())
+                baselineTime += clock == Clock::Wall ? b->second.wall : b->second.processor;
+        }
+        if (!found) {
             std::cout << what << ": not measured\n";
             ++m_failures;
-            return;
+            return std::nullopt;
         }
         const double measuredTime = clock == Clock::Wall ? m->second.wall : m->second.processor;
-        const double baselineTime = clock == Clock::Wall ? b->second.wall : b->second.processor;
         if (baselineTime <= 0)
-            return;
-        std::cout << what << ": " << measuredTime / baselineTime << "x";
+            return std::nullopt;
+        const double ratio = measuredTime / baselineTime;
+        std::cout << what << ": " << ratio << "x";
         if (clock == Clock::Processor)
             std::cout << " of processor time";
         if (goal > 0)
             std::cout << " (goal: within " << goal << "x)";
         std::cout << "\n";
+        return ratio;
+    }
+    std::optional<double> PrintRatio(const std::string& what, const std::string& measured,
+                                     const std::string& baseline, Clock clock, double goal = 0) const {
+        return PrintRatio(what, measured, std::vector{baseline}, clock, goal);
+    }
+
+    // From here on a long log against a short one fails when its ratio passes `limit`: far beyond any
+    // goal, so that only a path that grows with the log (worst, with its square) trips it, never a
+    // slow moment of the machine. The smoke runs set it: a build that makes a change cost the whole log
+    // fails there, before anyone measures it.
+    void GuardGrowth(double limit) { m_growthLimit = limit; }
+
+    // The ratio of the same work in a long log and in a short one.
+    void PrintGrowth(const std::string& what, const std::string& longLog, const std::string& shortLog,
+                     Clock clock, double goal = 0) const {
+        const std::optional<double> ratio = PrintRatio(what, longLog, shortLog, clock, goal);
+        if (ratio && m_growthLimit > 0 && *ratio > m_growthLimit) {
+            std::cout << "  FAILED: " << longLog << " takes " << *ratio << " times " << shortLog
+                      << ", over the limit of " << m_growthLimit << "x: the work grows with the log\n";
+            ++m_failures;
+        }
     }
 
     // The time of one benchmark in microseconds, against a goal.
@@ -78,6 +110,7 @@ private:
     };
     std::map<std::string, Times> m_times;
     mutable int m_failures = 0;
+    double m_growthLimit = 0;
 };
 
 inline bool TakeFlag(int& argc, char** argv, const char* flag) {
@@ -97,6 +130,9 @@ inline std::string CallOf(int call) {
     return "Q" + std::to_string(call % 10) + "B" +
            std::string(5 - std::min<std::size_t>(5, number.size()), '0') + number;
 }
+
+// The limit of a long log's time against a short one's in the smoke runs.
+inline constexpr double SmokeGrowthLimit = 5;
 
 // Interleaved repetitions unless the command line says otherwise.
 inline void InitializeInterleaved(int argc, char** argv) {

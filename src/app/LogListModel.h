@@ -4,6 +4,7 @@
 
 #include <QAbstractListModel>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The log as the main window's list shows it: each row one line of the log, decoded for display only.
@@ -24,6 +25,8 @@ public:
     zevo::LogDocument& Document() { return m_log; }
     const std::vector<std::string>& Lines() const { return m_log.Lines(); }
     int Count() const { return static_cast<int>(m_log.Count()); }
+    // The bytes of a line, for a view that paints them without decoding them.
+    std::string_view LineBytes(int row) const { return m_log.Line(static_cast<std::size_t>(row)); }
     // The length of the longest line in characters (one byte each), kept as lines come and go so that
     // the view knows how wide the log is without reading every line again.
     int WidestLine() const { return static_cast<int>(m_widestLine); }

@@ -88,9 +88,9 @@ QString Rounded(double value) {
 
 } // namespace
 
-TStatistics::TStatistics(Desktop& desktop, zevo::LogDocument& log, const QWidget* neighbour, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_desktop(desktop), m_neighbour(neighbour),
-      m_feed(log, [this] { ScheduleRefresh(); }) {
+TStatistics::TStatistics(Desktop& desktop, const zevo::StatisticsFeed& feed, const QWidget* neighbour,
+                         QWidget* parent)
+    : QWidget(parent, Qt::Window), m_desktop(desktop), m_neighbour(neighbour), m_feed(feed) {
     setupUi(this);
     // A zero interval: the refresh runs in the event loop's next pass, once for all the changes before.
     m_refresh.setSingleShot(true);

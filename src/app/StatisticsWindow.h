@@ -30,9 +30,9 @@ class TStatistics final : public QWidget, private Ui::TStatistics {
     Q_OBJECT
 
 public:
-    // `log` is followed from here on, whether the window is shown or not; `neighbour` is the window
-    // this one opens beside.
-    TStatistics(Desktop& desktop, zevo::LogDocument& log, const QWidget* neighbour = nullptr,
+    // `feed` follows the log from the start, whether the window is built or shown; its owner calls
+    // ScheduleRefresh() after each change. `neighbour` is the window this one opens beside.
+    TStatistics(Desktop& desktop, const zevo::StatisticsFeed& feed, const QWidget* neighbour = nullptr,
                 QWidget* parent = nullptr);
 
     // The captions in the interface language; the main window calls it whenever its language changes.
@@ -43,6 +43,8 @@ public:
 
     // Handlers.
     void SaveChartClick();
+    // Shows the log's statistics in the next pass of the event loop, once for all the changes before.
+    void ScheduleRefresh();
 
 signals:
     // The operator closed the window (Escape or its close control).
@@ -54,7 +56,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void ScheduleRefresh();
     void Refresh();
     void ShowCounts(const zevo::LogStatistics& statistics);
     void ShowRates(const zevo::LogStatistics& statistics);
@@ -63,7 +64,7 @@ private:
 
     Desktop& m_desktop;
     const QWidget* m_neighbour;
-    zevo::StatisticsFeed m_feed;
+    const zevo::StatisticsFeed& m_feed;
     // A burst of changes in one pass of the event loop (a load, an undo of many lines) is shown once.
     QTimer m_refresh;
     std::array<QBarSet*, zevo::BandCount> m_bandBars{};

@@ -19,6 +19,9 @@ namespace zevo {
 namespace {
 
 constexpr std::size_t BufferSize = std::size_t{64} * 1024;
+// The most a file expecting a large size collects before it writes: a log many times larger than any
+// contest's is still written in a few calls without holding a second copy of all of it.
+constexpr std::size_t MaxBufferSize = std::size_t{16} * 1024 * 1024;
 // Keeps the temporary name within the file system's limit when the target's own name is long.
 constexpr std::size_t MaxNameStem = 200;
 
@@ -96,7 +99,8 @@ FileWriteCalls FileWriteCalls::System() {
             [](int fd) { return ::fsync(fd); }, [](int fd) { return ::fdatasync(fd); }};
 }
 
-AtomicTextFile::AtomicTextFile(const std::string& path, FileWriteCalls calls) : m_calls(std::move(calls)) {
+AtomicTextFile::AtomicTextFile(const std::string& path, FileWriteCalls calls)
+    : m_calls(std::move(calls)), m_bufferSize(BufferSize) {
     if (path.empty())
         ThrowErrno(ENOENT);
     m_target = ResolvedTarget(path);
@@ -161,22 +165,27 @@ void AtomicTextFile::RestoreInPlace() noexcept {
         ::fsync(m_fd);
 }
 
+void AtomicTextFile::ExpectSize(std::size_t bytes) {
+    m_bufferSize = std::clamp(bytes, BufferSize, MaxBufferSize);
+    m_buffer.reserve(m_bufferSize);
+}
+
 void AtomicTextFile::WriteLine(std::string_view line) {
     m_buffer.append(line);
     m_buffer.append("\r\n", 2);
-    if (m_buffer.size() >= BufferSize)
+    if (m_buffer.size() >= m_bufferSize)
         Flush();
 }
 
 void AtomicTextFile::Write(std::string_view bytes) {
     // A large block goes to the file as it is, without a copy into the buffer.
-    if (m_buffer.empty() && bytes.size() >= BufferSize) {
+    if (m_buffer.empty() && bytes.size() >= m_bufferSize) {
         if (const int error = WriteAll(m_calls.write, m_fd, bytes))
             Fail(error);
         return;
     }
     m_buffer.append(bytes);
-    if (m_buffer.size() >= BufferSize)
+    if (m_buffer.size() >= m_bufferSize)
         Flush();
 }
 

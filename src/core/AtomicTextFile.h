@@ -38,6 +38,9 @@ public:
     AtomicTextFile(const AtomicTextFile&) = delete;
     AtomicTextFile& operator=(const AtomicTextFile&) = delete;
 
+    // Lets the lines of a file of about `bytes` collect in memory and reach the file in one write, or a
+    // few for a very large one: each write call costs more than copying its bytes.
+    void ExpectSize(std::size_t bytes);
     void WriteLine(std::string_view line);
     // Bytes as they are, line ends included: for a caller that composes many lines at once.
     void Write(std::string_view bytes);
@@ -61,6 +64,7 @@ private:
     std::string m_temporaryPath;
     FileWriteCalls m_calls;
     std::string m_buffer;
+    std::size_t m_bufferSize;
     int m_fd = -1;
     bool m_inPlace = false;
     bool m_restore = false; // in place: the old content is only in m_original until the commit

@@ -10,6 +10,10 @@ std::string ProposedCabrilloFileName(const std::string& usedCall) {
 
 void WriteCabrilloFile(const std::string& path, const std::vector<std::string>& log, FileWriteCalls calls) {
     AtomicTextFile file(path, std::move(calls));
+    std::size_t size = EndOfLogLine.size() + 2;
+    for (const std::string& line : log)
+        size += line.size() + 2;
+    file.ExpectSize(size);
     for (const std::string& line : log)
         if (line != EndOfLogLine)
             file.WriteLine(line);

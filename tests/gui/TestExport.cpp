@@ -57,14 +57,14 @@ void TestExport::refusedBeforeTheHeaderIsSet() {
     desktop.Expect("Error", "Please set the Header of Cabrillo file first!", Desktop::Icon::Error,
                    Desktop::Buttons::Ok, Answer::Ok);
     QTest::mouseClick(Find<QPushButton>(&program.form1, "Button7"), Qt::LeftButton);
-    QVERIFY(program.form1.isVisible() && !program.form3.isVisible());
+    QVERIFY(program.form1.isVisible() && !program.Form3().isVisible());
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 
 void TestExport::openingProposesCommentAndOperatorAndKeepsTheBox() {
     Opened run;
     TForm1& main = run.program.form1;
-    TForm3& dialog = run.program.form3;
+    TForm3& dialog = run.program.Form3();
     QVERIFY(!main.isVisible() && dialog.isVisible());
     // In the main window's place, centred over it.
     QVERIFY((dialog.frameGeometry().center() - main.frameGeometry().center()).manhattanLength() <= 2);
@@ -129,7 +129,7 @@ void TestExport::saving() {
     if (existing)
         QVERIFY(WriteFileBytes(path, "old"));
     Opened run(polish);
-    TForm3& dialog = run.program.form3;
+    TForm3& dialog = run.program.Form3();
     QTest::keyClick(Find<QCheckBox>(&dialog, "CheckBox1"), Qt::Key_Space);
     const auto log = run.program.form1.Log().Lines();
 
@@ -179,13 +179,13 @@ void TestExport::saving() {
 void TestExport::theMainWindowComesBackAsItWas() {
     Opened run;
     TForm1& main = run.program.form1;
-    QTest::mouseClick(Find<QPushButton>(&run.program.form3, "Button2"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&run.program.Form3(), "Button2"), Qt::LeftButton);
     QTest::keyClick(&main, Qt::Key_F9);
     auto* panel = Find<QDockWidget>(&main, "CheckPanel");
     const QRect before = main.geometry();
     QVERIFY(panel->isVisible());
     QTest::mouseClick(Find<QPushButton>(&main, "Button7"), Qt::LeftButton);
-    QTest::mouseClick(Find<QPushButton>(&run.program.form3, "Button2"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&run.program.Form3(), "Button2"), Qt::LeftButton);
     QVERIFY(main.isVisible() && panel->isVisible());
     QCOMPARE(main.geometry(), before);
 }

@@ -176,7 +176,7 @@ void TestFaults::nothingIsLost() {
             form.close();
         } else if (how == "Export") {
             QTest::mouseClick(Find<QPushButton>(&form, "Button7"), Qt::LeftButton);
-            QTest::mouseClick(Find<QPushButton>(&window.program.form3, "Button1"), Qt::LeftButton);
+            QTest::mouseClick(Find<QPushButton>(&window.program.Form3(), "Button1"), Qt::LeftButton);
         } else {
             QTest::mouseClick(Find<QPushButton>(&form, how == "Exit" ? "Button5" : "Button2"),
                               Qt::LeftButton);
@@ -199,7 +199,7 @@ void TestFaults::nothingIsLost() {
     QCOMPARE(form.UnsavedLog(), outcome != "replaced");
     QCOMPARE(form.Ending(), outcome == "ended");
     // The export dialog stands in for the main window while it is open.
-    QCOMPARE(form.isVisible() || window.program.form3.isVisible(), outcome != "ended");
+    QCOMPARE(form.isVisible() || window.program.Form3().isVisible(), outcome != "ended");
 }
 
 // Any byte but the line ends and Ctrl-Z, in lines of up to 200 bytes: what a file of `size` bytes

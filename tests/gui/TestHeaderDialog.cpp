@@ -25,7 +25,7 @@ QLineEdit* Field(QWidget* window, const char* name) {
 bool Open(Program& program) {
     program.form1.show();
     QTest::mouseClick(Find<QPushButton>(&program.form1, "Button1"), Qt::LeftButton);
-    return program.form2.isVisible() && QTest::qWaitForWindowActive(&program.form2);
+    return program.Form2().isVisible() && QTest::qWaitForWindowActive(&program.Form2());
 }
 
 // Plays the operator's steps: "band=Single Band" picks an item from the drop-down list of the
@@ -122,7 +122,7 @@ class TestHeaderDialog : public QObject {
     std::unique_ptr<Program> m_program;
 
     TForm1& Main() { return m_program->form1; }
-    TForm2& Dialog() { return m_program->form2; }
+    TForm2& Dialog() { return m_program->Form2(); }
     void Click(const char* button) {
         QTest::mouseClick(Find<QPushButton>(&Dialog(), button), Qt::LeftButton);
     }

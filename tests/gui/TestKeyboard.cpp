@@ -336,16 +336,16 @@ void TestKeyboard::exchangeSent() {
 void TestKeyboard::usedCallLeadsIntoTheHeaderDialog() {
     Session s;
     s.Enter("Edit1", "", Qt::Key_Tab);
-    QVERIFY(!s.program.form2.isVisible());
+    QVERIFY(!s.program.Form2().isVisible());
     s.Polish();
     s.Enter("Edit1", "qq1aaa", Qt::Key_Tab);
-    QVERIFY(s.program.form2.isVisible());
-    QCOMPARE(Find<QLineEdit>(&s.program.form2, "Edit1")->text(), QStringLiteral("QQ1AAA"));
-    QCOMPARE(s.program.form2.windowTitle(), QCoreApplication::translate("TForm2", "Cabrillo Header"));
+    QVERIFY(s.program.Form2().isVisible());
+    QCOMPARE(Find<QLineEdit>(&s.program.Form2(), "Edit1")->text(), QStringLiteral("QQ1AAA"));
+    QCOMPARE(s.program.Form2().windowTitle(), QCoreApplication::translate("TForm2", "Cabrillo Header"));
     // A screen reader names the street field by its own label, not by the heading above it.
-    QCOMPARE(QAccessible::queryAccessibleInterface(Find<QLineEdit>(&s.program.form2, "Edit4"))
+    QCOMPARE(QAccessible::queryAccessibleInterface(Find<QLineEdit>(&s.program.Form2(), "Edit4"))
                  ->text(QAccessible::Name),
-             Find<QLabel>(&s.program.form2, "Label11")->text());
+             Find<QLabel>(&s.program.Form2(), "Label11")->text());
 }
 
 void TestKeyboard::captionsNeverTouch() {
@@ -354,9 +354,10 @@ void TestKeyboard::captionsNeverTouch() {
     QStringList faults;
     for (const bool polish : {false, true}) {
         s.Polish(polish);
-        s.program.form2.jezyk1();
-        s.program.form3.ApplyLanguage();
-        for (QWidget* window : std::initializer_list<QWidget*>{&s.form, &s.program.form2, &s.program.form3}) {
+        s.program.Form2().jezyk1();
+        s.program.Form3().ApplyLanguage();
+        for (QWidget* window :
+             std::initializer_list<QWidget*>{&s.form, &s.program.Form2(), &s.program.Form3()}) {
             window->ensurePolished();
             QList<QPair<QRect, QString>> shown;
             for (QLabel* label : window->findChildren<QLabel*>()) {

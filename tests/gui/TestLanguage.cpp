@@ -218,27 +218,27 @@ void TestLanguage::dialogsTakeTheLanguageOnlyWhenShown() {
     ScriptedDesktop desktop;
     Program program(desktop);
     program.form1.show();
-    // Created at start in English.
-    CompareCaptions(&program.form2, HeaderCaptions, false);
-    CompareCaptions(&program.form3, ExportCaptions, false);
+    // Built while the program speaks English.
+    CompareCaptions(&program.Form2(), HeaderCaptions, false);
+    CompareCaptions(&program.Form3(), ExportCaptions, false);
     auto* headerButton = Find<QPushButton>(&program.form1, "Button1");
 
     Choose(program.form1, true);
-    CompareCaptions(&program.form2, HeaderCaptions, false);
+    CompareCaptions(&program.Form2(), HeaderCaptions, false);
     QTest::mouseClick(headerButton, Qt::LeftButton);
-    QVERIFY(program.form2.isVisible());
-    CompareCaptions(&program.form2, HeaderCaptions, true);
-    program.form3.ApplyLanguage();
-    CompareCaptions(&program.form3, ExportCaptions, true);
+    QVERIFY(program.Form2().isVisible());
+    CompareCaptions(&program.Form2(), HeaderCaptions, true);
+    program.Form3().ApplyLanguage();
+    CompareCaptions(&program.Form3(), ExportCaptions, true);
 
     // A switch while the header dialog is open leaves it as it was until it is shown again.
     Choose(program.form1, false);
-    QVERIFY(program.form2.isVisible());
-    CompareCaptions(&program.form2, HeaderCaptions, true);
+    QVERIFY(program.Form2().isVisible());
+    CompareCaptions(&program.Form2(), HeaderCaptions, true);
     QTest::mouseClick(headerButton, Qt::LeftButton);
-    CompareCaptions(&program.form2, HeaderCaptions, false);
-    program.form3.ApplyLanguage();
-    CompareCaptions(&program.form3, ExportCaptions, false);
+    CompareCaptions(&program.Form2(), HeaderCaptions, false);
+    program.Form3().ApplyLanguage();
+    CompareCaptions(&program.Form3(), ExportCaptions, false);
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 

@@ -43,10 +43,10 @@ void TestLogCheck::findingLeadsToItsLine() {
     program.form1.Log().SetLines(Log(fault ? "2570" : "1501"));
 
     QTest::keyClick(&program.form1, Qt::Key_F7);
-    QVERIFY(QTest::qWaitForWindowActive(&program.logCheck));
-    QCOMPARE(Find<QLabel>(&program.logCheck, "Label2")->text(),
+    QVERIFY(QTest::qWaitForWindowActive(&program.LogCheck()));
+    QCOMPARE(Find<QLabel>(&program.LogCheck(), "Label2")->text(),
              QString::fromLatin1(fault ? "Errors: 1, warnings: 0" : "No problems found"));
-    auto* findings = Find<QTreeWidget>(&program.logCheck, "ListView1");
+    auto* findings = Find<QTreeWidget>(&program.LogCheck(), "ListView1");
     QCOMPARE(findings->topLevelItemCount(), fault ? 1 : 0);
     if (!fault)
         return;

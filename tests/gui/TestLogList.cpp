@@ -5,6 +5,7 @@
 #include "ScriptedDesktop.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScrollBar>
@@ -116,6 +117,13 @@ void TestLogList::keysMoveTheSelectionAsInAListBox() {
     // Tab goes on to the next control, as from a list box, instead of to the next row.
     QTest::keyClick(list, Qt::Key_Tab);
     QVERIFY(!list->hasFocus());
+    // A screen reader reads the list line by line.
+    form.Log().Append("SOAPBOX: \xa3\xd3"
+                      "D\x8f");
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(list);
+    QCOMPARE(reader->role(), QAccessible::List);
+    QCOMPARE(reader->childCount(), 101);
+    QCOMPARE(reader->child(100)->text(QAccessible::Name), QStringLiteral("SOAPBOX: ŁÓDŹ"));
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 

@@ -59,7 +59,7 @@ void TestStartup::startsWithTheDefaultsOfAContest() {
     TForm1& main = program.form1;
     main.show();
     QCOMPARE(main.windowTitle(), QStringLiteral("ZEVO Contest "));
-    QVERIFY(!program.form2.isVisible() && !program.form3.isVisible());
+    QVERIFY(!program.Form2().isVisible() && !program.Form3().isVisible());
     QVERIFY(!main.HeaderSet() && !main.UnsavedLog());
     QCOMPARE(main.Log().Count(), 0);
 
@@ -205,10 +205,10 @@ void TestStartup::headerButtonShowsTheDialogUntilTheHeaderIsSet() {
     auto* headerButton = Find<QPushButton>(&program.form1, "Button1");
     // Shown without blocking: the main window stays usable, and a second press brings it forward.
     QTest::mouseClick(headerButton, Qt::LeftButton);
-    QVERIFY(program.form2.isVisible() && !program.form2.isModal());
+    QVERIFY(program.Form2().isVisible() && !program.Form2().isModal());
     QTest::mouseClick(headerButton, Qt::LeftButton);
-    QVERIFY(program.form2.isVisible());
-    program.form2.hide();
+    QVERIFY(program.Form2().isVisible());
+    program.Form2().hide();
 
     program.form1.SetHeaderSet(true);
     desktop.Expect(
@@ -217,7 +217,7 @@ void TestStartup::headerButtonShowsTheDialogUntilTheHeaderIsSet() {
         "after end of program\nto make changes in Cabrillo output file.",
         Desktop::Icon::Error, Desktop::Buttons::Ok, Desktop::Answer::Ok);
     QTest::mouseClick(headerButton, Qt::LeftButton);
-    QVERIFY(!program.form2.isVisible());
+    QVERIFY(!program.Form2().isVisible());
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 

@@ -46,7 +46,7 @@ void TestWholeLog::headerContactsAndSaveGiveTheFileByteForByte() {
     desktop.SetToday(QDate(2026, 4, 5));
     Program program(desktop);
     TForm1& main = program.form1;
-    TForm2& header = program.form2;
+    TForm2& header = program.Form2();
     ShowActive(&main);
 
     QTest::mouseClick(Find<QPushButton>(&main, "Button1"), Qt::LeftButton);

@@ -71,7 +71,7 @@ void ExportTypedLog::exportEveryBandModeAndLanguage() {
     QCOMPARE(main.Log().Count(), 4 + 12);
 
     QTest::mouseClick(Find<QPushButton>(&main, "Button7"), Qt::LeftButton);
-    TForm3& dialog = program.form3;
+    TForm3& dialog = program.Form3();
     QVERIFY(dialog.isVisible());
     Retype(&dialog, "Edit1", QString::fromUtf8("ZEVO Contest 2026 \xc5\x81\xc3\xb3\x64\xc5\xba"));
     QTest::keyClick(Find<QCheckBox>(&dialog, "CheckBox1"), Qt::Key_Space);
