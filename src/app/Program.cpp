@@ -23,6 +23,12 @@ Program::Program(Desktop& desktop, const QString& journalFolder)
     QObject::connect(&form1, &TForm1::logCheckRequested, &logCheck, checkLog);
     QObject::connect(&logCheck, &TLogCheck::checkAgainRequested, &logCheck, checkLog);
     QObject::connect(&logCheck, &TLogCheck::lineChosen, &form1, &TForm1::SelectLogLine);
+    // Its findings name lines: any change of the log may move them.
+    const LogListModel* log = &form1.Log();
+    QObject::connect(log, &LogListModel::rowsInserted, &logCheck, &TLogCheck::LogChanged);
+    QObject::connect(log, &LogListModel::rowsRemoved, &logCheck, &TLogCheck::LogChanged);
+    QObject::connect(log, &LogListModel::modelReset, &logCheck, &TLogCheck::LogChanged);
+    QObject::connect(log, &LogListModel::dataChanged, &logCheck, &TLogCheck::LogChanged);
     QObject::connect(&form1, &TForm1::languageApplied, &logCheck, &TLogCheck::ApplyLanguage);
     // The statistics open beside the main window and speak its language.
     QObject::connect(&form1, &TForm1::statisticsRequested, &statistics, &TStatistics::Present);
