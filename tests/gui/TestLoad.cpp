@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -50,6 +51,7 @@ private slots:
     void aLoadThatDoesNotHappenKeepsTheLog_data();
     void aLoadThatDoesNotHappenKeepsTheLog();
     void aBinaryFileSavesBackByteForByte();
+    void theVerdictFollowsALoad();
 };
 
 void TestLoad::aSavedLogLoadsBackAndGoesOn() {
@@ -278,3 +280,28 @@ void TestLoad::aBinaryFileSavesBackByteForByte() {
 
 QTEST_MAIN(TestLoad)
 #include "TestLoad.moc"
+
+void TestLoad::theVerdictFollowsALoad() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("log.cbr");
+    Lines log = HeaderLines;
+    log.emplace_back("QSO: 14025 PH 2026-04-05 1507 QQ1AAA        59       1 qq2bbb        59       1");
+    log.emplace_back("QSO:  7000 CW 2026-04-05 1508 QQ1AAA        599      2 QQ2BBB        599      1");
+    QVERIFY(WriteFileBytes(path, CrLfFile(log)));
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    TForm1& form = program.form1;
+    ShowActive(&form);
+    Type(Find<QLineEdit>(&form, "Edit4"), "QQ2BBB");
+    const auto* verdict = Find<QLabel>(&form, "DupeStatus");
+    QCOMPARE(verdict->text(), "New");
+    desktop.ChooseFile(path);
+    Load(form);
+    // The load moved to 40M CW, where the call is a dupe.
+    QCOMPARE(verdict->text(), "Dupe: QQ2BBB 40M CW 15:08, line 6");
+    // On 20M SSB the other program's 14025 kHz contact is the dupe.
+    Find<QComboBox>(&form, "ComboBox1")->setCurrentIndex(3);
+    Find<QComboBox>(&form, "ComboBox2")->setCurrentIndex(0);
+    QCOMPARE(verdict->text(), "Dupe: QQ2BBB 20M SSB 15:07, line 5");
+    VERIFY_SCRIPT_PLAYED(desktop);
+}
