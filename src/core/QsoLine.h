@@ -50,8 +50,11 @@ inline constexpr int QsoLineLength = 79;
 // last 6 characters.
 std::string ComposeQsoLine(const QsoEntry& entry);
 
-// The contact a QSO line holds, read back by its columns, each field without the blanks around it: what
-// an edit of the contact starts from. Columns that reach past the end of the line give nothing.
+// The contact a QSO line holds, read through its record (ReadQsoRecord), each field without the blanks
+// around it: what an edit of the contact starts from. The band is that of the frequency; a frequency
+// that is not its band's edge (or lies outside every band) and a mode other than PH and CW come back in
+// `frequency` and `mode`, so that composing the entry again keeps them. Columns that reach past the end
+// of the line give nothing.
 QsoEntry ReadQsoEntry(const std::string& line);
 
 // One contact line as every part of the program reads it: the call index and the dupe check, the
