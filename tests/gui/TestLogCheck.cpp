@@ -61,7 +61,6 @@ void TestLogCheck::findingLeadsToItsLine() {
         // The finding's line moved up: Enter checks again rather than lead to the wrong line.
         ShowActive(&program.form1);
         PressOnLine(program.form1, 10, Qt::Key_Delete);
-        QCOMPARE(program.form1.Log().Count(), 11);
         program.logCheck.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&program.logCheck));
         QTest::keyClick(findings, Qt::Key_Return);
