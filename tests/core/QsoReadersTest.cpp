@@ -25,8 +25,6 @@ TEST(QsoReaders, AgreeOnEveryLine) {
         std::optional<F> finding; // of the log check at the line, its dupe aside
         std::string adif;         // BAND and FREQ
     } rows[] = {
-        {"14000 PH 2026-04-05 1500 QQ1AAA        59       1 QQ2BBB        59      12", 3, true, Kind::Dupe,
-         true, none, "<BAND:3>20M <FREQ:6>14.000 "},
         {"14025 PH 2026-04-05 1500 QQ1AAA        59       1 QQ2BBB        59      12", 3, true, Kind::Dupe,
          true, none, "<BAND:3>20M <FREQ:6>14.025 "},
         {"14350 CW 2026-04-05 1500 QQ1AAA        599      1 QQ2BBB        599     12", 3, false, Kind::Dupe,

@@ -200,28 +200,17 @@ void TestCorrections::anEditKeepsWhatItDoesNotChange_data() {
     QTest::addColumn<QString>("picked"); // in the dialog, besides the new call
     QTest::addColumn<QString>("note");   // of what is kept
     QTest::addColumn<QString>("kept");   // columns 6-13 after OK
+    const auto row = [](const char* tag, QString line, QString picked, QString note, QString kept) {
+        QTest::newRow(tag) << line << picked << note << kept;
+    };
     const QString frequency = "Frequency 14025 kHz is kept unless another band is picked.";
-    QTest::newRow("14025") << "14025 CW"
-                           << "" << frequency << "14025 CW";
-    QTest::newRow("14025, 40M picked") << "14025 CW"
-                                       << "40M" << frequency << " 7000 CW";
-    QTest::newRow("band edge") << "14000 CW"
-                               << ""
-                               << ""
-                               << "14000 CW";
-    QTest::newRow("outside the bands")
-        << "10100 CW"
-        << ""
-        << "Frequency \"10100\" is outside the bands: it is kept unless a band is picked."
-        << "10100 CW";
-    QTest::newRow("RY") << "14000 RY"
-                        << ""
-                        << "Mode \"RY\" is kept unless SSB or CW is picked."
-                        << "14000 RY";
-    QTest::newRow("RY, CW picked") << "14000 RY"
-                                   << "CW"
-                                   << "Mode \"RY\" is kept unless SSB or CW is picked."
-                                   << "14000 CW";
+    const QString mode = "Mode \"RY\" is kept unless SSB or CW is picked.";
+    row("14025", "14025 CW", "", frequency, "14025 CW");
+    row("14025, 40M picked", "14025 CW", "40M", frequency, " 7000 CW");
+    row("outside the bands", "10100 CW", "",
+        "Frequency \"10100\" is outside the bands: it is kept unless a band is picked.", "10100 CW");
+    row("RY", "14000 RY", "", mode, "14000 RY");
+    row("RY, CW picked", "14000 RY", "CW", mode, "14000 CW");
 }
 
 void TestCorrections::anEditKeepsWhatItDoesNotChange() {
