@@ -106,10 +106,10 @@ std::vector<CallRow> CallIndex::Rows(std::string_view call) const {
     return rows;
 }
 
-CallMatches CallIndex::Containing(std::string_view typed, std::size_t limit) const {
+CallMatches CallIndex::Containing(std::string_view fragment, std::size_t limit) const {
     CallMatches matches;
-    const std::string key = CallKey(typed);
-    const std::string_view fragment = key;
+    const std::string key = CallKey(fragment);
+    fragment = key;
     if (fragment.size() < 2)
         return matches;
     const std::vector<const std::string*>* rarest = nullptr;
