@@ -148,6 +148,18 @@ long long Kilohertz(std::string_view digits) {
     return value;
 }
 
+// Nearly every contact has the date of the one before it: the last date read is kept with its day, so
+// that reading a whole log reckons each date once.
+std::optional<int> DayOf(std::string_view date) {
+    thread_local std::string lastDate = "-";
+    thread_local std::optional<int> lastDay;
+    if (date != lastDate) {
+        lastDate.assign(date);
+        lastDay = DayNumber(date);
+    }
+    return lastDay;
+}
+
 // The record of any line, read by the columns of a QSO line.
 QsoRecord ReadColumns(std::string_view line) {
     QsoRecord record;
@@ -157,7 +169,7 @@ QsoRecord ReadColumns(std::string_view line) {
     record.mode = Field(line, 11, 2);
     record.phone = record.mode == "PH";
     record.date = Characters(line, 14, 10);
-    record.day = DayNumber(record.date);
+    record.day = DayOf(record.date);
     record.time = Characters(line, 25, 4);
     record.minute = MinuteOfDay(record.time);
     record.usedCall = Field(line, 30, CallWidth);
