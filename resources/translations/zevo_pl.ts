@@ -222,6 +222,18 @@ Praca trwa bez niego: zapisuj log często.</translation>
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
+    <message>
+        <source>Frequency %1 kHz is kept unless another band is picked.</source>
+        <translation>Częstotliwość %1 kHz zostaje, chyba że zostanie wybrane inne pasmo.</translation>
+    </message>
+    <message>
+        <source>Frequency &quot;%1&quot; is outside the bands: it is kept unless a band is picked.</source>
+        <translation>Częstotliwość &quot;%1&quot; leży poza pasmami: zostaje, chyba że zostanie wybrane pasmo.</translation>
+    </message>
+    <message>
+        <source>Mode &quot;%1&quot; is kept unless SSB or CW is picked.</source>
+        <translation>Emisja &quot;%1&quot; zostaje, chyba że zostanie wybrane SSB lub CW.</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -805,6 +817,10 @@ Proszę wybrać jedną z jej pozycji.</translation>
     <message>
         <source>Findings of the log check</source>
         <translation>Wyniki sprawdzenia dziennika</translation>
+    </message>
+    <message>
+        <source>The log had changed: checked again. %1</source>
+        <translation>Log zmienił się: sprawdzono ponownie. %1</translation>
     </message>
 </context>
 <context>

@@ -297,16 +297,19 @@ void ContactEntry::SelectMode(int index) {
 void ContactEntry::ApplyLoaded(const zevo::LoadedLog& loaded) {
     if (loaded.nextNumberSent)
         m_ui.Edit8->setText(QString::number(*loaded.nextNumberSent));
-    if (loaded.lastContact)
-        return ApplyLastLine(*loaded.lastContact);
-    // A log saved before its first contact: the fields stay for it, the used call is its header's.
-    const QSignalBlocker blockCall(m_ui.Edit1);
-    m_ui.Edit1->setText(FromWin1250(loaded.callsign));
+    // A log without a contact that reads whole (saved before its first one, or damaged at its end):
+    // the fields stay for it.
+    if (loaded.last)
+        ApplyLastLine(*loaded.last);
+    {
+        const QSignalBlocker blockCall(m_ui.Edit1);
+        m_ui.Edit1->setText(FromWin1250(loaded.usedCall));
+    }
     m_ui.Edit4->setFocus();
+    FieldsSet();
 }
 
-void ContactEntry::ApplyLastLine(const std::string& line) {
-    const zevo::LastLineFields fields = zevo::ReadLastLineFields(line);
+void ContactEntry::ApplyLastLine(const zevo::LastLineFields& fields) {
     if (fields.band) {
         const QSignalBlocker blocker(m_ui.ComboBox1);
         m_ui.ComboBox1->setCurrentIndex(*fields.band);
@@ -314,19 +317,16 @@ void ContactEntry::ApplyLastLine(const std::string& line) {
     // The reports follow the mode, as when the operator picks it.
     SelectMode(fields.phone ? 0 : 1);
     ModeChosen();
-    {
-        const QSignalBlocker blockDate(m_ui.Edit2);
-        const QSignalBlocker blockTime(m_ui.Edit3);
-        m_ui.Edit2->setText(FromWin1250(fields.date));
-        m_ui.Edit3->setText(FromWin1250(fields.time));
-    }
-    // Minutes that are no number stop the load here, with the lines and the fields above in place.
-    m_ui.UpDown1->SetPosition(zevo::SpinPositionForMinutes(zevo::StrToInt(fields.minutes)));
-    {
-        const QSignalBlocker blockCall(m_ui.Edit1);
-        m_ui.Edit1->setText(FromWin1250(fields.usedCall));
-    }
-    m_ui.Edit4->setFocus();
+    const QSignalBlocker blockDate(m_ui.Edit2);
+    const QSignalBlocker blockTime(m_ui.Edit3);
+    m_ui.Edit2->setText(FromWin1250(fields.date));
+    m_ui.Edit3->setText(FromWin1250(fields.time));
+    m_ui.UpDown1->SetPosition(zevo::SpinPositionForMinutes(fields.minutes));
+}
+
+void ContactEntry::FieldsSet() const {
+    if (m_fieldsSet)
+        m_fieldsSet();
 }
 
 void ContactEntry::WatchChanges(QObject* context, const std::function<void()>& changed) {
@@ -377,4 +377,5 @@ void ContactEntry::WriteState(const zevo::SessionState& state) {
         FieldRules(report)->SetMaxLength(state.reportLength);
     m_ui.Edit5->setText(FromWin1250(state.reportSent));
     m_ui.Edit7->setText(FromWin1250(state.reportReceived));
+    FieldsSet();
 }

@@ -65,8 +65,11 @@ public:
     // After an add: the number sent goes up when it counts.
     void RaiseNumberSent();
     // After a load: band, mode (with its reports), date, time and used call from the log's last
-    // contact, or the used call of its header when it has none; the serial goes on.
+    // contact that reads whole, or the used call of its header when it has none; the serial goes on.
     void ApplyLoaded(const zevo::LoadedLog& loaded);
+    // Runs `set` whenever the program itself set the fields (a load, a restored session): their boxes
+    // change then without a signal, and what follows them must still hear of it.
+    void OnFieldsSet(std::function<void()> set) { m_fieldsSet = std::move(set); }
 
     // Runs `changed` in `context` whenever a field the session journal keeps changes.
     void WatchChanges(QObject* context, const std::function<void()>& changed);
@@ -78,13 +81,15 @@ private:
     // A band or mode typed into the call field is chosen: true when the call field held one.
     bool ApplyCommand();
     void WriteDateTime(const zevo::StepResult& result);
-    void ApplyLastLine(const std::string& line);
+    void ApplyLastLine(const zevo::LastLineFields& fields);
+    void FieldsSet() const;
     void SelectMode(int index);
     void ShowError(const QString& text);
 
     Desktop& m_desktop;
     Ui::TForm1& m_ui;
     QWidget* m_window;
+    std::function<void()> m_fieldsSet;
 };
 
 // Sets a choice from the program, showing the item's text even over typed text.

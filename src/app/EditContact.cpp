@@ -29,16 +29,33 @@ TEditContact::TEditContact(Desktop& desktop, QWidget* parent) : QDialog(parent),
 void TEditContact::ApplyLanguage() {
     retranslateUi(this);
     NameBoxesByLabels(this);
+    ShowKept();
+}
+
+void TEditContact::ShowKept() {
+    QStringList kept;
+    if (!m_frequency.empty())
+        kept << (m_shownBand >= 0
+                     ? tr("Frequency %1 kHz is kept unless another band is picked.")
+                     : tr("Frequency \"%1\" is outside the bands: it is kept unless a band is picked."))
+                    .arg(FromWin1250(m_frequency));
+    if (!m_mode.empty())
+        kept << tr("Mode \"%1\" is kept unless SSB or CW is picked.").arg(FromWin1250(m_mode));
+    Label11->setText(kept.join(QLatin1Char('\n')));
 }
 
 void TEditContact::Edit(int row, const std::string& line, const QRect& over) {
     m_row = row;
     const zevo::QsoEntry entry = zevo::ReadQsoEntry(line);
     m_usedCall = entry.usedCall;
+    m_frequency = entry.frequency;
+    m_mode = entry.mode;
+    m_shownBand = entry.band.value_or(-1);
+    m_shownMode = !m_mode.empty() ? -1 : entry.firstMode ? 0 : 1;
     Edit2->setText(FromWin1250(entry.date));
     Edit3->setText(FromWin1250(entry.time));
-    ComboBox1->setCurrentIndex(entry.band.value_or(-1));
-    ComboBox2->setCurrentIndex(entry.firstMode ? 0 : 1);
+    ComboBox1->setCurrentIndex(m_shownBand);
+    ComboBox2->setCurrentIndex(m_shownMode);
     ModeChosen();
     Edit4->setText(FromWin1250(entry.callReceived));
     Edit5->setText(FromWin1250(entry.reportSent));
@@ -80,6 +97,8 @@ void TEditContact::Button1Click() {
         return Refuse(*timeFault, Edit3);
     if (const auto callFault = ContactEntry::CallFault(Edit4->text()))
         return Refuse(*callFault, Edit4);
+    const bool bandKept = ComboBox1->currentIndex() == m_shownBand;
+    const bool modeKept = ComboBox2->currentIndex() == m_shownMode;
     const std::string line = zevo::ComposeQsoLine({.band = ComboBox1->currentIndex(),
                                                    .firstMode = ComboBox2->currentIndex() == 0,
                                                    .date = ToWin1250(date),
@@ -89,7 +108,9 @@ void TEditContact::Button1Click() {
                                                    .exchangeSent = ToWin1250(Edit8->text()),
                                                    .callReceived = ToWin1250(Edit4->text()),
                                                    .reportReceived = ToWin1250(Edit7->text()),
-                                                   .numberReceived = ToWin1250(Edit6->text())});
+                                                   .numberReceived = ToWin1250(Edit6->text()),
+                                                   .frequency = bandKept ? m_frequency : std::string(),
+                                                   .mode = modeKept ? m_mode : std::string()});
     accept();
     emit contactEdited(m_row, line);
 }

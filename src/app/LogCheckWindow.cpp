@@ -5,6 +5,7 @@
 
 #include <QHeaderView>
 #include <QPushButton>
+#include <utility>
 
 TLogCheck::TLogCheck(QWidget* parent) : QDialog(parent) {
     setupUi(this);
@@ -19,6 +20,8 @@ TLogCheck::TLogCheck(QWidget* parent) : QDialog(parent) {
 }
 
 void TLogCheck::Present(const std::vector<std::string>& lines) {
+    m_outOfDate = false;
+    m_checkedAgain = std::exchange(m_checkingAgain, false);
     // Not as a saved file: the "END-OF-LOG:" line of an earlier save stays where it was while contacts
     // are added after it, and it is moved to the end at the next save. The lines go in unchanged, so
     // that a finding's line is the row of the main window's list. What the exchange sent should be is
@@ -59,8 +62,13 @@ void TLogCheck::FillList() {
     if (current >= 0)
         ListView1->setCurrentItem(ListView1->topLevelItem(current));
     const int warnings = static_cast<int>(m_findings.size()) - errors;
-    Label2->setText(m_findings.empty() ? tr("No problems found")
-                                       : tr("Errors: %1, warnings: %2").arg(errors).arg(warnings));
+    const QString counts = m_findings.empty() ? tr("No problems found")
+                                              : tr("Errors: %1, warnings: %2").arg(errors).arg(warnings);
+    Label2->setText(m_checkedAgain ? tr("The log had changed: checked again. %1").arg(counts) : counts);
+}
+
+void TLogCheck::LogChanged() {
+    m_outOfDate = true;
 }
 
 void TLogCheck::Button1Click() {
@@ -68,6 +76,13 @@ void TLogCheck::Button1Click() {
 }
 
 void TLogCheck::ListView1Activated(const QModelIndex& index) {
+    // A finding out of date may name a line that moved: the log is checked again instead, and the
+    // operator chooses among the new findings.
+    if (m_outOfDate) {
+        m_checkingAgain = true;
+        emit checkAgainRequested();
+        return;
+    }
     // The list is never sorted: its rows are the findings in their order.
     const auto finding = static_cast<std::size_t>(index.row());
     if (finding < m_findings.size())

@@ -3,7 +3,8 @@
 // The log check, shown beside the main window without blocking it.
 //
 // ListView1  the findings: line, severity, what is wrong; errors first. Enter or a double click on
-//            one shows its line in the main window's log list
+//            one shows its line in the main window's log list; after a change of the log it checks
+//            again first, as the lines may have moved
 // Label2     how many errors and warnings, or that there are none
 // Button1    Check again
 // Button2    Close
@@ -27,6 +28,8 @@ public:
     // Puts the window's captions and the findings' texts into the interface language; the findings
     // stay those of the last check.
     void ApplyLanguage();
+    // The log changed since the check: its findings may name other lines now.
+    void LogChanged();
 
     // Handlers.
     void Button1Click();
@@ -44,4 +47,7 @@ private:
 
     std::vector<zevo::LogFinding> m_findings;
     bool m_serialsSent = true;
+    bool m_outOfDate = false;
+    bool m_checkingAgain = false; // a finding was chosen in findings out of date
+    bool m_checkedAgain = false;  // the findings shown are those of that check
 };

@@ -71,6 +71,12 @@ TForm3& Program::Form3() {
 TLogCheck& Program::LogCheck() {
     if (!m_logCheck) {
         m_logCheck = std::make_unique<TLogCheck>();
+        // Its findings name lines: any change of the log may move them.
+        const LogListModel* log = &form1.Log();
+        for (const auto signal : {&LogListModel::rowsInserted, &LogListModel::rowsRemoved})
+            QObject::connect(log, signal, m_logCheck.get(), &TLogCheck::LogChanged);
+        QObject::connect(log, &LogListModel::modelReset, m_logCheck.get(), &TLogCheck::LogChanged);
+        QObject::connect(log, &LogListModel::dataChanged, m_logCheck.get(), &TLogCheck::LogChanged);
         QObject::connect(m_logCheck.get(), &TLogCheck::checkAgainRequested, &form1,
                          [this] { m_logCheck->Present(form1.Log().Lines()); });
         QObject::connect(m_logCheck.get(), &TLogCheck::lineChosen, &form1, &TForm1::SelectLogLine);

@@ -27,8 +27,8 @@ constexpr int TotalRow = zevo::BandCount;
 enum Column { SsbColumn, CwColumn, CallsColumn, DupesColumn, ColumnCount };
 
 QString BandName(int band) {
-    static const char* const Names[zevo::BandCount] = {"160M", "80M", "40M", "20M", "15M", "10M"};
-    return QString::fromLatin1(Names[band]);
+    const std::string_view name = zevo::BandName(band);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 // The hours without a contact between the first and the last are shown as empty bars, so that a break

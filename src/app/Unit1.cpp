@@ -79,6 +79,8 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     ConnectGuarded(Edit8, &QLineEdit::textEdited, this, m_desktop, &TForm1::Edit8Change);
     ConnectGuarded(CheckBox1, &QCheckBox::clicked, this, m_desktop, &TForm1::CheckBox1Click);
     m_dupeWatch = std::make_unique<DupeWatch>(m_document, static_cast<Ui::TForm1&>(*this), m_entry, this);
+    // A load or a restored session sets band and mode without their signals: the verdict follows.
+    m_entry.OnFieldsSet([this] { m_dupeWatch->Update(); });
     WatchEntryFields();
     connect(ActionCheckLog, &QAction::triggered, this, &TForm1::logCheckRequested);
     connect(ActionStatistics, &QAction::triggered, this, &TForm1::statisticsRequested);
@@ -268,6 +270,7 @@ void TForm1::ApplyCategory(const zevo::Category& category) {
     }
     if (category.band)
         Select(ComboBox1, *category.band);
+    m_dupeWatch->Update();
 }
 
 void TForm1::ApplyHeader(const std::vector<std::string>& headerLines, const QString& usedCall) {

@@ -1,6 +1,7 @@
 #include "Adif.h"
 
 #include "Conversion.h"
+#include "QsoLine.h"
 
 #include <algorithm>
 #include <charconv>
@@ -123,35 +124,22 @@ public:
         Put(' ');
     }
 
-    // The frequency in MHz from the kilohertz of columns 6-10: "14000" gives 14.000, " 3500" 3.500.
-    void Frequency(const PaddedLine& line) {
-        const std::string_view megahertz =
-            line.Columns(6, 6) == " " ? line.Columns(7, 7) : line.Columns(6, 7);
-        const std::string_view kilohertz = line.Columns(8, 10);
-        Tag("<FREQ:", megahertz.size() + 1 + kilohertz.size());
-        PutPiece(megahertz);
-        Put('.');
-        PutPiece(kilohertz);
-        Put(' ');
+    // The frequency in MHz from kilohertz: 14025 gives 14.025, 3500 gives 3.500.
+    void Frequency(long long kilohertz) {
+        char digits[24];
+        char* end = std::to_chars(digits, digits + sizeof digits, kilohertz / 1000).ptr;
+        *end++ = '.';
+        const auto fraction = static_cast<int>(kilohertz % 1000);
+        *end++ = static_cast<char>('0' + fraction / 100);
+        *end++ = static_cast<char>('0' + fraction / 10 % 10);
+        *end++ = static_cast<char>('0' + fraction % 10);
+        Field("<FREQ:", std::string_view(digits, static_cast<std::size_t>(end - digits)));
     }
 
-    void Band(std::string_view frequencyStart) {
-        if (frequencyStart.size() < 2)
-            return;
-        const char first = frequencyStart[0];
-        const char second = frequencyStart[1];
-        if (first == ' ' && second == '1')
-            Put("<BAND:4>160M ");
-        else if (first == ' ' && second == '3')
-            Put("<BAND:3>80M ");
-        else if (first == ' ' && second == '7')
-            Put("<BAND:3>40M ");
-        else if (first == '1' && second == '4')
-            Put("<BAND:3>20M ");
-        else if (first == '2' && second == '1')
-            Put("<BAND:3>15M ");
-        else if (first == '2' && (second == '8' || second == '9'))
-            Put("<BAND:3>10M ");
+    void Band(int band) {
+        const std::string_view name = BandName(band);
+        if (!name.empty())
+            Field("<BAND:", name);
     }
 
 private:
@@ -180,7 +168,8 @@ std::size_t RecordRoom(std::string_view recordEnd) {
 // nothing when the line is not a contact line.
 std::optional<std::size_t> ComposeInto(char* out, std::string_view line, bool addFrequency,
                                        std::string_view recordEnd) {
-    if (!line.starts_with("QSO:"))
+    const std::optional<QsoRecord> contact = ReadQsoRecord(line);
+    if (!contact)
         return std::nullopt;
     const PaddedLine columns(line);
     RecordWriter record(out);
@@ -198,10 +187,12 @@ std::optional<std::size_t> ComposeInto(char* out, std::string_view line, bool ad
     record.PutPiece(time);
     record.Put("00 ");
 
-    record.Band(columns.Columns(6, 7));
-    if (addFrequency)
-        record.Frequency(columns);
-    if (columns.Columns(12, 13) == "PH")
+    // Band and frequency from the frequency written, whichever it is inside its band; a line without a
+    // frequency has neither.
+    record.Band(contact->band);
+    if (addFrequency && contact->kilohertz >= 0)
+        record.Frequency(contact->kilohertz);
+    if (contact->phone)
         record.Put("<MODE:3>SSB ");
     else
         record.Put("<MODE:2>CW ");

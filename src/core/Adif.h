@@ -29,8 +29,10 @@ const std::vector<std::string>& AdifHeaderLines();
 
 // The record of one log-list line, without its line end; nothing when the line does not begin with
 // "QSO:". The line is read by the columns of the QSO line, whatever they hold, and every length counts
-// bytes. An exchange that is not a whole number (a province letter) goes into STX_STRING / SRX_STRING:
-// STX and SRX hold integers only, and logbook programs drop a record that breaks that.
+// bytes; BAND and FREQ come from the frequency written (14025 gives 20M and 14.025), and a line without
+// a frequency, or with one outside every contest band, has no BAND (and no FREQ without a frequency). An
+// exchange that is not a whole number (a province letter) goes into STX_STRING / SRX_STRING: STX and SRX hold
+// integers only, and logbook programs drop a record that breaks that.
 std::optional<std::string> ComposeAdifRecord(std::string_view line, std::string_view comment,
                                              std::string_view operatorCall, bool addFrequency);
 

@@ -32,13 +32,6 @@ private:
     int m_fd;
 };
 
-// Columns counted from 1, as in a QSO line; a range past the end gives what exists.
-std::string_view Columns(std::string_view line, std::size_t first, std::size_t last) {
-    if (first > line.size())
-        return {};
-    return line.substr(first - 1, last - first + 1);
-}
-
 } // namespace
 
 namespace {
@@ -140,17 +133,18 @@ std::vector<std::string> ReadCabrilloLines(std::string_view bytes) {
     return lines;
 }
 
-LastLineFields ReadLastLineFields(std::string_view line) {
+std::optional<LastLineFields> ReadLastLineFields(std::string_view line) {
+    const std::optional<QsoRecord> record = ReadQsoRecord(line);
+    if (!record || !record->ReadsWhole())
+        return std::nullopt;
     LastLineFields fields;
-    const std::string_view bandCode = Columns(line, 6, 7);
-    for (int band = 0; band < 6; ++band)
-        if (BandFrequency(band).substr(0, 2) == bandCode)
-            fields.band = band;
-    fields.phone = Columns(line, 12, 13) == "PH";
-    fields.date = Columns(line, 15, 24);
-    fields.minutes = Columns(line, 28, 29);
-    fields.time = std::string(Columns(line, 26, 27)) + ":" + fields.minutes;
-    fields.usedCall = WithoutBlanks(std::string(Columns(line, 31, 43)));
+    if (record->band >= 0)
+        fields.band = record->band;
+    fields.phone = record->phone;
+    fields.date = record->date;
+    fields.time = std::string(record->time.substr(0, 2)) + ":" + std::string(record->time.substr(2, 2));
+    fields.minutes = *record->minute % 60;
+    fields.usedCall = record->usedCall;
     return fields;
 }
 
@@ -172,7 +166,8 @@ LoadedLog ReadLoadedLog(const std::vector<std::string>& lines) {
         }
         if (!line.starts_with("QSO:"))
             continue;
-        loaded.lastContact = line;
+        if (std::optional<LastLineFields> fields = ReadLastLineFields(line))
+            loaded.last = std::move(fields);
         // Columns 49-54: the number sent, right-aligned.
         std::string_view sent = line.size() > 48 ? std::string_view(line).substr(48, 6) : std::string_view();
         while (!sent.empty() && sent.front() == ' ')
@@ -183,6 +178,7 @@ LoadedLog ReadLoadedLog(const std::vector<std::string>& lines) {
         const long long next = std::stoll(std::string(sent)) + 1;
         loaded.nextNumberSent = std::max(loaded.nextNumberSent.value_or(next), next);
     }
+    loaded.usedCall = loaded.last && !loaded.last->usedCall.empty() ? loaded.last->usedCall : loaded.callsign;
     return loaded;
 }
 

@@ -31,26 +31,30 @@ LogFileBytes ReadLogFileBytes(const std::string& path, std::size_t maxBytes);
 // exactly "END-OF-LOG:" is left out: the next save appends one at the end.
 std::vector<std::string> ReadCabrilloLines(std::string_view bytes);
 
-// What the entry fields take from the last line of a loaded log, read by the columns of a QSO line.
-// Columns that reach past the end of the line give what exists, possibly nothing.
+// What the entry fields take from a contact line of a loaded log, read through its record
+// (ReadQsoRecord).
 struct LastLineFields {
-    std::optional<int> band; // the band entry (0 "160M" to 5 "10M") whose code is in columns 6-7
-    bool phone = false;      // "PH" in columns 12-13; anything else is CW
-    std::string date;        // columns 15-24
-    std::string time;        // columns 26-27, ":", columns 28-29
-    std::string minutes;     // columns 28-29, for the spin position
-    std::string usedCall;    // columns 31-43 without blanks
+    std::optional<int> band; // the band entry of its frequency; nothing outside every band
+    bool phone = false;      // "PH"; any other mode is CW
+    std::string date;        // yyyy-mm-dd
+    std::string time;        // hh:mm
+    int minutes = 0;         // of the time, for the spin position
+    std::string usedCall;
 };
-LastLineFields ReadLastLineFields(std::string_view line);
+// The fields of a contact line that reads whole (QsoRecord::ReadsWhole); nothing for any other line.
+std::optional<LastLineFields> ReadLastLineFields(std::string_view line);
 
 // Whether a file's bytes, split into `lines`, are a contest log: no zero byte, and a line that begins
 // with "START-OF-LOG:" or "QSO:". Anything else (a picture, an empty file) is not loaded.
 bool IsContestLog(std::string_view bytes, const std::vector<std::string>& lines);
 
-// What the entry fields take from a loaded log to go on with it.
+// What the entry fields take from a loaded log to go on with it. Any lines give an answer: a damaged
+// contact line is passed over, never a reason to fail.
 struct LoadedLog {
-    std::optional<std::string> lastContact; // the last QSO line
-    std::string callsign;                   // of the "CALLSIGN:" header line, without blanks
+    // Of the last contact line that reads whole; nothing when none does, as for a log of a header only.
+    std::optional<LastLineFields> last;
+    std::string callsign; // of the "CALLSIGN:" header line, without blanks
+    std::string usedCall; // of that contact line, or the callsign when it names none
     // The highest number sent of the QSO lines plus one; nothing when none sent a number.
     std::optional<long long> nextNumberSent;
 };

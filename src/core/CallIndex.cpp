@@ -1,5 +1,7 @@
 #include "CallIndex.h"
 
+#include "QsoLine.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -8,18 +10,6 @@ namespace zevo {
 namespace {
 
 constexpr std::uint32_t NoRow = std::numeric_limits<std::uint32_t>::max();
-
-std::string_view Columns(std::string_view line, std::size_t first, std::size_t count) {
-    return first - 1 < line.size() ? line.substr(first - 1, count) : std::string_view();
-}
-
-int BandOf(std::string_view frequency) {
-    static constexpr std::string_view Frequencies[] = {" 1800", " 3500", " 7000", "14000", "21000", "28000"};
-    for (int band = 0; band < 6; ++band)
-        if (frequency == Frequencies[band])
-            return band;
-    return -1;
-}
 
 std::uint32_t Byte(char c) {
     return static_cast<unsigned char>(c);
@@ -42,17 +32,10 @@ std::vector<std::uint32_t> PiecesOf(std::string_view text) {
 } // namespace
 
 std::optional<QsoKey> ReadQsoKey(std::string_view line) {
-    if (!line.starts_with("QSO:"))
+    const std::optional<QsoRecord> record = ReadQsoRecord(line);
+    if (!record || record->Has(QsoRecord::NoCall))
         return std::nullopt;
-    QsoKey key;
-    for (const char c : Columns(line, 56, 14))
-        if (c != ' ')
-            key.call += c;
-    if (key.call.empty())
-        return std::nullopt;
-    key.band = BandOf(Columns(line, 6, 5));
-    key.phone = Columns(line, 12, 2) == "PH";
-    return key;
+    return QsoKey{CallKey(record->callReceived), record->band, record->phone};
 }
 
 std::uint32_t CallIndex::NewEntry(std::size_t row, const QsoKey& key) {
@@ -155,7 +138,7 @@ void CallIndex::Clear() {
 
 std::vector<CallRow> CallIndex::Rows(std::string_view call) const {
     std::vector<CallRow> rows;
-    const auto found = m_callIds.find(std::string(call));
+    const auto found = m_callIds.find(CallKey(call));
     if (found == m_callIds.end())
         return rows;
     for (const std::uint32_t entry : m_calls[found->second].entries)
@@ -166,6 +149,8 @@ std::vector<CallRow> CallIndex::Rows(std::string_view call) const {
 
 CallMatches CallIndex::Containing(std::string_view fragment, std::size_t limit) const {
     CallMatches matches;
+    const std::string key = CallKey(fragment);
+    fragment = key;
     if (fragment.size() < 2)
         return matches;
     const std::vector<std::uint32_t>* rarest = nullptr;

@@ -10,8 +10,9 @@
 
 namespace zevo {
 
-// What the index needs of a QSO line: the call received (columns 56-69 without blanks), the band entry
-// of its frequency (0 "160M" to 5 "10M", -1 for none of them) and its mode.
+// What the index needs of a QSO line, from its record (ReadQsoRecord): the call received as calls are
+// compared (CallKey), the band entry of its frequency (0 "160M" to 5 "10M", -1 outside every band) and
+// its mode.
 struct QsoKey {
     std::string call;
     int band = -1;
@@ -55,7 +56,8 @@ public:
     void ShiftRows(std::size_t from, std::ptrdiff_t by);
     void Clear();
 
-    // Every row of `call`, in the order of the log; none for a call not in the log.
+    // Every row of `call`, in the order of the log; none for a call not in the log. Calls compare without
+    // regard to case and the blanks around them, here and in Containing.
     std::vector<CallRow> Rows(std::string_view call) const;
     // Distinct calls that contain `fragment` (at least two characters), sorted.
     CallMatches Containing(std::string_view fragment, std::size_t limit) const;

@@ -1,13 +1,12 @@
 #include "DupeCheck.h"
 
+#include "QsoLine.h"
+
 #include <algorithm>
-#include <array>
 
 namespace zevo {
 
 namespace {
-
-constexpr std::array<const char*, 6> BandNames{"160M", "80M", "40M", "20M", "15M", "10M"};
 
 bool IsDupe(BandMode worked, BandMode at) {
     return worked.band >= 0 && worked == at;
@@ -16,8 +15,7 @@ bool IsDupe(BandMode worked, BandMode at) {
 // The band list's order, SSB before CW, the frequencies outside the list last.
 bool InBandOrder(BandMode a, BandMode b) {
     const auto rank = [](BandMode bandMode) {
-        return (bandMode.band < 0 ? static_cast<int>(BandNames.size()) : bandMode.band) * 2 +
-               (bandMode.phone ? 0 : 1);
+        return (bandMode.band < 0 ? BandCount : bandMode.band) * 2 + (bandMode.phone ? 0 : 1);
     };
     return rank(a) < rank(b);
 }
@@ -32,9 +30,10 @@ std::vector<BandMode> WorkedOn(const std::vector<CallRow>& rows) {
     return worked;
 }
 
-// Columns 26-29 of a QSO line, "hhmm", as "hh:mm"; whatever a loaded line holds there otherwise.
+// The time of a contact, "hhmm", as "hh:mm"; whatever a loaded line holds there otherwise.
 std::string TimeOf(const std::string& line) {
-    std::string time = line.size() > 25 ? line.substr(25, 4) : std::string();
+    const std::optional<QsoRecord> record = ReadQsoRecord(line);
+    std::string time(record ? record->time : std::string_view());
     if (time.size() == 4)
         time.insert(2, 1, ':');
     return time;
@@ -76,9 +75,8 @@ FragmentCheck CheckFragment(const CallIndex& calls, std::string_view fragment, B
 }
 
 std::string BandModeText(BandMode bandMode) {
-    const bool listed = bandMode.band >= 0 && bandMode.band < static_cast<int>(BandNames.size());
-    return std::string(listed ? BandNames[static_cast<std::size_t>(bandMode.band)] : "?") +
-           (bandMode.phone ? " SSB" : " CW");
+    const std::string_view name = BandName(bandMode.band);
+    return std::string(name.empty() ? "?" : name) + (bandMode.phone ? " SSB" : " CW");
 }
 
 std::string BandModesText(const std::vector<BandMode>& worked, std::optional<BandMode> dupeAt) {

@@ -34,9 +34,9 @@ struct CallVerdict {
     std::string time;
 };
 
-// The verdict for `call` exactly as typed: a portable "/P" is a call of its own. `lines` are the log's,
-// which `calls` indexes. A contact whose frequency is outside the band list is never a dupe: its band
-// cannot be told.
+// The verdict for `call` as typed, in either case: a portable "/P" is a call of its own. `lines` are the
+// log's, which `calls` indexes. A contact whose frequency is outside every contest band is never a
+// dupe: its band cannot be told.
 CallVerdict CheckCall(const CallIndex& calls, const std::vector<std::string>& lines, std::string_view call,
                       BandMode at);
 

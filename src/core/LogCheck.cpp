@@ -1,7 +1,7 @@
 #include "LogCheck.h"
 
 #include "CabrilloFile.h"
-#include "DateTime.h"
+#include "QsoLine.h"
 
 #include <algorithm>
 #include <array>
@@ -17,7 +17,7 @@ namespace zevo {
 
 namespace {
 
-constexpr std::size_t QsoLineLength = 79;
+constexpr auto LineLength = static_cast<std::size_t>(QsoLineLength);
 
 // A field's columns, counted from 1 as in the QSO line.
 struct Columns {
@@ -40,17 +40,6 @@ constexpr Columns ReportReceived{70, 72};
 constexpr Columns NumberReceived{74, 79};
 // The blank columns between them.
 constexpr std::array<std::size_t, 10> Separators{5, 11, 14, 25, 30, 44, 48, 55, 69, 73};
-
-struct BandText {
-    std::string_view frequency; // columns 6-10
-    std::string_view name;
-};
-constexpr std::array<BandText, 6> Bands{{{" 1800", "160M"},
-                                         {" 3500", "80M"},
-                                         {" 7000", "40M"},
-                                         {"14000", "20M"},
-                                         {"21000", "15M"},
-                                         {"28000", "10M"}}};
 
 constexpr std::string_view ProvinceLetters = "BCDFGJKLMOPRSUWZ";
 
@@ -129,13 +118,6 @@ std::size_t MisplacedBlank(std::string_view line) {
     return 0;
 }
 
-std::optional<std::size_t> BandIndex(std::string_view frequency) {
-    for (std::size_t i = 0; i < Bands.size(); ++i)
-        if (Same(Bands[i].frequency, frequency))
-            return i;
-    return std::nullopt;
-}
-
 // Readability 1-5 and strength 1-9, and in CW the tone 1-9, left-aligned in three columns.
 bool GoodReport(std::string_view report, bool phone) {
     const auto in = [](char c, char highest) { return c >= '1' && c <= highest; };
@@ -162,11 +144,13 @@ struct Contact {
     std::uint32_t line = 0; // 0 for an empty slot
 };
 
-// The same call on the same band in the same mode is one contact.
-std::uint32_t ContactHash(std::string_view call, std::size_t band, bool phone) {
-    std::uint64_t hash = 14695981039346656037U ^ (band * 2 + (phone ? 1 : 0)); // FNV-1a
+// The same call on the same band in the same mode is one contact; calls compare as CallKey has them,
+// without regard to case.
+std::uint32_t ContactHash(std::string_view call, int band, bool phone) {
+    std::uint64_t hash =
+        14695981039346656037U ^ static_cast<std::uint64_t>(band * 2 + (phone ? 1 : 0)); // FNV-1a
     for (const char c : call)
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211U;
+        hash = (hash ^ static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c)) * 1099511628211U;
     // FNV-1a leaves the low bits, which pick the slot, to the low bits of the bytes alone: calls that
     // differ in a digit or two would crowd together without this mix of the high bits in.
     hash = (hash ^ (hash >> 33)) * 0xff51afd7ed558ccdU;
@@ -266,9 +250,13 @@ private:
     }
 
     void QsoLine(std::string_view line, std::size_t number) {
-        if (line.size() < QsoLineLength)
+        const QsoRecord record = *ReadQsoRecord(line);
+        // The dupe pass reads every contact as the dupe check does, whatever else is wrong with it.
+        if (record.band >= 0 && !record.Has(QsoRecord::NoCall))
+            NoteContact(record, number);
+        if (line.size() < LineLength)
             Add(number, Severity::Error, FindingKind::LineTooShort, {std::to_string(line.size())});
-        else if (line.size() > QsoLineLength)
+        else if (line.size() > LineLength)
             Add(number, Severity::Error, FindingKind::LineTooLong, {std::to_string(line.size())});
         if (const std::size_t column = MisplacedBlank(line)) {
             Add(number, Severity::Error, FindingKind::BadLayout, {std::to_string(column)});
@@ -276,32 +264,19 @@ private:
             return;
         }
 
-        std::optional<std::size_t> band;
-        if (Reaches(line, Band)) {
-            band = BandIndex(Cut(line, Band));
-            if (!band)
-                Add(number, Severity::Error, FindingKind::BadBand, {std::string(Cut(line, Band))});
-        }
+        if (Reaches(line, Band) && record.band < 0)
+            Add(number, Severity::Error, FindingKind::BadBand, {std::string(Cut(line, Band))});
         std::optional<bool> phone;
         if (Reaches(line, Mode)) {
-            const std::string_view mode = Cut(line, Mode);
-            if (Same(mode, "PH") || Same(mode, "CW"))
-                phone = Same(mode, "PH");
+            if (record.Has(QsoRecord::OtherMode))
+                Add(number, Severity::Error, FindingKind::BadMode, {std::string(Cut(line, Mode))});
             else
-                Add(number, Severity::Error, FindingKind::BadMode, {std::string(mode)});
+                phone = record.phone;
         }
-        std::optional<int> day;
-        if (Reaches(line, Date)) {
-            day = DayOf(Cut(line, Date));
-            if (!day)
-                Add(number, Severity::Error, FindingKind::BadDate, {std::string(Cut(line, Date))});
-        }
-        std::optional<int> minute;
-        if (Reaches(line, Time)) {
-            minute = MinuteOfDay(Cut(line, Time));
-            if (!minute)
-                Add(number, Severity::Error, FindingKind::BadTime, {std::string(Cut(line, Time))});
-        }
+        if (Reaches(line, Date) && !record.day)
+            Add(number, Severity::Error, FindingKind::BadDate, {std::string(Cut(line, Date))});
+        if (Reaches(line, Time) && !record.minute)
+            Add(number, Severity::Error, FindingKind::BadTime, {std::string(Cut(line, Time))});
         if (Reaches(line, UsedCall))
             UsedCallOf(Trimmed(Cut(line, UsedCall)), number);
         if (phone && Reaches(line, ReportSent) && !GoodReport(Cut(line, ReportSent), *phone))
@@ -311,33 +286,17 @@ private:
             Exchange(Trimmed(Cut(line, ExchangeSent)), number);
         else
             m_lastSerial.reset();
-        std::optional<std::string_view> call;
-        if (Reaches(line, CallReceived)) {
-            call = Trimmed(Cut(line, CallReceived));
-            if (!GoodCall(*call)) {
-                Add(number, Severity::Error, FindingKind::BadCall, {std::string(*call)});
-                call.reset();
-            }
-        }
+        if (Reaches(line, CallReceived) && !GoodCall(Trimmed(Cut(line, CallReceived))))
+            Add(number, Severity::Error, FindingKind::BadCall,
+                {std::string(Trimmed(Cut(line, CallReceived)))});
         if (phone && Reaches(line, ReportReceived) && !GoodReport(Cut(line, ReportReceived), *phone))
             Add(number, Severity::Error, FindingKind::BadReportReceived,
                 {std::string(Trimmed(Cut(line, ReportReceived))), std::string(Cut(line, Mode))});
         if (Reaches(line, NumberReceived) && Trimmed(Cut(line, NumberReceived)).empty())
             Add(number, Severity::Error, FindingKind::NoNumberReceived);
 
-        if (day && minute)
-            Moment(line, number, *day, *minute);
-        if (band && phone && call)
-            NoteContact(*call, *band, *phone, number);
-    }
-
-    // Nearly every contact has the date of the one before it.
-    std::optional<int> DayOf(std::string_view date) {
-        if (!Same(date, m_lastDate)) {
-            m_lastDate = date;
-            m_lastDay = DayNumber(date);
-        }
-        return m_lastDay;
+        if (record.day && record.minute)
+            Moment(line, number, *record.day, *record.minute);
     }
 
     void UsedCallOf(std::string_view usedCall, std::size_t number) {
@@ -393,10 +352,11 @@ private:
         m_previous = {number, moment, day};
     }
 
-    void NoteContact(std::string_view call, std::size_t band, bool phone, std::size_t number) {
+    void NoteContact(const QsoRecord& record, std::size_t number) {
         // Line numbers of 32 bits leave the contacts of a longer log out.
         if (number <= UINT32_MAX)
-            m_contacts.push_back({ContactHash(call, band, phone), static_cast<std::uint32_t>(number)});
+            m_contacts.push_back({ContactHash(Trimmed(record.callReceived), record.band, record.phone),
+                                  static_cast<std::uint32_t>(number)});
     }
 
     // The table is larger than the processor's cache, so the contacts go into it in one tight loop once
@@ -416,20 +376,18 @@ private:
                 table[i] = contact;
                 continue;
             }
-            const std::string_view line = m_lines[contact.line - 1];
+            const QsoRecord record = *ReadQsoRecord(m_lines[contact.line - 1]);
             Add(contact.line, Severity::Warning, FindingKind::Dupe,
-                {std::string(Trimmed(Cut(line, CallReceived))),
-                 std::string(Bands[*BandIndex(Cut(line, Band))].name), std::string(Cut(line, Mode)),
-                 std::to_string(table[i].line)});
+                {std::string(record.callReceived), std::string(BandName(record.band)),
+                 record.phone ? "PH" : "CW", std::to_string(table[i].line)});
         }
     }
 
     bool SameContact(std::size_t a, std::size_t b) const {
-        constexpr Columns BandAndMode{Band.first, Mode.last};
-        const std::string_view one = m_lines[a - 1];
-        const std::string_view other = m_lines[b - 1];
-        return Same(Cut(one, BandAndMode), Cut(other, BandAndMode)) &&
-               Same(Trimmed(Cut(one, CallReceived)), Trimmed(Cut(other, CallReceived)));
+        const QsoRecord one = *ReadQsoRecord(m_lines[a - 1]);
+        const QsoRecord other = *ReadQsoRecord(m_lines[b - 1]);
+        return one.band == other.band && one.phone == other.phone &&
+               CallKey(one.callReceived) == CallKey(other.callReceived);
     }
 
     const std::vector<std::string>& m_lines;
@@ -443,8 +401,6 @@ private:
     std::optional<std::string_view> m_lastUsedCall;
     std::unordered_map<std::string_view, std::size_t> m_usedCalls; // the first line of each
 
-    std::string_view m_lastDate;
-    std::optional<int> m_lastDay;
     std::optional<int> m_lastSerial; // of the contact before, when it could be read
     struct {
         std::size_t line = 0; // 0 before the first contact with a real date and time

@@ -1,9 +1,5 @@
 #include "LogStatistics.h"
 
-#include "Conversion.h"
-#include "DateTime.h"
-#include "QsoLine.h"
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -19,24 +15,9 @@ constexpr std::int64_t MinutesPerDay = HoursPerDay * MinutesPerHour;
 constexpr int WindowMinutes = 60;
 constexpr int LastContactsForRate = 10;
 
-// Columns counted from 1, as in a QSO line; a range past the end gives what exists.
-std::string_view Columns(std::string_view line, std::size_t first, std::size_t last) {
-    if (first > line.size())
-        return {};
-    return line.substr(first - 1, last - first + 1);
-}
-
 // Floor division: the hour and the day of a minute before 1970 are the ones it lies in.
 std::int64_t FloorDivide(std::int64_t value, std::int64_t divisor) {
     return value / divisor - (value % divisor < 0 ? 1 : 0);
-}
-
-std::optional<std::int64_t> MinuteOfLogTime(std::string_view date, std::string_view time) {
-    const std::optional<int> day = DayNumber(date);
-    const std::optional<int> minute = MinuteOfDay(time);
-    if (!day || !minute)
-        return std::nullopt;
-    return std::int64_t{*day} * MinutesPerDay + *minute;
 }
 
 std::string DateOfDay(std::int64_t days) {
@@ -51,13 +32,6 @@ std::size_t CellOf(std::size_t band, bool phone) {
     return band * 2 + (phone ? 0 : 1);
 }
 
-std::optional<std::size_t> BandOfCode(std::string_view code) {
-    for (std::size_t band = 0; band < BandCount; ++band)
-        if (BandFrequency(static_cast<int>(band)).substr(0, 2) == code)
-            return band;
-    return std::nullopt;
-}
-
 } // namespace
 
 struct LogStatistics::Contact {
@@ -68,14 +42,13 @@ struct LogStatistics::Contact {
 };
 
 std::optional<LogStatistics::Contact> LogStatistics::ReadContact(std::string_view line) {
-    if (!line.starts_with("QSO:"))
+    const std::optional<QsoRecord> record = ReadQsoRecord(line);
+    if (!record || record->band < 0 || !record->day || !record->minute || record->Has(QsoRecord::NoCall))
         return std::nullopt;
-    const auto band = BandOfCode(Columns(line, 6, 7));
-    const auto minute = MinuteOfLogTime(Columns(line, 15, 24), Columns(line, 26, 29));
-    if (!band || !minute)
-        return std::nullopt;
-    return Contact{*band, CellOf(*band, Columns(line, 12, 13) == "PH"), *minute,
-                   AsciiUpper(WithoutBlanks(std::string(Columns(line, 56, 69))))};
+    const auto band = static_cast<std::size_t>(record->band);
+    return Contact{band, CellOf(band, record->phone),
+                   std::int64_t{*record->day} * MinutesPerDay + *record->minute,
+                   CallKey(record->callReceived)};
 }
 
 void LogStatistics::Add(std::string_view line) {

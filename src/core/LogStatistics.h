@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QsoLine.h"
+
 #include <array>
 #include <cstdint>
 #include <map>
@@ -10,8 +12,6 @@
 #include <vector>
 
 namespace zevo {
-
-inline constexpr int BandCount = 6; // 0 "160M" to 5 "10M", as in the band list
 
 struct ContactCounts {
     int contacts = 0;
@@ -35,11 +35,9 @@ struct HourContacts {
 // reads the whole log again. Every update takes a time that grows with the logarithm of the log's
 // length at most.
 //
-// A line counts when it begins with "QSO:" and its columns give a band (columns 6-7, as the loader
-// reads them), a calendar date (15-24, yyyy-mm-dd) and a time of day (26-29, hhmm, 0000 to 2359); any
-// other line is ignored by every update. The mode is SSB for "PH" in columns 12-13 and CW for
-// anything else, as the loader reads it. The call is columns 56-69 without blanks, letters a to z
-// taken as A to Z, since a hand-edited file may hold either.
+// A line counts when its contact record (ReadQsoRecord) has a band, a calendar date and a time of day;
+// any other line is ignored by every update. Band, mode and call are the record's, compared as the
+// dupe check compares them (CallKey): a hand-edited file may hold a call in either case.
 //
 // All times are the log's own, from the date and time columns: the clock of the machine plays no
 // part. A contact logged at 15:07 stands for the whole minute 15:07, so every span of time includes

@@ -35,7 +35,7 @@ TEST(DupeCheck, TheVerdictForACallOnABandAndMode) {
         {"QQ2BBB", {3, false}, Kind::Worked, "80M SSB, 40M CW, 20M SSB", 0, ""},
         {"QQ2BBB/P", {4, false}, Kind::Dupe, "15M CW", 5, "15:07"},
         {"QQ2BB", {3, true}, Kind::New, "", 0, ""},
-        {"SQ9QQ", {-1, true}, Kind::Worked, "? SSB", 0, ""},
+        {"SQ9QQ", {-1, true}, Kind::Worked, "40M SSB", 0, ""},
     };
     const zevo::LogDocument log = Log();
     for (const auto& row : rows) {

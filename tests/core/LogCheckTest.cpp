@@ -57,7 +57,10 @@ TEST(LogCheck, FindsEachFaultAtItsLineErrorsFirst) {
         {"blank after the number", {16, 80, " "}, {{16, E, K::LineTooLong, {"80"}}}},
         {"call of 14 touching the report", {15, 56, "QQ2ABCDEFGHIJK"}, {{15, E, K::BadLayout, {"69"}}}},
         {"band", {14, 6, "50000"}, {{14, E, K::BadBand, {"50000"}}}},
-        {"mode", {14, 12, "RY"}, {{14, E, K::BadMode, {"RY"}}}},
+        // Any mode but PH counts as CW, in every reader: the next contact repeats it.
+        {"mode",
+         {14, 12, "RY"},
+         {{14, E, K::BadMode, {"RY"}}, {15, W, K::Dupe, {"QQ2BBB", "20M", "CW", "14"}}}},
         {"no such day", {14, 15, "2026-02-30"}, {{14, E, K::BadDate, {"2026-02-30"}}}},
         {"no such minute", {14, 26, "2460"}, {{14, E, K::BadTime, {"2460"}}}},
         {"CW report of strength 0", {15, 45, "509"}, {{15, E, K::BadReportSent, {"509", "CW"}}}},

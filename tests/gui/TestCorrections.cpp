@@ -8,7 +8,9 @@
 #include "ScriptedDesktop.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <random>
@@ -68,6 +70,8 @@ private slots:
     void undoAndRedoGiveBackEveryEarlierLog();
     void ctrlZInAFieldTakesBackItsTypingThenTheLog_data();
     void ctrlZInAFieldTakesBackItsTypingThenTheLog();
+    void anEditKeepsWhatItDoesNotChange_data();
+    void anEditKeepsWhatItDoesNotChange();
     void aRandomSessionMatchesAPlainModel();
 };
 
@@ -311,6 +315,45 @@ void TestCorrections::anEditIsRefusedAsAnAddIs() {
         QTest::keyClick(Editor(), Qt::Key_Escape);
         QVERIFY(!Editor() && form.Log().Lines() == before);
     }
+}
+
+void TestCorrections::anEditKeepsWhatItDoesNotChange_data() {
+    QTest::addColumn<QString>("line");   // columns 6-13 of a contact another program wrote
+    QTest::addColumn<QString>("picked"); // in the dialog, besides the new call
+    QTest::addColumn<QString>("note");   // of what is kept
+    QTest::addColumn<QString>("kept");   // columns 6-13 after OK
+    const auto row = [](const char* tag, QString line, QString picked, QString note, QString kept) {
+        QTest::newRow(tag) << line << picked << note << kept;
+    };
+    const QString frequency = "Frequency 14025 kHz is kept unless another band is picked.";
+    const QString mode = "Mode \"RY\" is kept unless SSB or CW is picked.";
+    row("14025", "14025 CW", "", frequency, "14025 CW");
+    row("14025, 40M picked", "14025 CW", "40M", frequency, " 7000 CW");
+    row("outside the bands", "10100 CW", "",
+        "Frequency \"10100\" is outside the bands: it is kept unless a band is picked.", "10100 CW");
+    row("RY", "14000 RY", "", mode, "14000 RY");
+    row("RY, CW picked", "14000 RY", "CW", mode, "14000 CW");
+}
+
+void TestCorrections::anEditKeepsWhatItDoesNotChange() {
+    QFETCH(QString, line);
+    QFETCH(QString, picked);
+    QFETCH(QString, note);
+    QFETCH(QString, kept);
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    ShowActive(&program.form1);
+    const QString rest = " 2026-04-05 1500 QQ1AAA        599      1 %1        599     12";
+    program.form1.Log().SetLines({HeaderLines[0], ("QSO: " + line + rest.arg("QQ2BBB")).toStdString()});
+    QList<std::pair<const char*, QString>> fields{{"Edit4", "QQ9ZZZ"}};
+    if (!picked.isEmpty())
+        fields.prepend({picked.endsWith('M') ? "ComboBox1" : "ComboBox2", picked});
+    PressOnLine(program.form1, 1, Qt::Key_F2);
+    QCOMPARE(Find<QLabel>(Editor(), "Label11")->text(), note);
+    Editor()->reject();
+    EditContact(program.form1, 1, fields);
+    QCOMPARE(program.form1.Log().Lines()[1], ("QSO: " + kept + rest.arg("QQ9ZZZ")).toStdString());
+    VERIFY_SCRIPT_PLAYED(desktop);
 }
 
 void TestCorrections::aRandomSessionMatchesAPlainModel() {

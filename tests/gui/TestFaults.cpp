@@ -235,11 +235,10 @@ void TestFaults::aLoadReplacesTheLogWholeOrNotAtAll_data() {
     QTest::addColumn<int>("dialogs");           // save dialogs shown (each answered with the saved file)
     QTest::addColumn<QString>("error");         // "": the file is loaded
     const Answer Yes = Answer::Yes, No = Answer::No, Cancel = Answer::Cancel, Ok = Answer::Ok;
-    // Ok: the minutes of a last line that is no contact are no number.
-    // Ok: a binary file is no log, and is refused.
+    // Ok: a binary file is no log, and is refused. A line that is no whole contact loads without a box.
     QTest::newRow("binary file of 10 MB") << Binary(10 * 1024 * 1024) << "" << QList{No, Ok} << 0 << "-";
     QTest::newRow("one line of 5 MB")
-        << "QSO: " + QByteArray(5 * 1024 * 1024, 'Q') << "" << QList{No, Ok} << 0 << "";
+        << "QSO: " + QByteArray(5 * 1024 * 1024, 'Q') << "" << QList{No} << 0 << "";
     QTest::newRow("removed after the dialog")
         << Binary(1000) << "removed" << QList{No} << 0 << "File not found.";
     QTest::newRow("unreadable") << Binary(1000) << "unreadable" << QList{No} << 0 << "File access denied.";

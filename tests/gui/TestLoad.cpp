@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -51,6 +52,7 @@ private slots:
     void aLoadThatDoesNotHappenKeepsTheLog_data();
     void aLoadThatDoesNotHappenKeepsTheLog();
     void aBinaryFileSavesBackByteForByte();
+    void theVerdictFollowsALoad();
 };
 
 void TestLoad::aSavedLogLoadsBackAndGoesOn() {
@@ -60,7 +62,7 @@ void TestLoad::aSavedLogLoadsBackAndGoesOn() {
     Program program(desktop);
     TForm1& form = program.form1;
     ShowActive(&form);
-    SetHeader(form, "QQ1ABCDEFGHIJK"); // 14 characters: the line keeps them all, the load 13
+    SetHeader(form, "QQ1ABCDEFGHIJK"); // 14 characters: the line and the load keep them all
     AddContact(form, "qq2bbb", "12");
     Find<QComboBox>(&form, "ComboBox1")->setCurrentIndex(2);
     Find<QComboBox>(&form, "ComboBox2")->setCurrentIndex(1);
@@ -91,7 +93,7 @@ void TestLoad::aSavedLogLoadsBackAndGoesOn() {
     QCOMPARE(SelectedRow(form), form.Log().Count() - 1);
     // Band, mode, date, time, spin and used call from the last line; the reports of its mode; the serial
     // after the highest sent.
-    QCOMPARE(Fields(form), QStringList({"40M", "CW", "QQ1ABCDEFGHIJ", "2026-04-06", "23:58", "599", "599",
+    QCOMPARE(Fields(form), QStringList({"40M", "CW", "QQ1ABCDEFGHIJK", "2026-04-06", "23:58", "599", "599",
                                         before[7], "58"}));
     QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(&form, "Edit4"));
     QVERIFY(form.HeaderSet() && !form.UnsavedLog());
@@ -125,11 +127,22 @@ void TestLoad::aLoadGoesOnFromTheLastContact_data() {
                    {5, "599"}, {6, "599"}, {7, "13"},     {8, "3"}}
         << "";
     QTest::newRow("blank after END-OF-LOG:")
-        << QByteArray("QSO: 28000 PH 2026-04-05 1507 QQ1AAA\r\nEND-OF-LOG:\r\n\r\n")
-        << Changes{{0, "10M"}, {2, "QQ1AAA"}, {4, "15:07"}, {8, "7"}} << "";
+        << QByteArray("QSO: 28000 PH 2026-04-05 1507 QQ1AAA        59       7 QQ2BBB        59       1\r\n"
+                      "END-OF-LOG:\r\n\r\n")
+        << Changes{{0, "10M"}, {2, "QQ1AAA"}, {4, "15:07"}, {7, "8"}, {8, "7"}} << "";
+    // A damaged last contact: the fields go on from the last one that reads whole, without a box.
+    const Changes fromTheLastWhole{{0, "80M"}, {1, "CW"},  {2, "QQ1AAA"}, {3, "2026-04-06"}, {4, "00:03"},
+                                   {5, "599"}, {6, "599"}, {7, "13"},     {8, "3"}};
+    QTest::newRow("last line cut short")
+        << CrLfFile(HeaderLines) + contacts + "QSO: 14000 PH 2026-04-07 1200 QQ9ZZZ        59       1 QQ5\r\n"
+        << fromTheLastWhole << "";
+    QTest::newRow("last time 10x2")
+        << CrLfFile(HeaderLines) + contacts +
+               "QSO: 14000 PH 2026-04-07 10x2 QQ9ZZZ        59       1 QQ5EEE        59       1\r\n"
+        << fromTheLastWhole << "";
+    // No contact reads whole: as a log of a header only, with no CALLSIGN: to name the used call.
     QTest::newRow("minutes not a number")
-        << QByteArray("QSO: 50000 CW 2026-04-05 15x7 QQ1AAA\r\n")
-        << Changes{{1, "CW"}, {4, "15:x7"}, {5, "599"}, {6, "599"}} << "'x7' is not a valid integer value.";
+        << QByteArray("QSO: 50000 CW 2026-04-05 15x7 QQ1AAA\r\n") << Changes{} << "";
     QTest::newRow("zero bytes") << QByteArray() << Changes{} << "refused";
     QTest::newRow("a picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << Changes{} << "refused";
     QTest::newRow("only END-OF-LOG:")
@@ -271,3 +284,26 @@ void TestLoad::aBinaryFileSavesBackByteForByte() {
 
 QTEST_MAIN(TestLoad)
 #include "TestLoad.moc"
+
+void TestLoad::theVerdictFollowsALoad() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("log.cbr");
+    QVERIFY(WriteFileBytes(
+        path, CrLfFile(HeaderLines) +
+                  "QSO: 14025 PH 2026-04-05 1507 QQ1AAA        59       1 qq2bbb        59       1\r\n"
+                  "QSO:  7000 CW 2026-04-05 1508 QQ1AAA        599      2 QQ2BBB        599      1"));
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    TForm1& form = program.form1;
+    ShowActive(&form);
+    Type(Find<QLineEdit>(&form, "Edit4"), "QQ2BBB"); // "New" on 20M SSB of an empty log
+    desktop.ChooseFile(path);
+    Load(form);
+    const auto* verdict = Find<QLabel>(&form, "DupeStatus");
+    QCOMPARE(verdict->text(), "Dupe: QQ2BBB 40M CW 15:08, line 6");
+    // Back on 20M SSB another program's contact at 14025 kHz is the dupe.
+    Find<QComboBox>(&form, "ComboBox1")->setCurrentIndex(3);
+    Find<QComboBox>(&form, "ComboBox2")->setCurrentIndex(0);
+    QCOMPARE(verdict->text(), "Dupe: QQ2BBB 20M SSB 15:07, line 5");
+    VERIFY_SCRIPT_PLAYED(desktop);
+}

@@ -30,13 +30,16 @@ private slots:
 };
 
 void TestLogCheck::findingLeadsToItsLine_data() {
-    QTest::addColumn<bool>("fault"); // a time that is no time of day, on line 12
-    QTest::newRow("no time of day") << true;
-    QTest::newRow("clean") << false;
+    QTest::addColumn<bool>("fault");       // a time that is no time of day, on line 12
+    QTest::addColumn<bool>("deleteAbove"); // line 11 is deleted while the findings are shown
+    QTest::newRow("no time of day") << true << false;
+    QTest::newRow("clean") << false << false;
+    QTest::newRow("a line deleted above it") << true << true;
 }
 
 void TestLogCheck::findingLeadsToItsLine() {
     QFETCH(bool, fault);
+    QFETCH(bool, deleteAbove);
     ScriptedDesktop desktop;
     Program program(desktop);
     ShowActive(&program.form1);
@@ -54,10 +57,21 @@ void TestLogCheck::findingLeadsToItsLine() {
     QCOMPARE(QStringList({row->text(0), row->text(1), row->text(2)}),
              QStringList({"12", "Error", "Time 2570 is not a time of day"}));
 
+    if (deleteAbove) {
+        // The finding's line moved up: Enter checks again rather than lead to the wrong line.
+        ShowActive(&program.form1);
+        PressOnLine(program.form1, 10, Qt::Key_Delete);
+        program.LogCheck().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&program.LogCheck()));
+        QTest::keyClick(findings, Qt::Key_Return);
+        QCOMPARE(Find<QLabel>(&program.LogCheck(), "Label2")->text(),
+                 QStringLiteral("The log had changed: checked again. Errors: 1, warnings: 0"));
+        QCOMPARE(findings->topLevelItem(0)->text(0), QStringLiteral("11"));
+    }
     QTest::keyClick(findings, Qt::Key_Return);
     QVERIFY(QTest::qWaitForWindowActive(&program.form1));
     auto* log = Find<QAbstractItemView>(&program.form1, "ListBox1");
-    QCOMPARE(log->currentIndex().row(), 11);
+    QCOMPARE(log->currentIndex().row(), deleteAbove ? 10 : 11);
     QVERIFY(log->hasFocus());
     VERIFY_SCRIPT_PLAYED(desktop);
 }
