@@ -166,8 +166,6 @@ LoadedLog ReadLoadedLog(const std::vector<std::string>& lines) {
         }
         if (!line.starts_with("QSO:"))
             continue;
-        if (std::optional<LastLineFields> fields = ReadLastLineFields(line))
-            loaded.last = std::move(fields);
         // Columns 49-54: the number sent, right-aligned.
         std::string_view sent = line.size() > 48 ? std::string_view(line).substr(48, 6) : std::string_view();
         while (!sent.empty() && sent.front() == ' ')
@@ -178,6 +176,10 @@ LoadedLog ReadLoadedLog(const std::vector<std::string>& lines) {
         const long long next = std::stoll(std::string(sent)) + 1;
         loaded.nextNumberSent = std::max(loaded.nextNumberSent.value_or(next), next);
     }
+    // The last contact line that reads whole, looked for from the end.
+    for (auto line = lines.rbegin(); line != lines.rend() && !loaded.last; ++line)
+        if (line->starts_with("QSO:"))
+            loaded.last = ReadLastLineFields(*line);
     loaded.usedCall = loaded.last && !loaded.last->usedCall.empty() ? loaded.last->usedCall : loaded.callsign;
     return loaded;
 }

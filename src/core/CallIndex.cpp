@@ -3,6 +3,7 @@
 #include "QsoLine.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace zevo {
@@ -11,23 +12,43 @@ namespace {
 
 constexpr std::uint32_t NoRow = std::numeric_limits<std::uint32_t>::max();
 
+using Piece = std::uint32_t;
+
 std::uint32_t Byte(char c) {
     return static_cast<unsigned char>(c);
 }
 
-// The pieces of a text, each once.
-std::vector<std::uint32_t> PiecesOf(std::string_view text) {
-    std::vector<std::uint32_t> pieces;
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        pieces.push_back((2U << 24U) | (Byte(text[i]) << 16U) | (Byte(text[i + 1]) << 8U));
-        if (i + 2 < text.size())
-            pieces.push_back((3U << 24U) | (Byte(text[i]) << 16U) | (Byte(text[i + 1]) << 8U) |
-                             Byte(text[i + 2]));
+// The pieces of a text, each once, in order. A call's fit in place; a longer text takes the heap.
+class PiecesOf {
+public:
+    explicit PiecesOf(std::string_view text) {
+        const std::size_t count = text.size() < 2 ? 0 : 2 * text.size() - 3;
+        Piece* out = m_inPlace.data();
+        if (count > m_inPlace.size()) {
+            m_onHeap.resize(count);
+            out = m_onHeap.data();
+        }
+        for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+            out[m_count++] = (2U << 24U) | (Byte(text[i]) << 16U) | (Byte(text[i + 1]) << 8U);
+            if (i + 2 < text.size())
+                out[m_count++] =
+                    (3U << 24U) | (Byte(text[i]) << 16U) | (Byte(text[i + 1]) << 8U) | Byte(text[i + 2]);
+        }
+        std::sort(out, out + m_count);
+        m_count = static_cast<std::size_t>(std::unique(out, out + m_count) - out);
+        m_begin = out;
     }
-    std::sort(pieces.begin(), pieces.end());
-    pieces.erase(std::unique(pieces.begin(), pieces.end()), pieces.end());
-    return pieces;
-}
+    PiecesOf(const PiecesOf&) = delete;
+    PiecesOf& operator=(const PiecesOf&) = delete;
+    const Piece* begin() const { return m_begin; }
+    const Piece* end() const { return m_begin + m_count; }
+
+private:
+    std::array<Piece, 32> m_inPlace{};
+    std::vector<Piece> m_onHeap;
+    const Piece* m_begin = nullptr;
+    std::size_t m_count = 0;
+};
 
 } // namespace
 
@@ -76,11 +97,20 @@ void CallIndex::Build(const std::vector<std::string>& lines) {
     }
     // Each piece lists its calls in the order of their texts: taken in that order, once, every list is
     // sorted as it is made, rather than by placing one call at a time.
-    std::vector<std::uint32_t> order(m_calls.size());
-    for (std::uint32_t number = 0; number < order.size(); ++number)
-        order[number] = number;
-    std::sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) { return Before(a, b); });
-    for (const std::uint32_t number : order)
+    // Sorted by their first eight characters packed into one number, the texts compared only to part
+    // calls that share those: most calls are shorter.
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> order(m_calls.size());
+    for (std::uint32_t number = 0; number < order.size(); ++number) {
+        const std::string& text = *m_calls[number].text;
+        std::uint64_t head = 0;
+        for (std::size_t i = 0; i < 8; ++i)
+            head = (head << 8U) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0U);
+        order[number] = {head, number};
+    }
+    std::sort(order.begin(), order.end(), [this](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : Before(a.second, b.second);
+    });
+    for (const auto& [head, number] : order)
         for (const Piece piece : PiecesOf(*m_calls[number].text))
             m_pieces[piece].push_back(number);
 }

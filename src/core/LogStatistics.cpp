@@ -77,7 +77,15 @@ void LogStatistics::Clear() {
 
 // Adds a contact with a step of 1 and takes it away with -1, through the same path, so that a removal
 // undoes its addition exactly.
-void LogStatistics::Count(const Contact& contact, int step) {
+void LogStatistics::Rebuild(const std::vector<std::string>& lines) {
+    Clear();
+    for (const std::string& line : lines)
+        if (const auto contact = ReadContact(line))
+            Count(*contact, 1, false);
+    CountAllWindows();
+}
+
+void LogStatistics::Count(const Contact& contact, int step, bool windows) {
     m_contacts += step;
     ContactCounts& cell = m_cells[contact.cell];
     cell.contacts += step;
@@ -102,7 +110,39 @@ void LogStatistics::Count(const Contact& contact, int step) {
     if (bands == std::array<int, BandCount>{})
         m_hourContacts.erase(hour);
 
-    CountWindows(contact.minute, step);
+    if (windows)
+        CountWindows(contact.minute, step);
+}
+
+// Every window from the contacts of each minute, then how many windows hold each number of contacts:
+// the same counts as contacts added one by one give, in time that grows with the minutes, not with
+// the windows each contact falls in.
+void LogStatistics::CountAllWindows() {
+    m_dayWindows.clear();
+    m_windowsWithContacts.clear();
+    m_bestWindow = 0;
+    for (const auto& [minute, count] : m_minuteContacts) {
+        for (std::int64_t first = minute - WindowMinutes + 1; first <= minute;) {
+            const std::int64_t day = FloorDivide(first, MinutesPerDay);
+            const std::int64_t dayStart = day * MinutesPerDay;
+            const std::int64_t last = std::min(minute, dayStart + MinutesPerDay - 1);
+            DayWindows& windows = m_dayWindows[day];
+            for (std::int64_t window = first; window <= last; ++window)
+                windows.contacts[static_cast<std::size_t>(window - dayStart)] += count;
+            windows.total += count * (last - first + 1);
+            first = last + 1;
+        }
+    }
+    for (const auto& [day, windows] : m_dayWindows) {
+        for (const int contacts : windows.contacts) {
+            if (contacts <= 0)
+                continue;
+            if (static_cast<std::size_t>(contacts) >= m_windowsWithContacts.size())
+                m_windowsWithContacts.resize(static_cast<std::size_t>(contacts) + 1);
+            ++m_windowsWithContacts[static_cast<std::size_t>(contacts)];
+            m_bestWindow = std::max(m_bestWindow, contacts);
+        }
+    }
 }
 
 void LogStatistics::CountWindows(std::int64_t minute, int step) {

@@ -50,6 +50,8 @@ public:
     void Add(std::string_view line);
     void Remove(std::string_view line);
     void Clear();
+    // The counts of these lines alone, in one pass: what a load needs.
+    void Rebuild(const std::vector<std::string>& lines);
 
     ContactCounts Counts(int band, bool phone) const;
     // A band in both modes: a call worked in SSB and in CW is one call of the band, and the dupes are
@@ -76,8 +78,11 @@ private:
 
     struct Contact;
     static std::optional<Contact> ReadContact(std::string_view line);
-    void Count(const Contact& contact, int step);
+    // The 60-minute windows follow each contact unless `windows` is false (a rebuild counts them all
+    // at the end).
+    void Count(const Contact& contact, int step, bool windows = true);
     void CountWindows(std::int64_t minute, int step);
+    void CountAllWindows();
     void CountWindow(int& contacts, int step);
 
     struct CallContacts {

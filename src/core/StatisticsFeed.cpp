@@ -4,8 +4,7 @@ namespace zevo {
 
 StatisticsFeed::StatisticsFeed(LogDocument& log, std::function<void()> changed)
     : m_log(log), m_changed(std::move(changed)) {
-    for (const std::string& line : m_log.Lines())
-        m_statistics.Add(line);
+    m_statistics.Rebuild(m_log.Lines());
     m_log.AddListener(this);
 }
 
@@ -38,8 +37,7 @@ void StatisticsFeed::LogChanged(const LogDocument& log, const LogEdit& edit) {
     case LogEdit::Kind::Remove:
         break;
     case LogEdit::Kind::Reset:
-        for (const std::string& line : log.Lines())
-            m_statistics.Add(line);
+        m_statistics.Rebuild(log.Lines());
         break;
     }
     if (m_changed)
