@@ -477,7 +477,7 @@ void TForm1::Button6Click() {
         m_desktop.OpenFileName(this, QStringLiteral("Cabrillo files|*.cbr|All files|*.*"), 1, m_lastFolder);
     if (!fileName)
         return;
-    const zevo::LogFileBytes file =
+    zevo::LogFileBytes file =
         zevo::ReadLogFileBytes(QFile::encodeName(*fileName).toStdString(), zevo::MaxCabrilloFileSize);
     if (file.refused == zevo::LogFileBytes::Refused::NotRegular) {
         ShowError(tr("Error"),
@@ -498,6 +498,8 @@ void TForm1::Button6Click() {
         ShowError(tr("Error"), tr("File \"%1\" is not a Cabrillo log.\nNothing was loaded.").arg(*fileName));
         return;
     }
+    // The lines hold every byte the log needs: the file's own copy goes before the log is built.
+    std::string().swap(file.bytes);
     // Everything the fields take is read before the log changes: a load is whole or nothing.
     const zevo::LoadedLog loaded = zevo::ReadLoadedLog(lines);
     m_lastFolder = QFileInfo(*fileName).absolutePath();

@@ -62,11 +62,10 @@ public:
     // Distinct calls that contain `fragment` (at least two characters), sorted.
     CallMatches Containing(std::string_view fragment, std::size_t limit) const;
     std::size_t DistinctCalls() const { return m_callIds.size(); }
-    std::size_t Contacts() const { return m_entries.size() - m_free.size(); }
+    std::size_t Contacts() const { return m_rows.size() - m_free.size(); }
 
 private:
     struct Entry {
-        std::uint32_t row;
         std::int8_t band;
         bool phone;
     };
@@ -84,7 +83,10 @@ private:
     bool Before(std::uint32_t a, std::uint32_t b) const { return *m_calls[a].text < *m_calls[b].text; }
     const std::vector<std::uint32_t>* Posting(Piece piece) const;
 
-    std::vector<Entry> m_entries; // rows of every contact, by entry number; free ones are reused
+    // Every contact by entry number, free ones reused: its row apart from the rest, so that moving
+    // the rows after an insertion in the middle is one plain pass over numbers.
+    std::vector<std::uint32_t> m_rows;
+    std::vector<Entry> m_entries;
     std::vector<std::uint32_t> m_free;
     std::unordered_map<std::string, std::uint32_t> m_callIds; // call -> its number
     std::vector<Call> m_calls;                                // by number; free ones are reused
