@@ -152,12 +152,11 @@ TEST(StatisticsFeed, AgreesWithTheWholeLogAfterEveryKindOfChange) {
     log.Append(Lines({{3, true, "2026-04-05", "15:00", "QQ2BBB"}}));
     int told = 0;
     const zevo::StatisticsFeed feed(log, [&told] { ++told; });
-    const std::vector<std::string> more =
-        Lines({{2, false, "2026-04-05", "16:00", "QQ3CCC"},
-               {2, false, "2026-04-05", "16:05", "QQ4DDD", 3},
-               // A load counts its windows at once, across midnight too.
-               {2, false, "2026-04-05", "23:30", "QQ5EEE"},
-               {1, true, "2026-04-06", "00:10", "QQ6FFF"}});
+    const std::vector<std::string> more = Lines({{2, false, "2026-04-05", "16:00", "QQ3CCC"},
+                                                 {2, false, "2026-04-05", "16:05", "QQ4DDD", 3},
+                                                 // A load counts its windows at once, across midnight too.
+                                                 {2, false, "2026-04-05", "23:30", "QQ5EEE"},
+                                                 {1, true, "2026-04-06", "00:10", "QQ6FFF"}});
     const std::function<void()> changes[] = {
         [&] { log.Append(more[2]); }, [&] { log.Insert(1, more[3]); }, [&] { log.Replace(3, more[4]); },
         [&] { log.Remove(3); },       [&] { log.ReplaceAll(more); },   [&] { log.MoveToEnd(more[4]); },
