@@ -15,7 +15,12 @@ namespace {
 // Runs `then` once, right after the first frame of the window it watches is painted.
 class AfterFirstFrame final : public QObject {
 public:
-    AfterFirstFrame(QWidget* window, std::function<void()> then) : QObject(window), m_then(std::move(then)) {
+    AfterFirstFrame(QWidget* window, std::function<void()> then) : QObject(window) {
+        m_timer.setSingleShot(true);
+        connect(&m_timer, &QTimer::timeout, this, [this, then = std::move(then)] {
+            then();
+            deleteLater();
+        });
         window->installEventFilter(this);
     }
 
@@ -23,14 +28,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            QTimer::singleShot(0, watched, m_then);
-            deleteLater();
+            m_timer.start(0);
         }
         return false;
     }
 
 private:
-    std::function<void()> m_then;
+    QTimer m_timer;
 };
 
 } // namespace
