@@ -29,7 +29,7 @@ struct CheckFileRead {
 // Why a file is refused as a whole: the file already loaded stays.
 enum class CheckFileRefusal : unsigned char { None, TooLarge, Binary, NoCalls };
 
-inline constexpr std::size_t CheckFileMaxBytes = 10U * 1024U * 1024U;
+inline constexpr std::size_t CheckFileMaxBytes = std::size_t{10} * 1024 * 1024;
 
 // Blank, "#" and "!" lines are skipped; a CR at the end of a line is dropped.
 CheckFileRead ReadCheckFile(std::string_view bytes);
