@@ -3,6 +3,11 @@
 // contacts with a file of 75,000 calls against a log of 1,000 with a file of 1,000. And the reading of a
 // 75,000-line file into its lookups, as at every start.
 //
+// A key costs microseconds here, where the long log's and file's lookups miss the processor's caches
+// more often than the short ones' do: the ratio is printed for information, and the smoke run still
+// fails a lookup that reads the whole log or file. The goal of a flat key is ZevoBench's
+// TypeCallWithCheckFile pair, the key through the window with the panel filled.
+//
 //   ZevoCheckFileBench            the full runs, five repetitions
 //   ZevoCheckFileBench --smoke    smaller sizes, three repetitions: each run checks what it found, and
 //                                 the long log may not take five times the short one (CTest runs this)
@@ -133,7 +138,7 @@ int main(int argc, char** argv) {
     reporter.PrintGrowth("a key typed, in a log of " + std::to_string(longLog.first) +
                              " contacts with a file of " + std::to_string(longLog.second) + " calls / of " +
                              std::to_string(shortLog.first) + " with " + std::to_string(shortLog.second),
-                         "KeystrokeLong", "KeystrokeShort", Clock::Processor, 1.2);
+                         "KeystrokeLong", "KeystrokeShort", Clock::Processor);
     reporter.PrintTime("a key typed in the long log", "KeystrokeLong", 1000);
     reporter.PrintTime("a check file of " + std::to_string(longLog.second) + " lines read", "ReadCheckFile",
                        30000);
