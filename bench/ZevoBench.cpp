@@ -20,6 +20,7 @@
 #include "Program.h"
 #include "QsoLine.h"
 #include "RatioReporter.h"
+#include "checkfile/CheckFileCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -452,11 +453,24 @@ std::vector<std::string> CheckedLog(int contacts) {
 
 // Keys pressed in the call field with the check panel open: a call of the log typed character by
 // character, then taken back with Backspace; after each key the call is checked, the panel filled and
-// both painted. The processor time of the whole program, as for adding a contact.
-void TypeCallWithCheckPanel(benchmark::State& state, int contacts) {
+// both painted. The processor time of the whole program, as for adding a contact. With `fileCalls`,
+// a check file of that many calls is loaded too (Q3C00013 beside the log's Q3B00013), so that the
+// panel also lists the file's calls beginning with the first keys.
+void TypeCallWithCheckPanel(benchmark::State& state, int contacts, int fileCalls) {
     QuietDesktop desktop;
     Program program(desktop);
     TForm1& form = program.form1;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "zevo-bench-check-file";
+    if (fileCalls > 0) {
+        std::filesystem::create_directories(folder);
+        std::ofstream file(folder / "check.scp", std::ios::binary | std::ios::trunc);
+        file << "!!Order,1,1\r\n";
+        for (int i = 0; i < fileCalls; ++i)
+            file << bench::CallOf(i).replace(2, 1, "C") << "\r\n";
+        file.close();
+        form.CheckFile().UseFolder(QString::fromStdString(folder.string()));
+        std::filesystem::remove_all(folder);
+    }
     form.Log().Append(CheckedLog(contacts));
     form.show();
     form.findChild<QAction*>(QStringLiteral("ActionCheckPanel"))->setChecked(true);
@@ -479,7 +493,11 @@ void TypeCallWithCheckPanel(benchmark::State& state, int contacts) {
     call->setText(typed.left(2));
     const bool fragmentShown = panel->count() >= 20 && status->text() == QStringLiteral("New");
     call->setText(typed);
-    if (!fragmentShown || panel->count() != 1 || !status->text().startsWith(QStringLiteral("Worked: ")))
+    // A file adds the headings of the three groups.
+    const int wholeCallLines = fileCalls > 0 ? 4 : 1;
+    if (!fragmentShown || panel->count() != wholeCallLines ||
+        !status->text().startsWith(QStringLiteral("Worked: ")) ||
+        (fileCalls > 0 && form.CheckFile().Calls().Size() != static_cast<std::size_t>(fileCalls)))
         state.SkipWithError("the call was not checked against the log");
 }
 
@@ -548,9 +566,14 @@ int main(int argc, char** argv) {
     // The short log is the least that fills the panel; the smoke run's long one ten times that.
     const int checkShortLog = 1000;
     const int checkLongLog = std::max(sizes.contacts, 10 * checkShortLog);
-    for (const auto& [name, lines] : {std::pair{"TypeCallWithCheckPanelInShortLog", checkShortLog},
-                                      std::pair{"TypeCallWithCheckPanelInLongLog", checkLongLog}})
-        repeated(benchmark::RegisterBenchmark(name, TypeCallWithCheckPanel, lines)
+    // With a check file: 75,000 calls beside the long log, as many as the short log's contacts beside it.
+    const int checkFileCalls = smoke ? checkLongLog : 75000;
+    for (const auto& [name, lines, fileCalls] :
+         {std::tuple{"TypeCallWithCheckPanelInShortLog", checkShortLog, 0},
+          std::tuple{"TypeCallWithCheckPanelInLongLog", checkLongLog, 0},
+          std::tuple{"TypeCallWithCheckFileInShortLog", checkShortLog, checkShortLog},
+          std::tuple{"TypeCallWithCheckFileInLongLog", checkLongLog, checkFileCalls}})
+        repeated(benchmark::RegisterBenchmark(name, TypeCallWithCheckPanel, lines, fileCalls)
                      ->Iterations(sizes.addRounds * 16)
                      ->MeasureProcessCPUTime()
                      ->Unit(benchmark::kMicrosecond));
@@ -609,6 +632,14 @@ int main(int argc, char** argv) {
     reporter.PrintTime("a key in the call field with the check panel open, in a log of " +
                            std::to_string(checkLongLog) + " contacts",
                        "TypeCallWithCheckPanelInLongLog", 1000);
+    reporter.PrintGrowth(
+        "a key in the call field with the check panel open and a check file, in a log of " +
+            std::to_string(checkLongLog) + " contacts with " + std::to_string(checkFileCalls) +
+            " calls / of " + std::to_string(checkShortLog) + " with " + std::to_string(checkShortLog),
+        "TypeCallWithCheckFileInLongLog", "TypeCallWithCheckFileInShortLog", Clock::Processor, 1.2);
+    reporter.PrintTime("a key in the call field with the check panel open and a check file, in a log of " +
+                           std::to_string(checkLongLog) + " contacts",
+                       "TypeCallWithCheckFileInLongLog", 1000);
     reporter.PrintRatio("adding a contact to a log of " + contactsText +
                             " with the journal / the same add without it plus appending the journal's "
                             "bytes with fdatasync",

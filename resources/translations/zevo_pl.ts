@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>CheckFileCommands</name>
+    <message>
+        <source>Check file</source>
+        <translation>Plik kontrolny</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read: %2.</source>
+        <translation>Nie można odczytać pliku %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 is larger than 10 MB: it is no list of calls.</source>
+        <translation>Plik %1 jest większy niż 10 MB: to nie jest lista znaków.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a text file: it is no list of calls.</source>
+        <translation>Plik %1 nie jest plikiem tekstowym: to nie jest lista znaków.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no calls.</source>
+        <translation>Plik %1 nie zawiera żadnych znaków.</translation>
+    </message>
+    <message>
+        <source>Check files|*.scp|All files|*.*</source>
+        <translation>Pliki kontrolne|*.scp|Wszystkie pliki|*.*</translation>
+    </message>
+    <message>
+        <source>The check file could not be kept for the next start (%1); it is used until the program ends.</source>
+        <translation>Nie można zachować pliku kontrolnego na następne uruchomienie (%1); jest używany do zamknięcia programu.</translation>
+    </message>
+    <message>
+        <source>The copy of the check file could not be removed: the next start loads it again.</source>
+        <translation>Nie można usunąć kopii pliku kontrolnego: następne uruchomienie wczyta ją ponownie.</translation>
+    </message>
+    <message>
+        <source>Check file: %1 calls</source>
+        <translation>Plik kontrolny, znaków: %1</translation>
+    </message>
+    <message>
+        <source>Check file: %1 calls (%2 lines that are no call skipped)</source>
+        <translation>Plik kontrolny, znaków: %1 (pominięte wiersze bez znaku: %2)</translation>
+    </message>
+</context>
+<context>
     <name>DupeWatch</name>
     <message>
         <source>Check</source>
@@ -26,6 +69,22 @@
     <message>
         <source>... and %1 more</source>
         <translation>... i %1 więcej</translation>
+    </message>
+    <message>
+        <source>not in the check file</source>
+        <translation>brak w pliku kontrolnym</translation>
+    </message>
+    <message>
+        <source>In the log</source>
+        <translation>W logu</translation>
+    </message>
+    <message>
+        <source>In the check file, beginning with %1</source>
+        <translation>W pliku kontrolnym, zaczynające się od %1</translation>
+    </message>
+    <message>
+        <source>In the check file, holding %1</source>
+        <translation>W pliku kontrolnym, zawierające %1</translation>
     </message>
 </context>
 <context>
@@ -516,6 +575,14 @@ Niczego nie wczytano.</translation>
     <message>
         <source>Picture of the contest</source>
         <translation>Obrazek zawodów</translation>
+    </message>
+    <message>
+        <source>Load chec&amp;k file...</source>
+        <translation>Wczytaj plik k&amp;ontrolny...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove check file</source>
+        <translation>&amp;Usuń plik kontrolny</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "Win1250.h"
 
 #include <QDockWidget>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
@@ -30,7 +31,11 @@ DupeWatch::DupeWatch(zevo::LogDocument& log, Ui::TForm1& ui, const ContactEntry&
     m_panel->hide();
 
     // The program's own changes of the fields count too: a call chosen in the panel, a loaded band.
-    connect(m_ui.Edit4, &QLineEdit::textChanged, this, &DupeWatch::Update);
+    connect(m_ui.Edit4, &QLineEdit::textChanged, this, [this] {
+        m_complete = false;
+        Update();
+    });
+    m_ui.Edit4->installEventFilter(this);
     for (QComboBox* box : {m_ui.ComboBox1, m_ui.ComboBox2})
         connect(box, &QComboBox::currentIndexChanged, this, &DupeWatch::Update);
     connect(m_ui.ComboBox2, &QComboBox::editTextChanged, this, &DupeWatch::Update);
@@ -61,10 +66,29 @@ void DupeWatch::Retranslate() {
 bool DupeWatch::EnterList() {
     if (m_panel->isHidden() || m_list->count() == 0)
         return false;
-    if (m_list->currentRow() < 0)
-        m_list->setCurrentRow(0);
+    // The first call, past the heading of its group.
+    for (int row = 0; m_list->currentRow() < 0 && row < m_list->count(); ++row)
+        if (m_list->item(row)->flags() & Qt::ItemIsSelectable)
+            m_list->setCurrentRow(row);
     m_list->setFocus();
     return true;
+}
+
+void DupeWatch::SetCheckFile(const zevo::CheckCalls* file) {
+    m_file = file;
+    m_checked.reset();
+    Update();
+}
+
+bool DupeWatch::eventFilter(QObject* watched, QEvent* event) {
+    const bool enter =
+        event->type() == QEvent::KeyPress && (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
+                                              static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
+    if (watched == m_ui.Edit4 && (enter || event->type() == QEvent::FocusOut)) {
+        m_complete = true;
+        Update();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void DupeWatch::LogAboutToChange(const zevo::LogDocument&, const zevo::LogEdit&) {}
@@ -78,7 +102,8 @@ void DupeWatch::Update() {
     const Checked now{ToWin1250(m_ui.Edit4->text()),
                       {m_ui.ComboBox1->currentIndex(), m_entry.FirstMode()},
                       m_logChanges,
-                      !m_panel->isHidden()};
+                      !m_panel->isHidden(),
+                      m_complete};
     if (m_checked == now)
         return;
     m_checked = now;
@@ -100,6 +125,9 @@ void DupeWatch::ShowVerdict(const std::string& call, zevo::BandMode at) {
         text = tr("Worked: %1 %2").arg(shownCall, FromWin1250(zevo::BandModesText(verdict.worked)));
     else if (!call.empty())
         text = tr("New");
+    // Only a whole call: while it is typed, every beginning of a call would be flagged.
+    if (m_complete && m_file && zevo::NotInCheckFile(verdict, *m_file, call))
+        text += QStringLiteral(" - ") + tr("not in the check file");
     m_status->setText(text);
     m_ui.Edit4->setAccessibleDescription(text);
     // A dupe is logged like any contact, only in red: the operator decides.
@@ -115,7 +143,20 @@ void DupeWatch::ShowVerdict(const std::string& call, zevo::BandMode at) {
 
 void DupeWatch::FillPanel(const std::string& call, zevo::BandMode at) {
     m_list->clear();
-    const zevo::FragmentCheck check = zevo::CheckFragment(m_log.Calls(), call, at);
+    static const zevo::CheckCalls none;
+    const zevo::CheckPanelGroups groups =
+        zevo::CheckPanelFor(m_log.Calls(), m_file ? *m_file : none, call, at);
+    const bool withFile = m_file && m_file->Size() > 0 && call.size() >= 2;
+    const auto heading = [this](const QString& text) {
+        auto* item = new QListWidgetItem(text, m_list);
+        item->setFlags(Qt::ItemIsEnabled);
+        QFont font = item->font();
+        font.setBold(true);
+        item->setFont(font);
+    };
+    if (withFile)
+        heading(tr("In the log"));
+    const zevo::FragmentCheck& check = groups.log;
     const std::vector<std::string> lines = zevo::FragmentLines(check, at);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         auto* item = new QListWidgetItem(FromWin1250(lines[i]), m_list);
@@ -125,6 +166,20 @@ void DupeWatch::FillPanel(const std::string& call, zevo::BandMode at) {
     }
     if (check.more > 0)
         new QListWidgetItem(tr("... and %1 more").arg(check.more), m_list);
+    if (!withFile)
+        return;
+    const QString typed = FromWin1250(zevo::CallKey(call));
+    for (const auto& [matches, title] :
+         {std::pair{&groups.starting, tr("In the check file, beginning with %1")},
+          std::pair{&groups.containing, tr("In the check file, holding %1")}}) {
+        heading(title.arg(typed));
+        for (const std::string& fileCall : matches->calls) {
+            auto* item = new QListWidgetItem(FromWin1250(fileCall), m_list);
+            item->setData(Qt::UserRole, item->text());
+        }
+        if (matches->total > matches->calls.size())
+            new QListWidgetItem(tr("... and %1 more").arg(matches->total - matches->calls.size()), m_list);
+    }
 }
 
 void DupeWatch::ShowPanel(bool shown) {

@@ -5,8 +5,10 @@
 // DupeStatus  the status bar's line: the verdict for the call on the band and mode of the moment;
 //             the call turns red on a dupe
 // CheckPanel  "Check", a panel beside the controls, hidden at start (ActionCheckPanel, F9): CheckList,
-//             the calls of the log that hold what is typed, each with its bands and modes
+//             the calls of the log that hold what is typed, each with its bands and modes, then
+//             those of the check file that begin with it and those that hold it elsewhere
 
+#include "CheckFile.h"
 #include "DupeCheck.h"
 #include "LogDocument.h"
 #include "ui_Unit1.h"
@@ -37,8 +39,11 @@ public:
     // Down in the call field: the keyboard goes into the shown panel's list, Escape brings it back.
     // False when there is no list to go into.
     bool EnterList();
+    // The calls of a check file to look in too; null or empty for none.
+    void SetCheckFile(const zevo::CheckCalls* file);
 
 private:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void LogAboutToChange(const zevo::LogDocument& log, const zevo::LogEdit& edit) override;
     void LogChanged(const zevo::LogDocument& log, const zevo::LogEdit& edit) override;
     void ShowVerdict(const std::string& call, zevo::BandMode at);
@@ -53,6 +58,9 @@ private:
     QLabel* m_status;
     QDockWidget* m_panel;
     QListWidget* m_list;
+    const zevo::CheckCalls* m_file = nullptr;
+    // The operator left the call field or pressed Enter since the call last changed: the call is whole.
+    bool m_complete = false;
     bool m_callRed = false;
     int m_widened = 0; // by the panel
 
@@ -62,6 +70,7 @@ private:
         zevo::BandMode at;
         std::uint64_t logChanges;
         bool panel;
+        bool complete;
 
         bool operator==(const Checked&) const = default;
     };

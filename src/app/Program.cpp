@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "Guard.h"
+#include "checkfile/CheckFileCommands.h"
 
 Program::Program(Desktop& desktop, const QString& journalFolder)
     : form1(desktop), m_desktop(desktop), m_statisticsFeed(form1.Log().Document(), [this] {
@@ -37,8 +38,10 @@ Program::Program(Desktop& desktop, const QString& journalFolder)
                 window->hide();
     });
     // Last, so that a restored log reaches the dialogs as a loaded one does.
-    if (!journalFolder.isEmpty())
+    if (!journalFolder.isEmpty()) {
+        form1.CheckFile().UseFolder(journalFolder);
         form1.KeepJournal(journalFolder);
+    }
 }
 
 // The windows built on demand go before the main window, whose log they follow.

@@ -16,6 +16,7 @@
 #include "SessionJournal.h"
 #include "SessionRecorder.h"
 #include "Win1250.h"
+#include "checkfile/CheckFileCommands.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -81,6 +82,9 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     m_dupeWatch = std::make_unique<DupeWatch>(m_document, static_cast<Ui::TForm1&>(*this), m_entry, this);
     // A load or a restored session sets band and mode without their signals: the verdict follows.
     m_entry.OnFieldsSet([this] { m_dupeWatch->Update(); });
+    m_checkFile = new CheckFileCommands(m_desktop, this, ActionLoadCheckFile, ActionRemoveCheckFile);
+    connect(m_checkFile, &CheckFileCommands::changed, this,
+            [this] { m_dupeWatch->SetCheckFile(&m_checkFile->Calls()); });
     WatchEntryFields();
     connect(ActionCheckLog, &QAction::triggered, this, &TForm1::logCheckRequested);
     connect(ActionStatistics, &QAction::triggered, this, &TForm1::statisticsRequested);
@@ -235,6 +239,7 @@ void TForm1::ApplyLanguage() {
     UpDown1->SetArrowNames(tr("One minute later"), tr("One minute earlier"));
     Button3->setToolTip(tr("Ver. 4.00 freeware ") + QString::fromLatin1(Credit));
     m_dupeWatch->Retranslate();
+    m_checkFile->Retranslate();
     update();
     emit languageApplied();
 }

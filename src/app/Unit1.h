@@ -22,6 +22,7 @@
 // Button5    "Exit"
 // Label15    the version
 // DupeStatus, CheckPanel  the call checked against the log as it is typed (DupeWatch)
+// ActionLoadCheckFile, ActionRemoveCheckFile, CheckFileStatus  the calls active in contests, checked too
 
 #include "CabrilloHeader.h"
 #include "ContactEntry.h"
@@ -44,6 +45,7 @@
 #include <string>
 #include <vector>
 
+class CheckFileCommands;
 class DupeWatch;
 class QKeyEvent;
 class QLabel;
@@ -77,6 +79,8 @@ public:
     // Keeps the session in a journal in `folder` from here on, first offering back the log of a
     // session that ended without saving it. Called once, at start, with the windows connected.
     void KeepJournal(const QString& folder);
+    // The check file kept in the data folder; a check file loaded later is kept there too.
+    CheckFileCommands& CheckFile() { return *m_checkFile; }
     // The flags and the entry fields, as the journal keeps them.
     zevo::SessionState SessionState() const;
 
@@ -179,6 +183,7 @@ private:
     bool m_ending = false;
     std::unique_ptr<SessionRecorder> m_recorder;
     std::unique_ptr<DupeWatch> m_dupeWatch;
+    CheckFileCommands* m_checkFile = nullptr; // a child
     QLabel* m_journalWarning = nullptr;
     QTimer m_journalWarningBox;
     // The folder of the last Cabrillo file saved or loaded in this run: the open dialog starts there.

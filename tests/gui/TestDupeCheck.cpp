@@ -2,10 +2,13 @@
 #include "LogEntry.h"
 #include "ScriptedDesktop.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestDupeCheck : public QObject {
@@ -14,6 +17,7 @@ private slots:
     void theTypedCallAgainstTheLog_data();
     void theTypedCallAgainstTheLog();
     void contactsTypedAtFullSpeedAreAllLogged();
+    void aCallOfTheCheckFilePickedFromThePanel();
 };
 
 void TestDupeCheck::theTypedCallAgainstTheLog_data() {
@@ -117,6 +121,60 @@ void TestDupeCheck::contactsTypedAtFullSpeedAreAllLogged() {
         QCOMPARE(
             QString::fromStdString(program.form1.Log().Lines()[HeaderLines.size() + i]).mid(55).simplified(),
             QString("QQ%1B 59 %2").arg(i % 20).arg(i + 1));
+    VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+// The check file's calls follow the log's in the panel; one picked is checked as a typed one, a call
+// neither knows is flagged, a file that is no list of calls leaves the loaded one, and the copy kept in
+// the data folder comes back at the next start.
+void TestDupeCheck::aCallOfTheCheckFilePickedFromThePanel() {
+    QTemporaryDir folder;
+    const QString data = folder.filePath("data");
+    for (const auto& [name, bytes] :
+         {std::pair{"calls.scp", "!!Order,1,1\r\n# 2026\r\nqq2bbd\r\nQQ2BBB\r\nSP/QQ2BBX\r\n"},
+          std::pair{"empty.scp", "# nothing\r\n"}}) {
+        QFile file(folder.filePath(QLatin1String(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) > 0);
+    }
+    ScriptedDesktop desktop;
+    auto program = std::make_unique<Program>(desktop, data);
+    desktop.ChooseFile(folder.filePath("calls.scp"));
+    Find<QAction>(&program->form1, "ActionLoadCheckFile")->trigger();
+    // Read again at the next start, from the copy.
+    program.reset();
+    program = std::make_unique<Program>(desktop, data);
+    TForm1& form = program->form1;
+    ShowActive(&form);
+    SetHeader(form);
+    AddContact(form, "QQ2BBB", "1");
+    desktop.ChooseFile(folder.filePath("empty.scp"));
+    desktop.Expect("Check file", "The file empty.scp holds no calls.", Desktop::Icon::Warning,
+                   Desktop::Buttons::Ok, Desktop::Answer::Ok);
+    Find<QAction>(&form, "ActionLoadCheckFile")->trigger();
+    QCOMPARE(Find<QLabel>(&form, "CheckFileStatus")->text(), "Check file: 3 calls");
+    QTest::keyClick(&form, Qt::Key_F9);
+
+    auto* edit = Find<QLineEdit>(&form, "Edit4");
+    Type(edit, "QQ2BB");
+    auto* list = Find<QListWidget>(&form, "CheckList");
+    QStringList shown;
+    for (int row = 0; row < list->count(); ++row)
+        shown << list->item(row)->text();
+    QCOMPARE(shown, QStringList({"In the log", "QQ2BBB  20M SSB*", "In the check file, beginning with QQ2BB",
+                                 "QQ2BBD", "In the check file, holding QQ2BB", "SP/QQ2BBX"}));
+    QTest::keyClick(edit, Qt::Key_Down);
+    list->setCurrentRow(3);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(edit->text(), "QQ2BBD");
+    auto* status = Find<QLabel>(&form, "DupeStatus");
+    QCOMPARE(status->text(), "New");
+    Type(edit, "Q");
+    QCOMPARE(status->text(), "New");
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QCOMPARE(status->text(), "New - not in the check file");
+    Find<QAction>(&form, "ActionRemoveCheckFile")->trigger();
+    QCOMPARE(Find<QLabel>(&form, "CheckFileStatus")->text(), "");
+    QVERIFY(QDir(data).entryList({"*.scp"}).isEmpty());
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 
