@@ -28,6 +28,20 @@ std::string DateOfDay(std::int64_t days) {
     return text;
 }
 
+// Hands `visit` the windows that hold `minute`: a day's windows and the first and last of them, by
+// their place in the day (two days for a minute early in a day).
+template <typename Days, typename Visit>
+void VisitWindowsHolding(Days& days, std::int64_t minute, Visit&& visit) {
+    for (std::int64_t first = minute - WindowMinutes + 1; first <= minute;) {
+        const std::int64_t day = FloorDivide(first, MinutesPerDay);
+        const std::int64_t dayStart = day * MinutesPerDay;
+        const std::int64_t last = std::min(minute, dayStart + MinutesPerDay - 1);
+        visit(day, days[day], static_cast<std::size_t>(first - dayStart),
+              static_cast<std::size_t>(last - dayStart));
+        first = last + 1;
+    }
+}
+
 std::size_t CellOf(std::size_t band, bool phone) {
     return band * 2 + (phone ? 0 : 1);
 }
@@ -122,16 +136,13 @@ void LogStatistics::CountAllWindows() {
     m_windowsWithContacts.clear();
     m_bestWindow = 0;
     for (const auto& [minute, count] : m_minuteContacts) {
-        for (std::int64_t first = minute - WindowMinutes + 1; first <= minute;) {
-            const std::int64_t day = FloorDivide(first, MinutesPerDay);
-            const std::int64_t dayStart = day * MinutesPerDay;
-            const std::int64_t last = std::min(minute, dayStart + MinutesPerDay - 1);
-            DayWindows& windows = m_dayWindows[day];
-            for (std::int64_t window = first; window <= last; ++window)
-                windows.contacts[static_cast<std::size_t>(window - dayStart)] += count;
-            windows.total += count * (last - first + 1);
-            first = last + 1;
-        }
+        VisitWindowsHolding(
+            m_dayWindows, minute,
+            [count = count](std::int64_t, DayWindows& windows, std::size_t first, std::size_t last) {
+                for (std::size_t window = first; window <= last; ++window)
+                    windows.contacts[window] += count;
+                windows.total += count * static_cast<std::int64_t>(last - first + 1);
+            });
     }
     for (const auto& [day, windows] : m_dayWindows) {
         for (const int contacts : windows.contacts) {
@@ -146,18 +157,15 @@ void LogStatistics::CountAllWindows() {
 }
 
 void LogStatistics::CountWindows(std::int64_t minute, int step) {
-    for (std::int64_t first = minute - WindowMinutes + 1; first <= minute;) {
-        const std::int64_t day = FloorDivide(first, MinutesPerDay);
-        const std::int64_t dayStart = day * MinutesPerDay;
-        const std::int64_t last = std::min(minute, dayStart + MinutesPerDay - 1);
-        DayWindows& windows = m_dayWindows[day];
-        for (std::int64_t window = first; window <= last; ++window)
-            CountWindow(windows.contacts[static_cast<std::size_t>(window - dayStart)], step);
-        windows.total += step * (last - first + 1);
-        if (windows.total == 0)
-            m_dayWindows.erase(day);
-        first = last + 1;
-    }
+    VisitWindowsHolding(
+        m_dayWindows, minute,
+        [this, step](std::int64_t day, DayWindows& windows, std::size_t first, std::size_t last) {
+            for (std::size_t window = first; window <= last; ++window)
+                CountWindow(windows.contacts[window], step);
+            windows.total += step * static_cast<std::int64_t>(last - first + 1);
+            if (windows.total == 0)
+                m_dayWindows.erase(day);
+        });
 }
 
 // A window's count moves by one, so the best count can only pass the best by one, or fall by one when
