@@ -6,11 +6,11 @@
 //   ZevoCorrectionsBench --smoke    a few rounds on short logs: each correction must leave the log as
 //                                   it was, and the long log may not take five times the short one
 //                                   (CTest runs this)
-#include "Desktop.h"
-#include "EditContact.h"
 #include "Program.h"
 #include "QsoLine.h"
 #include "RatioReporter.h"
+#include "entry/EditContact.h"
+#include "platform/Desktop.h"
 
 #include <QAction>
 #include <QApplication>

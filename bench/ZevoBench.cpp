@@ -15,11 +15,11 @@
 #include "Adif.h"
 #include "CabrilloFile.h"
 #include "CabrilloReader.h"
-#include "Desktop.h"
 #include "Journal.h"
 #include "Program.h"
 #include "QsoLine.h"
 #include "RatioReporter.h"
+#include "platform/Desktop.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "Program.h"
 
-#include "Guard.h"
+#include "platform/Guard.h"
 
 Program::Program(Desktop& desktop, const QString& journalFolder)
     : form1(desktop), m_desktop(desktop), m_statisticsFeed(form1.Log().Document(), [this] {

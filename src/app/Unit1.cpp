@@ -1,21 +1,22 @@
 #include "Unit1.h"
 
-#include "Accessibility.h"
 #include "CabrilloFile.h"
 #include "CabrilloReader.h"
 #include "Conversion.h"
 #include "DateTime.h"
-#include "DupeWatch.h"
-#include "EntryEvents.h"
-#include "FileChoice.h"
-#include "GrowingLayout.h"
-#include "Guard.h"
-#include "InfoText.h"
-#include "LogCorrections.h"
 #include "RunTimeError.h"
-#include "SessionJournal.h"
-#include "SessionRecorder.h"
-#include "Win1250.h"
+#include "entry/DupeWatch.h"
+#include "entry/EntryEvents.h"
+#include "log/LogCorrections.h"
+#include "platform/FileChoice.h"
+#include "platform/Guard.h"
+#include "platform/InfoText.h"
+#include "platform/Win1250.h"
+#include "session/SessionJournal.h"
+#include "session/SessionRecorder.h"
+#include "widgets/Accessibility.h"
+#include "widgets/GrowingLayout.h"
+#include "widgets/LogFont.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -40,7 +41,7 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     // The layout's own place is not applied to a top-level window.
     move(262, 125);
     ListBox1->setModel(&m_log);
-    ListBox1->setFont(LogTableView::LogFont());
+    ListBox1->setFont(LogFont());
     OpenContextMenuFromKeyboard(ListBox1);
     UpDown1->SetRange(-1, 60);
 

@@ -24,15 +24,15 @@
 // DupeStatus, CheckPanel  the call checked against the log as it is typed (DupeWatch)
 
 #include "CabrilloHeader.h"
-#include "ContactEntry.h"
 #include "DateTime.h"
-#include "Desktop.h"
-#include "EditContact.h"
 #include "Journal.h"
 #include "LogDocument.h"
-#include "LogHistory.h"
-#include "LogListModel.h"
 #include "QsoLine.h"
+#include "entry/ContactEntry.h"
+#include "entry/EditContact.h"
+#include "log/LogHistory.h"
+#include "log/LogListModel.h"
+#include "platform/Desktop.h"
 #include "ui_Unit1.h"
 
 #include <QActionGroup>
@@ -74,6 +74,7 @@ public:
 
     void ApplyLanguage();
 
+    // The session journal, in Unit1Session.cpp.
     // Keeps the session in a journal in `folder` from here on, first offering back the log of a
     // session that ended without saving it. Called once, at start, with the windows connected.
     void KeepJournal(const QString& folder);
@@ -154,10 +155,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The session journal, in Unit1Session.cpp.
     void RestoreSession(const zevo::JournalReplay& replay);
+    // Runs `changed` whenever a field the journal keeps changes: fields that change without an action
+    // of their own (a band picked from its list, a typed text, a step of the spin) too.
+    void WatchSessionFields(const std::function<void()>& changed);
+    void WriteSessionFields(const zevo::SessionState& state);
     // A journal that stops is said at once in the status bar, and in a box only once typing pauses, so
     // that the Enter meant for the log does not close it unread.
     void WarnAboutJournal(const QString& text);
+
     QString LanguageCode() const;
     void SelectLastLine();
     void EndProgram();

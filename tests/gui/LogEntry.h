@@ -1,10 +1,10 @@
 #pragma once
 
 // Driving the main window through a log: a header in place, contacts typed in, files read back.
-#include "EditContact.h"
 #include "GuiTest.h"
-#include "LogTableView.h"
 #include "Program.h"
+#include "entry/EditContact.h"
+#include "log/LogTableView.h"
 
 #include <QApplication>
 #include <QComboBox>

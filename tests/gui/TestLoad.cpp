@@ -1,9 +1,9 @@
 // Loading a Cabrillo file to go on with a log, and every load that must leave the log on screen alone.
 #include "CabrilloReader.h"
 #include "LogEntry.h"
-#include "LogTableView.h"
 #include "ScriptedDesktop.h"
-#include "UpDown.h"
+#include "log/LogTableView.h"
+#include "widgets/UpDown.h"
 
 #include <QComboBox>
 #include <QDir>

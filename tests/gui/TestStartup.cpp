@@ -1,10 +1,10 @@
 // The main window as it starts, its entry fields' own rules, the header button, "Info", and leaving
 // the program.
 #include "GuiTest.h"
-#include "LogTableView.h"
 #include "Program.h"
 #include "ScriptedDesktop.h"
-#include "UpDown.h"
+#include "log/LogTableView.h"
+#include "widgets/UpDown.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
