@@ -284,9 +284,9 @@ void AddContact(benchmark::State& state, int lines, bool journal) {
     if (!journal) {
         form.SetHeaderSet(true);
         form.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("QQ1AAA"));
-        form.Log().Append(ComposedLog(Contacts(lines)));
+        form.Document().Append(ComposedLog(Contacts(lines)));
     }
-    if (form.Log().Count() < lines)
+    if (form.LogList().Count() < lines)
         std::abort();
     form.show();
     QApplication::processEvents();
@@ -300,7 +300,7 @@ void AddContact(benchmark::State& state, int lines, bool journal) {
         QApplication::processEvents();
     }
     // The two header lines, the long log and one line for each contact added.
-    if (form.Log().Lines().size() !=
+    if (form.Document().Lines().size() !=
         static_cast<std::size_t>(lines) + 2 + static_cast<std::size_t>(state.iterations()))
         state.SkipWithError("\"Add to file\" did not add a line each time");
 }
@@ -391,7 +391,7 @@ void LoadLongLogIntoWindow(benchmark::State& state, const std::string& path) {
         load->click();
         QApplication::processEvents();
     }
-    if (program.form1.Log().Count() < 2)
+    if (program.form1.LogList().Count() < 2)
         state.SkipWithError("nothing was loaded");
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
 }
@@ -416,7 +416,7 @@ std::vector<zevo::QsoEntry> ContactsOverADay(int count) {
 void StatisticsAfterAdd(benchmark::State& state, int contacts) {
     QuietDesktop desktop;
     Program program(desktop);
-    zevo::LogDocument& log = program.form1.Log().Document();
+    zevo::LogDocument& log = program.form1.Document();
     log.Append(ComposedLog(ContactsOverADay(contacts)));
     std::vector<std::string> added;
     for (int i = 0; i < 64; ++i) {
@@ -457,7 +457,7 @@ void TypeCallWithCheckPanel(benchmark::State& state, int contacts) {
     QuietDesktop desktop;
     Program program(desktop);
     TForm1& form = program.form1;
-    form.Log().Append(CheckedLog(contacts));
+    form.Document().Append(CheckedLog(contacts));
     form.show();
     form.findChild<QAction*>(QStringLiteral("ActionCheckPanel"))->setChecked(true);
     QApplication::processEvents();

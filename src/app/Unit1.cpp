@@ -97,7 +97,7 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
                           {RadioButton1, RadioButton2, Button6, Button2, Button7, Button3, Button5, Label15});
     layout->Widen(ListBox1->WidthFor(zevo::QsoLineLength) - ListBox1->width());
     m_corrections = std::make_unique<LogCorrections>(
-        m_desktop, m_log,
+        m_desktop, m_document,
         LogCorrections::Controls{ListBox1, ActionEditContact, ActionDeleteContact, ActionUndo, ActionRedo},
         this, [this](const LogHistory::EntryFields& fields) {
             // Undoing an add gives back the fields as they were before it, to type it again.
@@ -277,7 +277,7 @@ void TForm1::ApplyCategory(const zevo::Category& category) {
 void TForm1::ApplyHeader(const std::vector<std::string>& headerLines, const QString& usedCall) {
     const SessionRecorder::Hold hold(m_recorder.get());
     Edit1->setText(usedCall);
-    m_log.Append(headerLines);
+    m_document.Append(headerLines);
     SetHeaderSet(true);
     m_unsavedLog = true;
     m_corrections->History().Restart(false);
@@ -314,12 +314,12 @@ bool TForm1::Save() {
     // The log list changes only once the file holds it: a save that fails leaves the list, the
     // unsaved-log flag and any earlier file exactly as they were.
     if (!WriteOrTell(m_desktop, this, *fileName, [&] {
-            zevo::WriteCabrilloFile(QFile::encodeName(*fileName).toStdString(), m_log.Lines());
+            zevo::WriteCabrilloFile(QFile::encodeName(*fileName).toStdString(), m_document.Lines());
         }))
         return false;
     {
         const SessionRecorder::Hold hold(m_recorder.get());
-        m_log.Document().MoveToEnd(std::string(zevo::EndOfLogLine));
+        m_document.MoveToEnd(std::string(zevo::EndOfLogLine));
         m_unsavedLog = false;
         m_corrections->History().MarkSaved();
     }
@@ -503,7 +503,7 @@ void TForm1::Button6Click() {
     const zevo::LoadedLog loaded = zevo::ReadLoadedLog(lines);
     m_lastFolder = QFileInfo(*fileName).absolutePath();
     const SessionRecorder::Hold hold(m_recorder.get());
-    m_log.SetLines(std::move(lines));
+    m_document.ReplaceAll(std::move(lines));
     m_corrections->History().Restart(!m_unsavedLog);
     SetHeaderSet(true);
     SelectLastLine();

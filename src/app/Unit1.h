@@ -59,9 +59,12 @@ public:
     explicit TForm1(Desktop& desktop, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // The log list, the header-set flag and the unsaved-log flag, shared by every handler.
-    LogListModel& Log() { return m_log; }
-    const LogListModel& Log() const { return m_log; }
+    // The log, the header-set flag and the unsaved-log flag, shared by every handler. Every change of
+    // the log goes to the document (an operator's change through the history, to be undone); the list
+    // model only shows it.
+    zevo::LogDocument& Document() { return m_document; }
+    const zevo::LogDocument& Document() const { return m_document; }
+    const LogListModel& LogList() const { return m_log; }
     bool HeaderSet() const { return m_headerSet; }
     void SetHeaderSet(bool set);
     bool UnsavedLog() const { return m_unsavedLog; }

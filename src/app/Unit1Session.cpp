@@ -47,7 +47,7 @@ void TForm1::KeepJournal(const QString& folder) {
         RestoreSession(*replay);
     journal->SetWarn([this](const QString& text) { WarnAboutJournal(text); });
     m_recorder = std::make_unique<SessionRecorder>(
-        m_log.Document(), std::move(journal), [this] { return SessionState(); }, this);
+        m_document, std::move(journal), [this] { return SessionState(); }, this);
     if (replay)
         m_recorder->StateChanged();
     WatchSessionFields([this] { m_recorder->StateChanged(); });
@@ -123,7 +123,7 @@ void TForm1::RestoreSession(const zevo::JournalReplay& replay) {
         }
     }
     ApplyLanguage();
-    m_log.SetLines(replay.log);
+    m_document.ReplaceAll(replay.log);
     SetHeaderSet(state.headerSet);
     m_unsavedLog = state.unsavedLog;
     m_corrections->History().Restart(!m_unsavedLog);

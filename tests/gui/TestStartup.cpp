@@ -61,7 +61,7 @@ void TestStartup::startsWithTheDefaultsOfAContest() {
     QCOMPARE(main.windowTitle(), QStringLiteral("ZEVO Contest "));
     QVERIFY(!program.Form2().isVisible() && !program.Form3().isVisible());
     QVERIFY(!main.HeaderSet() && !main.UnsavedLog());
-    QCOMPARE(main.Log().Count(), 0);
+    QCOMPARE(main.LogList().Count(), 0);
 
     const std::pair<const char*, const char*> texts[] = {
         {"Edit1", ""},   {"Edit2", "2026-04-05"}, {"Edit3", "15:00"}, {"Edit4", ""},

@@ -9,7 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-TForm3::TForm3(Desktop& desktop, const LogListModel& log, QWidget* parent)
+TForm3::TForm3(Desktop& desktop, const zevo::LogDocument& log, QWidget* parent)
     : QDialog(parent), m_desktop(desktop), m_log(log) {
     setupUi(this);
     setModal(false);

@@ -8,7 +8,7 @@
 // Button1    Save
 // Button2    Exit: back to the main window
 
-#include "log/LogListModel.h"
+#include "LogDocument.h"
 #include "platform/Desktop.h"
 #include "ui_Unit3.h"
 
@@ -19,7 +19,7 @@ class TForm3 final : public QDialog, private Ui::TForm3 {
 
 public:
     // `log` is the main window's log list, read afresh by every save and never changed.
-    TForm3(Desktop& desktop, const LogListModel& log, QWidget* parent = nullptr);
+    TForm3(Desktop& desktop, const zevo::LogDocument& log, QWidget* parent = nullptr);
 
     // Puts the dialog's captions into the interface language; runs at creation and at every opening.
     void ApplyLanguage();
@@ -43,7 +43,7 @@ protected:
 
 private:
     Desktop& m_desktop;
-    const LogListModel& m_log;
+    const zevo::LogDocument& m_log;
     // The main window's used call: it cannot change while the dialog is open, as the main window is
     // hidden and the call read-only once the header is set.
     QString m_usedCall;

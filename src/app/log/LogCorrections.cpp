@@ -1,6 +1,5 @@
 #include "log/LogCorrections.h"
 
-#include "log/LogListModel.h"
 #include "log/LogTableView.h"
 #include "platform/Guard.h"
 #include "session/SessionRecorder.h"
@@ -9,10 +8,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-LogCorrections::LogCorrections(Desktop& desktop, LogListModel& log, Controls controls, QWidget* window,
+LogCorrections::LogCorrections(Desktop& desktop, zevo::LogDocument& log, Controls controls, QWidget* window,
                                LogHistory::WriteFields writeFields)
     : QObject(window), m_desktop(desktop), m_log(log), m_controls(controls), m_window(window),
-      m_history(log.Document(), std::move(writeFields)), m_editor(desktop) {
+      m_history(log, std::move(writeFields)), m_editor(desktop) {
     m_controls.edit->setShortcuts({Qt::Key_F2, Qt::Key_Return, Qt::Key_Enter});
     m_controls.remove->setShortcut(QKeySequence::Delete);
     // Enter and Delete act on the list only: in a field they keep their meaning.
@@ -116,7 +115,8 @@ void LogCorrections::Redo() {
 
 void LogCorrections::ShowChanged(int row) {
     // The line the change touched, or the one that took the place of a deleted line.
-    const QModelIndex changed = m_log.index(std::min(row, m_log.Count() - 1));
+    const QModelIndex changed =
+        m_controls.list->model()->index(std::min(row, static_cast<int>(m_log.Count()) - 1), 0);
     m_controls.list->setCurrentIndex(changed);
     m_controls.list->scrollTo(changed);
 }

@@ -25,7 +25,7 @@ public:
         QAction* undo;
         QAction* redo;
     };
-    LogCorrections(Desktop& desktop, LogListModel& log, Controls controls, QWidget* window,
+    LogCorrections(Desktop& desktop, zevo::LogDocument& log, Controls controls, QWidget* window,
                    LogHistory::WriteFields writeFields);
 
     LogHistory& History() { return m_history; }
@@ -57,7 +57,7 @@ private:
     void HistoryMoved();
 
     Desktop& m_desktop;
-    LogListModel& m_log;
+    zevo::LogDocument& m_log;
     Controls m_controls;
     QWidget* m_window;
     LogHistory m_history;

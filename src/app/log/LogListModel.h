@@ -8,8 +8,8 @@
 #include <vector>
 
 // The log as the main window's list shows it: each row one line of the log, decoded for display only.
-// The lines themselves are the log's; the model follows its changes row by row, so appending a line
-// touches only that row.
+// The lines themselves are the log's, and only the log changes them; the model follows its changes row
+// by row, so appending a line touches only that row.
 class LogListModel final : public QAbstractListModel, private zevo::LogListener {
     Q_OBJECT
 public:
@@ -22,19 +22,12 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    zevo::LogDocument& Document() { return m_log; }
-    const std::vector<std::string>& Lines() const { return m_log.Lines(); }
     int Count() const { return static_cast<int>(m_log.Count()); }
     // The bytes of a line, for a view that paints them without decoding them.
     std::string_view LineBytes(int row) const { return m_log.Line(static_cast<std::size_t>(row)); }
     // The length of the longest line in characters (one byte each), kept as lines come and go so that
     // the view knows how wide the log is without reading every line again.
     int WidestLine() const { return static_cast<int>(m_widestLine); }
-
-    // Shorthands for the log's own changes.
-    void Append(std::string line) { m_log.Append(std::move(line)); }
-    void Append(const std::vector<std::string>& lines) { m_log.Append(lines); }
-    void SetLines(std::vector<std::string> lines) { m_log.ReplaceAll(std::move(lines)); }
 
 private:
     void LogAboutToChange(const zevo::LogDocument& log, const zevo::LogEdit& edit) override;

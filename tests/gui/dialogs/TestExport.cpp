@@ -31,7 +31,7 @@ struct Opened {
         if (polish)
             QTest::mouseClick(Find<QRadioButton>(&program.form1, "RadioButton1"), Qt::LeftButton);
         SetHeader(program.form1);
-        program.form1.Log().Append(Qso);
+        program.form1.Document().Append(Qso);
         QTest::mouseClick(Find<QPushButton>(&program.form1, "Button7"), Qt::LeftButton);
     }
     ScriptedDesktop desktop;
@@ -131,7 +131,7 @@ void TestExport::saving() {
     Opened run(polish);
     TForm3& dialog = run.program.Form3();
     QTest::keyClick(Find<QCheckBox>(&dialog, "CheckBox1"), Qt::Key_Space);
-    const auto log = run.program.form1.Log().Lines();
+    const auto log = run.program.form1.Document().Lines();
 
     for (qsizetype i = 0; i < std::max<qsizetype>(answers.size(), 1); ++i) {
         run.desktop.ChooseFile(dismissed ? std::nullopt : std::optional<QString>(path));
@@ -171,7 +171,7 @@ void TestExport::saving() {
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
              written || existing ? 1 : 0);
     // The export only reads: the log, its unsaved state and both windows stay as they were.
-    QCOMPARE(run.program.form1.Log().Lines(), log);
+    QCOMPARE(run.program.form1.Document().Lines(), log);
     QVERIFY(run.program.form1.UnsavedLog());
     QVERIFY(!run.program.form1.isVisible() && dialog.isVisible());
 }

@@ -103,7 +103,7 @@ void FillRequired(TForm2& dialog) {
 // The log's bytes, each line ended by a line feed.
 QByteArray Log(TForm1& main) {
     QByteArray log;
-    for (const std::string& line : main.Log().Lines())
+    for (const std::string& line : main.Document().Lines())
         log += QByteArray::fromStdString(line) + '\n';
     return log;
 }
@@ -236,7 +236,7 @@ void TestHeaderDialog::okChecksAndAsks() {
 void TestHeaderDialog::okAppendsTheHeaderOfAFilledDialog() {
     TForm1& main = Main();
     TForm2& dialog = Dialog();
-    main.Log().Append(std::string("an earlier line"));
+    main.Document().Append(std::string("an earlier line"));
     const QStringList typed{"Edit1", " sp 9 zzz/p ",       "Edit7", "1234",        "Edit2", "Józef  Kowalski",
                             "Edit3", "sp9zzz@example.org", "Edit4", "ul. Długa 5", "Edit6", "Poland",
                             "Edit8", "SP9ZZZ SP9YYY"};
@@ -278,7 +278,7 @@ void TestHeaderDialog::longMemoLineGivesOneSoapboxLinePerShownLine() {
 void TestHeaderDialog::okAfterAFileWasLoadedAddsNoSecondHeader() {
     // The dialog does not block the main window: while it is open, a loaded file brings its own header.
     QVERIFY(!Dialog().isModal());
-    Main().Log().Append(std::vector<std::string>{"START-OF-LOG: 2.0", "QSO: loaded"});
+    Main().Document().Append(std::vector<std::string>{"START-OF-LOG: 2.0", "QSO: loaded"});
     Main().SetHeaderSet(true);
     m_desktop->Answer(Desktop::Answer::Ok);
     Click("Button3");

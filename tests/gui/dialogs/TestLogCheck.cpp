@@ -43,7 +43,7 @@ void TestLogCheck::findingLeadsToItsLine() {
     ScriptedDesktop desktop;
     Program program(desktop);
     ShowActive(&program.form1);
-    program.form1.Log().SetLines(Log(fault ? "2570" : "1501"));
+    program.form1.Document().ReplaceAll(Log(fault ? "2570" : "1501"));
 
     QTest::keyClick(&program.form1, Qt::Key_F7);
     QVERIFY(QTest::qWaitForWindowActive(&program.LogCheck()));

@@ -52,7 +52,7 @@ void TestContacts::addsTheContactAndGetsReadyForTheNext() {
     TForm1& form = program.form1;
     ShowActive(&form);
     SetHeader(form);
-    form.Log().Append(std::vector<std::string>(500, "QSO: an earlier contact"));
+    form.Document().Append(std::vector<std::string>(500, "QSO: an earlier contact"));
     form.SetUnsavedLog(false);
     Find<QLineEdit>(&form, "Edit8")->setText(before);
     if (!raise)
@@ -68,14 +68,14 @@ void TestContacts::addsTheContactAndGetsReadyForTheNext() {
     AddContact(form, "qq2bbb", "12");
 
     // A number that cannot be raised is reported, and the contact is complete all the same.
-    QCOMPARE(QString::fromStdString(form.Log().Lines().back().substr(48, 6)), columns49to54);
+    QCOMPARE(QString::fromStdString(form.Document().Lines().back().substr(48, 6)), columns49to54);
     QCOMPARE(Find<QLineEdit>(&form, "Edit8")->text(), after);
     QVERIFY(form.UnsavedLog());
     QVERIFY(Find<QLineEdit>(&form, "Edit4")->text().isEmpty());
     QVERIFY(Find<QLineEdit>(&form, "Edit6")->text().isEmpty());
     QVERIFY(Find<QLineEdit>(&form, "Edit4")->hasFocus());
     auto* list = Find<QAbstractItemView>(&form, "ListBox1");
-    const QModelIndex last = form.Log().index(form.Log().Count() - 1);
+    const QModelIndex last = form.LogList().index(form.LogList().Count() - 1);
     QCOMPARE(list->selectionModel()->selectedRows(), QModelIndexList{last});
     const QRect row = list->visualRect(last);
     QVERIFY2(row.top() >= 0 && row.bottom() <= list->viewport()->rect().bottom(), "new line out of view");
@@ -92,7 +92,7 @@ void TestContacts::aModeTypedOverSsbIsCw() {
     mode->selectAll();
     Type(mode, "FM");
     AddContact(form, "qq2bbb", "12");
-    QCOMPARE(form.Log().Lines().back(),
+    QCOMPARE(form.Document().Lines().back(),
              "QSO: 14000 CW 2026-04-05 1500 QQ1AAA        59       1 QQ2BBB        59      12");
     // Alt+M over a typed mode picks the first entry.
     Type(mode, "RTTY");
@@ -102,7 +102,7 @@ void TestContacts::aModeTypedOverSsbIsCw() {
     form.ApplyCategory({.value = "SINGLE-OP 160M LOW SSB", .mode = "SSB", .reports = "59", .band = "160M"});
     QCOMPARE(mode->text(), QStringLiteral("SSB"));
     AddContact(form, "qq3ccc", "5");
-    QCOMPARE(form.Log().Lines().back(),
+    QCOMPARE(form.Document().Lines().back(),
              "QSO:  1800 PH 2026-04-05 1500 QQ1AAA        59       2 QQ3CCC        59       5");
     VERIFY_SCRIPT_PLAYED(desktop);
 }
@@ -160,7 +160,7 @@ void TestContacts::refusesWithNothingChanged() {
                    Desktop::Buttons::Ok, Desktop::Answer::Ok);
     AddContact(form, call, "12");
 
-    QCOMPARE(form.Log().Count(), 0);
+    QCOMPARE(form.LogList().Count(), 0);
     QVERIFY(!form.UnsavedLog());
     QCOMPARE(Find<QLineEdit>(&form, "Edit4")->text(), call);
     QCOMPARE(Find<QLineEdit>(&form, "Edit6")->text(), QStringLiteral("12"));

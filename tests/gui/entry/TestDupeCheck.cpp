@@ -112,11 +112,12 @@ void TestDupeCheck::contactsTypedAtFullSpeedAreAllLogged() {
             QTest::keyClicks(QApplication::focusWidget(), typed);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         }
-    QCOMPARE(program.form1.Log().Count(), int(HeaderLines.size()) + 50);
+    QCOMPARE(program.form1.LogList().Count(), int(HeaderLines.size()) + 50);
     for (int i = 0; i < 50; ++i)
-        QCOMPARE(
-            QString::fromStdString(program.form1.Log().Lines()[HeaderLines.size() + i]).mid(55).simplified(),
-            QString("QQ%1B 59 %2").arg(i % 20).arg(i + 1));
+        QCOMPARE(QString::fromStdString(program.form1.Document().Lines()[HeaderLines.size() + i])
+                     .mid(55)
+                     .simplified(),
+                 QString("QQ%1B 59 %2").arg(i % 20).arg(i + 1));
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 

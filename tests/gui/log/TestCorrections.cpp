@@ -41,7 +41,7 @@ Lines WithoutEnd(Lines log) {
 
 // The row of the contact with `call` received.
 int RowOfCall(TForm1& form, const std::string& call) {
-    const Lines& log = form.Log().Lines();
+    const Lines& log = form.Document().Lines();
     for (std::size_t row = 0; row < log.size(); ++row)
         if (const auto key = zevo::ReadQsoKey(log[row]); key && key->call == call)
             return static_cast<int>(row);
@@ -139,7 +139,7 @@ void TestCorrections::aCorrectionReachesTheSavedFile() {
         if (step == "save")
             Save(desktop, form, path);
     }
-    QCOMPARE(Contacts(form.Log().Lines()), contacts);
+    QCOMPARE(Contacts(form.Document().Lines()), contacts);
     const QStringList typed = fields.split('/');
     QCOMPARE(Find<QLineEdit>(&form, "Edit4")->text(), typed[0]);
     QCOMPARE(Find<QLineEdit>(&form, "Edit6")->text(), typed[1]);
@@ -182,7 +182,7 @@ void TestCorrections::undoAndRedoGiveBackEveryEarlierLog() {
     desktop.ChooseFile(path);
     QTest::mouseClick(Find<QPushButton>(&form, "Button6"), Qt::LeftButton);
 
-    std::vector<Lines> logs{WithoutEnd(form.Log().Lines())};
+    std::vector<Lines> logs{WithoutEnd(form.Document().Lines())};
     for (const QString& step : steps) {
         const std::string call = step.section(':', 1).section('>', 0, 0).toStdString();
         if (step.startsWith("add:")) {
@@ -197,18 +197,18 @@ void TestCorrections::undoAndRedoGiveBackEveryEarlierLog() {
             Save(desktop, form, path);
             continue;
         }
-        logs.push_back(WithoutEnd(form.Log().Lines()));
+        logs.push_back(WithoutEnd(form.Document().Lines()));
         QCOMPARE(logs.back().size(), logs[logs.size() - 2].size() + (step.startsWith("add:") ? 1 : 0) -
                                          (step.startsWith("delete:") ? 1 : 0));
     }
     // Every change taken back in turn gives each earlier log, and done again each later one.
     for (std::size_t at = logs.size() - 1; at-- > 0;) {
         PressOnLine(form, -1, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(WithoutEnd(form.Log().Lines()), logs[at]);
+        QCOMPARE(WithoutEnd(form.Document().Lines()), logs[at]);
     }
     for (std::size_t at = 1; at < logs.size(); ++at) {
         PressOnLine(form, -1, Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(WithoutEnd(form.Log().Lines()), logs[at]);
+        QCOMPARE(WithoutEnd(form.Document().Lines()), logs[at]);
     }
     Save(desktop, form, path);
     Lines file = logs.back();
@@ -252,7 +252,7 @@ void TestCorrections::ctrlZInAFieldTakesBackItsTypingThenTheLog() {
         Type(field, "q");
     for (int i = 0; i < presses; ++i)
         QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(Contacts(form.Log().Lines()), contacts);
+    QCOMPARE(Contacts(form.Document().Lines()), contacts);
     QCOMPARE(field->text(), call);
     VERIFY_SCRIPT_PLAYED(desktop);
 }
@@ -293,7 +293,7 @@ void TestCorrections::anEditIsRefusedAsAnAddIs() {
     ShowActive(&form);
     SetHeader(form);
     AddContact(form, "qq2bbb", "12");
-    const Lines before = form.Log().Lines();
+    const Lines before = form.Document().Lines();
     if (message.isEmpty())
         desktop.Expect(
             "Cabrillo header",
@@ -307,13 +307,13 @@ void TestCorrections::anEditIsRefusedAsAnAddIs() {
     else
         EditContact(form, row, {{field.toLatin1().constData(), text}});
     VERIFY_SCRIPT_PLAYED(desktop);
-    QCOMPARE(form.Log().Lines(), before);
+    QCOMPARE(form.Document().Lines(), before);
     // A refused edit leaves the dialog open on the field; Escape leaves it with nothing changed.
     QCOMPARE(Editor() != nullptr, !message.isEmpty());
     if (Editor()) {
         QCOMPARE(Editor()->focusWidget()->objectName(), field);
         QTest::keyClick(Editor(), Qt::Key_Escape);
-        QVERIFY(!Editor() && form.Log().Lines() == before);
+        QVERIFY(!Editor() && form.Document().Lines() == before);
     }
 }
 
@@ -344,7 +344,8 @@ void TestCorrections::anEditKeepsWhatItDoesNotChange() {
     Program program(desktop);
     ShowActive(&program.form1);
     const QString rest = " 2026-04-05 1500 QQ1AAA        599      1 %1        599     12";
-    program.form1.Log().SetLines({HeaderLines[0], ("QSO: " + line + rest.arg("QQ2BBB")).toStdString()});
+    program.form1.Document().ReplaceAll(
+        {HeaderLines[0], ("QSO: " + line + rest.arg("QQ2BBB")).toStdString()});
     QList<std::pair<const char*, QString>> fields{{"Edit4", "QQ9ZZZ"}};
     if (!picked.isEmpty())
         fields.prepend({picked.endsWith('M') ? "ComboBox1" : "ComboBox2", picked});
@@ -352,7 +353,7 @@ void TestCorrections::anEditKeepsWhatItDoesNotChange() {
     QCOMPARE(Find<QLabel>(Editor(), "Label11")->text(), note);
     Editor()->reject();
     EditContact(program.form1, 1, fields);
-    QCOMPARE(program.form1.Log().Lines()[1], ("QSO: " + kept + rest.arg("QQ9ZZZ")).toStdString());
+    QCOMPARE(program.form1.Document().Lines()[1], ("QSO: " + kept + rest.arg("QQ9ZZZ")).toStdString());
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 
@@ -381,7 +382,7 @@ void TestCorrections::aRandomSessionMatchesAPlainModel() {
         const int kind = static_cast<int>(random() % 20);
         const auto pick = [&] { return static_cast<std::size_t>(random() % now.contacts.size()); };
         const auto rowOf = [&](std::size_t contact) {
-            const Lines& log = form.Log().Lines();
+            const Lines& log = form.Document().Lines();
             int seen = -1;
             for (int row = 0; row < static_cast<int>(log.size()); ++row)
                 if (log[static_cast<std::size_t>(row)].starts_with("QSO:") &&
@@ -424,12 +425,12 @@ void TestCorrections::aRandomSessionMatchesAPlainModel() {
             // Back to the start and forward to the end again, each log as it was.
             for (; at > 0; --at) {
                 PressOnLine(form, -1, Qt::Key_Z, Qt::ControlModifier);
-                QVERIFY2(Contacts(form.Log().Lines()) == states[at - 1].contacts,
+                QVERIFY2(Contacts(form.Document().Lines()) == states[at - 1].contacts,
                          qPrintable(QString::number(step)));
             }
             for (; at + 1 < states.size(); ++at) {
                 PressOnLine(form, -1, Qt::Key_Y, Qt::ControlModifier);
-                QVERIFY2(Contacts(form.Log().Lines()) == states[at + 1].contacts,
+                QVERIFY2(Contacts(form.Document().Lines()) == states[at + 1].contacts,
                          qPrintable(QString::number(step)));
             }
         } else if (QFileInfo::exists(path)) {
@@ -443,7 +444,7 @@ void TestCorrections::aRandomSessionMatchesAPlainModel() {
                                    zevo::ReadLoadedLog(loaded).nextNumberSent.value_or(states[at].serial))}};
             at = 0;
         }
-        QVERIFY2(Contacts(form.Log().Lines()) == states[at].contacts,
+        QVERIFY2(Contacts(form.Document().Lines()) == states[at].contacts,
                  qPrintable(QStringLiteral("step %1, kind %2").arg(step).arg(kind)));
         QCOMPARE(Find<QLineEdit>(&form, "Edit8")->text().toInt(), states[at].serial);
     }
@@ -454,7 +455,7 @@ void TestCorrections::aRandomSessionMatchesAPlainModel() {
     file.emplace_back("END-OF-LOG:");
     QCOMPARE(ReadFileBytes(path), CrLfFile(file));
     QCOMPARE(zevo::ReplayJournal(ReadFileBytes(folder.filePath("session.journal")).toStdString()).log,
-             form.Log().Lines());
+             form.Document().Lines());
 }
 
 QTEST_MAIN(TestCorrections)

@@ -52,9 +52,9 @@ void TestLogList::anAddShowsTheLastLineAndTheWidestReaches() {
     if (longLine > 0)
         log[log.size() / 2] = std::string(static_cast<std::size_t>(longLine), 'W');
     if (loaded)
-        form.Log().SetLines(log);
+        form.Document().ReplaceAll(log);
     else
-        form.Log().Append(log);
+        form.Document().Append(log);
     auto* list = Find<QAbstractItemView>(&form, "ListBox1");
     if (listWidth > 0)
         list->resize(listWidth, list->height());
@@ -66,7 +66,7 @@ void TestLogList::anAddShowsTheLastLineAndTheWidestReaches() {
     AddContact(form, "qq2bbb", "12");
     QCoreApplication::processEvents();
 
-    const QModelIndex last = form.Log().index(form.Log().Count() - 1);
+    const QModelIndex last = form.LogList().index(form.LogList().Count() - 1);
     QCOMPARE(list->selectionModel()->selectedRows(), QModelIndexList{last});
     const QRect row = list->visualRect(last);
     QVERIFY2(row.top() >= 0 && row.bottom() <= list->viewport()->rect().bottom(), "last line out of view");
@@ -76,7 +76,7 @@ void TestLogList::anAddShowsTheLastLineAndTheWidestReaches() {
         QVERIFY(header->isHidden());
     // The scroll bar reaches the end of the widest line, and beyond it only by the text's margins.
     int widest = 0;
-    for (const std::string& line : form.Log().Lines())
+    for (const std::string& line : form.Document().Lines())
         widest = qMax(widest, list->fontMetrics().horizontalAdvance(QString::fromStdString(line)));
     const int reach = bar->maximum() + list->viewport()->width();
     QVERIFY2(reach >= widest &&
@@ -91,13 +91,13 @@ void TestLogList::keysMoveTheSelectionAsInAListBox() {
     Program program(desktop);
     TForm1& form = program.form1;
     ShowActive(&form);
-    form.Log().Append(std::vector<std::string>(100, "QSO"));
+    form.Document().Append(std::vector<std::string>(100, "QSO"));
     auto* list = Find<QAbstractItemView>(&form, "ListBox1");
     list->setFocus();
     QVERIFY(LogTableView::EveryCharacterAdvancesAlike(list->font())); // the columns of the lines line up
     // Rows like a list box's: across the list, one under the other, as high as the text and a little air.
-    const QRect first = list->visualRect(form.Log().index(0));
-    QCOMPARE(list->visualRect(form.Log().index(1)).top(), first.bottom() + 1);
+    const QRect first = list->visualRect(form.LogList().index(0));
+    QCOMPARE(list->visualRect(form.LogList().index(1)).top(), first.bottom() + 1);
     QCOMPARE(first.width(), list->viewport()->width());
     QVERIFY(first.height() > list->fontMetrics().height() &&
             first.height() <= list->fontMetrics().height() + 4);
@@ -109,7 +109,7 @@ void TestLogList::keysMoveTheSelectionAsInAListBox() {
     } table[] = {{Qt::Key_Down, 5, 6, 0}, {Qt::Key_Up, 5, 4, 0},          {Qt::Key_Home, 50, 0, 0},
                  {Qt::Key_End, 5, 99, 0}, {Qt::Key_PageDown, 0, page, 1}, {Qt::Key_PageUp, 99, 99 - page, 1}};
     for (const auto& row : table) {
-        list->setCurrentIndex(form.Log().index(row.from));
+        list->setCurrentIndex(form.LogList().index(row.from));
         QTest::keyClick(list, row.key);
         const QModelIndexList selected = list->selectionModel()->selectedRows();
         QVERIFY2(selected.size() == 1 && qAbs(selected.first().row() - row.to) <= row.slack,
@@ -119,8 +119,8 @@ void TestLogList::keysMoveTheSelectionAsInAListBox() {
     QTest::keyClick(list, Qt::Key_Tab);
     QVERIFY(!list->hasFocus());
     // A screen reader reads the list line by line.
-    form.Log().Append("SOAPBOX: \xa3\xd3"
-                      "D\x8f");
+    form.Document().Append("SOAPBOX: \xa3\xd3"
+                           "D\x8f");
     QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(list);
     QCOMPARE(reader->role(), QAccessible::List);
     QCOMPARE(reader->childCount(), 101);
@@ -161,7 +161,7 @@ void TestLogList::aRemovalMeasuresTheWidestLineAgain() {
     zevo::LogDocument document;
     LogListModel log(document);
     for (const QString& line : lines)
-        log.Append(line.toStdString());
+        document.Append(line.toStdString());
     QSignalSpy removed(&log, &QAbstractItemModel::rowsRemoved);
     document.MoveToEnd("END-OF-LOG:");
     document.Remove(document.Count() - 1);

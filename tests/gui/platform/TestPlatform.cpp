@@ -131,23 +131,23 @@ void TestPlatform::logListKeepsTheBytesItWasGiven() {
     // Every change reported to the views as the model rules ask (rows counted, inserts announced).
     QAbstractItemModelTester rules(&log, QAbstractItemModelTester::FailureReportingMode::QtTest);
     const std::string polish = "SOAPBOX: \xa3\xf3\x64\x9f"; // "Łódź" in Windows-1250
-    log.Append("START-OF-LOG: 2.0");
-    log.Append(polish);
-    log.Append("END-OF-LOG:");
-    log.Append("QSO: x");
-    log.Append("END-OF-LOG:");
+    document.Append("START-OF-LOG: 2.0");
+    document.Append(polish);
+    document.Append("END-OF-LOG:");
+    document.Append("QSO: x");
+    document.Append("END-OF-LOG:");
     QCOMPARE(log.data(log.index(1), Qt::DisplayRole).toString(), QString::fromUtf8("SOAPBOX: Łódź"));
     document.MoveToEnd("END-OF-LOG:");
     document.Remove(document.Count() - 1);
     QCOMPARE(log.Count(), 3);
-    QCOMPARE(log.Lines()[1], polish);
-    QCOMPARE(log.Lines()[2], std::string("QSO: x"));
+    QCOMPARE(document.Lines()[1], polish);
+    QCOMPARE(document.Lines()[2], std::string("QSO: x"));
     // A line is shown whole up to 1000 characters; a longer one is cut there, with an ellipsis.
     const std::string longest(LogListModel::MaxShownLineLength, 'a');
-    log.Append(std::vector<std::string>{longest, "b" + longest});
+    document.Append(std::vector<std::string>{longest, "b" + longest});
     QCOMPARE(log.index(3).data().toString(), QString::fromStdString(longest));
     QCOMPARE(log.index(4).data().toString(), QString::fromStdString("b" + longest.substr(1)) + QChar(0x2026));
-    log.SetLines({"QSO: y"});
+    document.ReplaceAll({"QSO: y"});
     QCOMPARE(log.Count(), 1);
 }
 

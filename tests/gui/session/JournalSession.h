@@ -24,5 +24,6 @@ inline bool LogThreeContacts(TForm1& form) {
     EditContact(form, first, {{"Edit4", QStringLiteral("QQ9ZZZ")}, {"Edit6", QStringLiteral("99")}});
     PressOnLine(form, first + 1, Qt::Key_Delete);
     PressOnLine(form, -1, Qt::Key_Z, Qt::ControlModifier);
-    return form.Log().Lines()[first].find("QQ9ZZZ") != std::string::npos && form.Log().Count() == first + 3;
+    return form.Document().Lines()[first].find("QQ9ZZZ") != std::string::npos &&
+           form.LogList().Count() == first + 3;
 }

@@ -106,15 +106,15 @@ void TestJournal::aKilledProgramComesBackWithEveryContact() {
     Program program(desktop, folder.path());
     VERIFY_SCRIPT_PLAYED(desktop);
     TForm1& form = program.form1;
-    QCOMPARE(form.Log().Lines(), live.form1.Log().Lines());
-    QCOMPARE(form.Log().Count(), static_cast<int>(HeaderLines.size()) + 3);
+    QCOMPARE(form.Document().Lines(), live.form1.Document().Lines());
+    QCOMPARE(form.LogList().Count(), static_cast<int>(HeaderLines.size()) + 3);
     QVERIFY(form.SessionState() == live.form1.SessionState());
     QCOMPARE(Find<QLineEdit>(&form, "Edit8")->text(), "4");
     QVERIFY(form.HeaderSet() && form.UnsavedLog() && Find<QLineEdit>(&form, "Edit1")->isReadOnly());
     // The question names the size of the log and its last contact.
     const QString question = desktop.Boxes()[0].text;
-    QVERIFY(question.contains(QString::number(form.Log().Count())));
-    QVERIFY(question.contains(QString::fromStdString(form.Log().Lines().back())));
+    QVERIFY(question.contains(QString::number(form.LogList().Count())));
+    QVERIFY(question.contains(QString::fromStdString(form.Document().Lines().back())));
 }
 
 void TestJournal::sessionsComeBackAsTheyWere_data() {
@@ -143,7 +143,7 @@ void TestJournal::sessionsComeBackAsTheyWere() {
         ShowActive(&program.form1);
         Play(session, program.form1, desktop, folder.path());
         VERIFY_SCRIPT_PLAYED(desktop);
-        lines = program.form1.Log().Lines();
+        lines = program.form1.Document().Lines();
         state = program.form1.SessionState();
     }
     ScriptedDesktop desktop;
@@ -153,19 +153,19 @@ void TestJournal::sessionsComeBackAsTheyWere() {
     VERIFY_SCRIPT_PLAYED(desktop);
     TForm1& form = program.form1;
     if (asked) {
-        QCOMPARE(form.Log().Lines(), lines);
+        QCOMPARE(form.Document().Lines(), lines);
         QVERIFY(form.SessionState() == state);
         QCOMPARE(form.Polish(), state.language == "pl");
         // The question spoke that session's language, and the captions speak it again.
         QCOMPARE(desktop.Boxes()[0].caption == "Attention", !form.Polish());
         QCOMPARE(Find<QPushButton>(&form, "Button4")->text() == "Add to file", !form.Polish());
     } else {
-        QVERIFY(form.Log().Lines().empty());
+        QVERIFY(form.Document().Lines().empty());
         QVERIFY(!form.HeaderSet() && !form.UnsavedLog());
     }
     // Nothing kept aside: the journal is this session's once its window has shown itself.
     ShowActive(&form);
-    QTRY_COMPARE(ReplayFile(folder.filePath(JournalName)).log, form.Log().Lines());
+    QTRY_COMPARE(ReplayFile(folder.filePath(JournalName)).log, form.Document().Lines());
     QVERIFY(Files(folder).filter("session-").isEmpty());
 }
 
@@ -189,7 +189,7 @@ void TestJournal::aDamagedEndRestoresTheEntriesBeforeIt() {
     desktop.Answer(Answer::Yes);
     Program program(desktop, folder.path());
     VERIFY_SCRIPT_PLAYED(desktop);
-    QCOMPARE(program.form1.Log().Lines(), before);
+    QCOMPARE(program.form1.Document().Lines(), before);
     QVERIFY(desktop.Boxes()[0].text.contains(QString::number(before.size())));
 
     // The session goes on in the same journal, past the damage.
@@ -197,7 +197,7 @@ void TestJournal::aDamagedEndRestoresTheEntriesBeforeIt() {
     AddContact(program.form1, QStringLiteral("qq4ddd"), QStringLiteral("9"));
     const zevo::JournalReplay replay = ReplayFile(path);
     QVERIFY(!replay.damaged);
-    QCOMPARE(replay.log, program.form1.Log().Lines());
+    QCOMPARE(replay.log, program.form1.Document().Lines());
 }
 
 void TestJournal::noKeepsTheJournalAsideAndANormalExitLeavesNone() {
@@ -218,7 +218,7 @@ void TestJournal::noKeepsTheJournalAsideAndANormalExitLeavesNone() {
     QCOMPARE(desktop.Boxes()[1].icon, Desktop::Icon::Information);
     QVERIFY(desktop.Boxes()[1].text.contains(aside));
     QCOMPARE(ReplayFile(aside).log.size(), HeaderLines.size() + 1);
-    QVERIFY(form.Log().Lines().empty() && !form.HeaderSet() && !form.UnsavedLog());
+    QVERIFY(form.Document().Lines().empty() && !form.HeaderSet() && !form.UnsavedLog());
 
     // This session ends by Exit, not saved.
     ShowActive(&form);
@@ -282,7 +282,7 @@ void TestJournal::aJournalNeverOffersBackLessThanTheOperatorHas() {
         } else {
             AddContact(form, QStringLiteral("qq3ccc"), QStringLiteral("1"));
         }
-        log = form.Log().Lines();
+        log = form.Document().Lines();
         VERIFY_SCRIPT_PLAYED(desktop);
     } // killed
     QByteArray damaged = ReadFileBytes(path);
@@ -305,9 +305,9 @@ void TestJournal::aJournalNeverOffersBackLessThanTheOperatorHas() {
     const QString aside = folder.filePath("session-2026-06-01.journal");
     QCOMPARE(ReadFileBytes(aside), damaged);
     QVERIFY(desktop.Boxes()[0].text.contains(aside));
-    QCOMPARE(program.form1.Log().Lines(),
+    QCOMPARE(program.form1.Document().Lines(),
              std::vector<std::string>(log.begin() + HeaderLines.size(), log.end()));
-    QCOMPARE(ReplayFile(path).log, program.form1.Log().Lines());
+    QCOMPARE(ReplayFile(path).log, program.form1.Document().Lines());
 }
 
 void TestJournal::aJournalThatCannotBeWrittenNeverStopsTheLogging_data() {
@@ -341,7 +341,7 @@ void TestJournal::aJournalThatCannotBeWrittenNeverStopsTheLogging() {
     QTRY_COMPARE(desktop.Boxes().size(), 1);
     VERIFY_SCRIPT_PLAYED(desktop);
     QCOMPARE(desktop.Boxes()[0].icon, Desktop::Icon::Warning);
-    QCOMPARE(form.Log().Count(), static_cast<int>(HeaderLines.size()) + 3);
+    QCOMPARE(form.LogList().Count(), static_cast<int>(HeaderLines.size()) + 3);
     QCOMPARE(Find<QLineEdit>(&form, "Edit8")->text(), "4");
     // A normal end still removes what the journal had written.
     desktop.Answer(Answer::No);
