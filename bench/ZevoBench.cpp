@@ -278,7 +278,7 @@ void AddContact(benchmark::State& state, int lines, bool journal) {
     const BenchFolder folder;
     if (journal)
         zevo::Journal(folder.File("session.journal"))
-            .Record(UnsavedSession(), zevo::LogChange::Replace, ComposedLog(Contacts(lines)));
+            .Record(UnsavedSession(), zevo::LogChange::ReplaceAll, ComposedLog(Contacts(lines)));
     Program program(desktop, journal ? folder.Path() : QString());
     TForm1& form = program.form1;
     if (!journal) {
@@ -330,7 +330,7 @@ void JournalRecordAfterLongLog(benchmark::State& state, int lines) {
     const BenchFolder folder;
     zevo::Journal journal(folder.File("session.journal"));
     const zevo::SessionState session = UnsavedSession();
-    journal.Record(session, zevo::LogChange::Replace, ComposedLog(Contacts(lines)));
+    journal.Record(session, zevo::LogChange::ReplaceAll, ComposedLog(Contacts(lines)));
     const std::vector<std::string> contact{ComposedLog(Contacts(1)).back()};
     for (auto _ : state)
         journal.Record(session, zevo::LogChange::Append, contact);

@@ -74,7 +74,7 @@ void LogListModel::LogAboutToChange(const zevo::LogDocument& log, const zevo::Lo
     case zevo::LogEdit::Kind::Replace:
         Count(log.Line(edit.row), -1);
         break;
-    case zevo::LogEdit::Kind::Reset:
+    case zevo::LogEdit::Kind::ReplaceAll:
         beginResetModel();
         break;
     }
@@ -96,7 +96,7 @@ void LogListModel::LogChanged(const zevo::LogDocument& log, const zevo::LogEdit&
         emit dataChanged(changed, changed);
         break;
     }
-    case zevo::LogEdit::Kind::Reset:
+    case zevo::LogEdit::Kind::ReplaceAll:
         CountAll();
         endResetModel();
         break;

@@ -135,7 +135,7 @@ std::optional<zevo::JournalReplay> SessionJournal::OpenDamaged(QWidget* owner, c
     m_journal = std::make_unique<zevo::Journal>(path, m_calls);
     if (!taken)
         return std::nullopt;
-    m_journal->Record(*salvaged.state, zevo::LogChange::Replace, salvaged.log);
+    m_journal->Record(*salvaged.state, zevo::LogChange::ReplaceAll, salvaged.log);
     return salvaged;
 }
 
@@ -178,7 +178,7 @@ void SessionJournal::LogSaved(QWidget* owner, const zevo::SessionState& state,
     ::unlink(path.c_str());
     try {
         auto journal = std::make_unique<zevo::Journal>(path, m_calls);
-        journal->Record(state, zevo::LogChange::Replace, lines);
+        journal->Record(state, zevo::LogChange::ReplaceAll, lines);
         m_journal = std::move(journal);
         Tell(owner, QString(), QString(), Desktop::Icon::Information);
     } catch (const zevo::RunTimeError&) {

@@ -26,8 +26,8 @@ SessionRecorder::Hold::~Hold() {
     waiting.swap(m_recorder->m_waiting);
     // A new whole log holds every change made with it: one record of the log as it now stands.
     if (std::any_of(waiting.begin(), waiting.end(),
-                    [](const Change& change) { return change.change == zevo::LogChange::Replace; }))
-        waiting = {{zevo::LogChange::Replace, {}, 0}};
+                    [](const Change& change) { return change.change == zevo::LogChange::ReplaceAll; }))
+        waiting = {{zevo::LogChange::ReplaceAll, {}, 0}};
     for (const Change& change : waiting)
         m_recorder->Write(change);
     if (waiting.empty())
@@ -62,12 +62,12 @@ void SessionRecorder::LogChanged(const zevo::LogDocument& log, const zevo::LogEd
         change.change = zevo::LogChange::Remove;
         break;
     case zevo::LogEdit::Kind::Replace:
-        change.change = zevo::LogChange::ReplaceRow;
+        change.change = zevo::LogChange::Replace;
         change.lines.push_back(log.Line(edit.row));
         break;
-    case zevo::LogEdit::Kind::Reset:
+    case zevo::LogEdit::Kind::ReplaceAll:
         // The lines are the log's when the record is written, never a copy of them.
-        change.change = zevo::LogChange::Replace;
+        change.change = zevo::LogChange::ReplaceAll;
         break;
     }
     if (m_holds > 0)
@@ -78,5 +78,5 @@ void SessionRecorder::LogChanged(const zevo::LogDocument& log, const zevo::LogEd
 
 void SessionRecorder::Write(const Change& change) {
     m_journal->Record(m_owner, m_state(), change.change,
-                      change.change == zevo::LogChange::Replace ? m_log.Lines() : change.lines, change.row);
+                      change.change == zevo::LogChange::ReplaceAll ? m_log.Lines() : change.lines, change.row);
 }
