@@ -78,5 +78,6 @@ void SessionRecorder::LogChanged(const zevo::LogDocument& log, const zevo::LogEd
 
 void SessionRecorder::Write(const Change& change) {
     m_journal->Record(m_owner, m_state(), change.change,
-                      change.change == zevo::LogChange::ReplaceAll ? m_log.Lines() : change.lines, change.row);
+                      change.change == zevo::LogChange::ReplaceAll ? m_log.Lines() : change.lines,
+                      change.row);
 }
