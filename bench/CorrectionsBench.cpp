@@ -6,11 +6,11 @@
 //   ZevoCorrectionsBench --smoke    a few rounds on short logs: each correction must leave the log as
 //                                   it was, and the long log may not take five times the short one
 //                                   (CTest runs this)
-#include "Desktop.h"
-#include "EditContact.h"
 #include "Program.h"
 #include "QsoLine.h"
 #include "RatioReporter.h"
+#include "entry/EditContact.h"
+#include "platform/Desktop.h"
 
 #include <QAction>
 #include <QApplication>
@@ -50,7 +50,7 @@ void Correct(benchmark::State& state, int contacts, Correction correction) {
     for (int i = 0; i < contacts; ++i)
         log.push_back(zevo::ComposeQsoLine({3, true, "2026-04-05", "15:07", "QQ1AAA", "59",
                                             std::to_string(i + 1), "QQ" + std::to_string(i), "59", "1"}));
-    form.Log().SetLines(log);
+    form.Document().ReplaceAll(log);
     form.show();
     QApplication::processEvents();
     const int row = contacts / 2;
@@ -60,7 +60,7 @@ void Correct(benchmark::State& state, int contacts, Correction correction) {
         QApplication::processEvents();
     };
     const auto edit = [&] {
-        list->setCurrentIndex(form.Log().index(row));
+        list->setCurrentIndex(form.LogList().index(row));
         action("ActionEditContact");
         for (QWidget* window : QApplication::topLevelWidgets())
             if (auto* editor = qobject_cast<TEditContact*>(window); editor && editor->isVisible()) {
@@ -70,7 +70,7 @@ void Correct(benchmark::State& state, int contacts, Correction correction) {
         QApplication::processEvents();
     };
     const auto remove = [&] {
-        list->setCurrentIndex(form.Log().index(row));
+        list->setCurrentIndex(form.LogList().index(row));
         action("ActionDeleteContact");
     };
     for (auto _ : state) {
@@ -91,7 +91,7 @@ void Correct(benchmark::State& state, int contacts, Correction correction) {
         if (correction != Correction::Undo)
             action("ActionUndo");
     }
-    if (form.Log().Lines() != log)
+    if (form.Document().Lines() != log)
         state.SkipWithError("the correction was not taken back whole");
 }
 

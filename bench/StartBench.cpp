@@ -8,8 +8,8 @@
 //   ZevoStartBench --smoke    one start of each: both must show their window and end (CTest runs this)
 #include "ExitWhenShown.h"
 #include "Program.h"
-#include "QtDesktop.h"
 #include "RatioReporter.h"
+#include "platform/QtDesktop.h"
 
 #include <chrono>
 #include <csignal>

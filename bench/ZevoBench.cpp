@@ -15,12 +15,12 @@
 #include "Adif.h"
 #include "CabrilloFile.h"
 #include "CabrilloReader.h"
-#include "Desktop.h"
 #include "Journal.h"
 #include "Program.h"
 #include "QsoLine.h"
 #include "RatioReporter.h"
 #include "checkfile/CheckFileCommands.h"
+#include "platform/Desktop.h"
 
 #include <QAction>
 #include <QApplication>
@@ -279,15 +279,15 @@ void AddContact(benchmark::State& state, int lines, bool journal) {
     const BenchFolder folder;
     if (journal)
         zevo::Journal(folder.File("session.journal"))
-            .Record(UnsavedSession(), zevo::LogChange::Replace, ComposedLog(Contacts(lines)));
+            .Record(UnsavedSession(), zevo::LogChange::ReplaceAll, ComposedLog(Contacts(lines)));
     Program program(desktop, journal ? folder.Path() : QString());
     TForm1& form = program.form1;
     if (!journal) {
         form.SetHeaderSet(true);
         form.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("QQ1AAA"));
-        form.Log().Append(ComposedLog(Contacts(lines)));
+        form.Document().Append(ComposedLog(Contacts(lines)));
     }
-    if (form.Log().Count() < lines)
+    if (form.LogList().Count() < lines)
         std::abort();
     form.show();
     QApplication::processEvents();
@@ -301,7 +301,7 @@ void AddContact(benchmark::State& state, int lines, bool journal) {
         QApplication::processEvents();
     }
     // The two header lines, the long log and one line for each contact added.
-    if (form.Log().Lines().size() !=
+    if (form.Document().Lines().size() !=
         static_cast<std::size_t>(lines) + 2 + static_cast<std::size_t>(state.iterations()))
         state.SkipWithError("\"Add to file\" did not add a line each time");
 }
@@ -331,7 +331,7 @@ void JournalRecordAfterLongLog(benchmark::State& state, int lines) {
     const BenchFolder folder;
     zevo::Journal journal(folder.File("session.journal"));
     const zevo::SessionState session = UnsavedSession();
-    journal.Record(session, zevo::LogChange::Replace, ComposedLog(Contacts(lines)));
+    journal.Record(session, zevo::LogChange::ReplaceAll, ComposedLog(Contacts(lines)));
     const std::vector<std::string> contact{ComposedLog(Contacts(1)).back()};
     for (auto _ : state)
         journal.Record(session, zevo::LogChange::Append, contact);
@@ -392,7 +392,7 @@ void LoadLongLogIntoWindow(benchmark::State& state, const std::string& path) {
         load->click();
         QApplication::processEvents();
     }
-    if (program.form1.Log().Count() < 2)
+    if (program.form1.LogList().Count() < 2)
         state.SkipWithError("nothing was loaded");
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
 }
@@ -417,7 +417,7 @@ std::vector<zevo::QsoEntry> ContactsOverADay(int count) {
 void StatisticsAfterAdd(benchmark::State& state, int contacts) {
     QuietDesktop desktop;
     Program program(desktop);
-    zevo::LogDocument& log = program.form1.Log().Document();
+    zevo::LogDocument& log = program.form1.Document();
     log.Append(ComposedLog(ContactsOverADay(contacts)));
     std::vector<std::string> added;
     for (int i = 0; i < 64; ++i) {
@@ -471,7 +471,7 @@ void TypeCallWithCheckPanel(benchmark::State& state, int contacts, int fileCalls
         form.CheckFile().UseFolder(QString::fromStdString(folder.string()));
         std::filesystem::remove_all(folder);
     }
-    form.Log().Append(CheckedLog(contacts));
+    form.Document().Append(CheckedLog(contacts));
     form.show();
     form.findChild<QAction*>(QStringLiteral("ActionCheckPanel"))->setChecked(true);
     QApplication::processEvents();

@@ -1,5 +1,5 @@
 #include "Program.h"
-#include "QtDesktop.h"
+#include "platform/QtDesktop.h"
 
 #include <QApplication>
 #include <QStandardPaths>

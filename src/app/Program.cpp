@@ -1,10 +1,10 @@
 #include "Program.h"
 
-#include "Guard.h"
 #include "checkfile/CheckFileCommands.h"
+#include "platform/Guard.h"
 
 Program::Program(Desktop& desktop, const QString& journalFolder)
-    : form1(desktop), m_desktop(desktop), m_statisticsFeed(form1.Log().Document(), [this] {
+    : form1(desktop), m_desktop(desktop), m_statisticsFeed(form1.Document(), [this] {
           if (m_statistics)
               m_statistics->ScheduleRefresh();
       }) {
@@ -20,7 +20,7 @@ Program::Program(Desktop& desktop, const QString& journalFolder)
                      [this](const QString& usedCall) { Form3().Open(usedCall, form1.frameGeometry()); });
     // The log check reads the log as it stands at each request, in the language of the moment.
     QObject::connect(&form1, &TForm1::logCheckRequested, &form1,
-                     [this] { LogCheck().Present(form1.Log().Lines()); });
+                     [this] { LogCheck().Present(form1.Document().Lines()); });
     // The statistics open beside the main window.
     QObject::connect(&form1, &TForm1::statisticsRequested, &form1, [this] { Statistics().Present(); });
     // The windows built so far speak the main window's language; one built later speaks it from the start.
@@ -64,7 +64,7 @@ TForm2& Program::Form2() {
 
 TForm3& Program::Form3() {
     if (!m_form3) {
-        m_form3 = std::make_unique<TForm3>(m_desktop, form1.Log());
+        m_form3 = std::make_unique<TForm3>(m_desktop, form1.Document());
         // The export dialog takes the main window's place until it is left.
         QObject::connect(m_form3.get(), &TForm3::left, &form1, &QWidget::show);
     }
@@ -75,13 +75,13 @@ TLogCheck& Program::LogCheck() {
     if (!m_logCheck) {
         m_logCheck = std::make_unique<TLogCheck>();
         // Its findings name lines: any change of the log may move them.
-        const LogListModel* log = &form1.Log();
+        const LogListModel* log = &form1.LogList();
         for (const auto signal : {&LogListModel::rowsInserted, &LogListModel::rowsRemoved})
             QObject::connect(log, signal, m_logCheck.get(), &TLogCheck::LogChanged);
         QObject::connect(log, &LogListModel::modelReset, m_logCheck.get(), &TLogCheck::LogChanged);
         QObject::connect(log, &LogListModel::dataChanged, m_logCheck.get(), &TLogCheck::LogChanged);
         QObject::connect(m_logCheck.get(), &TLogCheck::checkAgainRequested, &form1,
-                         [this] { m_logCheck->Present(form1.Log().Lines()); });
+                         [this] { m_logCheck->Present(form1.Document().Lines()); });
         QObject::connect(m_logCheck.get(), &TLogCheck::lineChosen, &form1, &TForm1::SelectLogLine);
     }
     return *m_logCheck;

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "LogCheckWindow.h"
 #include "StatisticsFeed.h"
-#include "StatisticsWindow.h"
 #include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
+#include "dialogs/LogCheckWindow.h"
+#include "dialogs/StatisticsWindow.h"
+#include "dialogs/Unit2.h"
+#include "dialogs/Unit3.h"
 
 #include <QString>
 #include <memory>

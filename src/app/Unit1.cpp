@@ -1,22 +1,23 @@
 #include "Unit1.h"
 
-#include "Accessibility.h"
 #include "CabrilloFile.h"
 #include "CabrilloReader.h"
 #include "Conversion.h"
 #include "DateTime.h"
-#include "DupeWatch.h"
-#include "EntryEvents.h"
-#include "FileChoice.h"
-#include "GrowingLayout.h"
-#include "Guard.h"
-#include "InfoText.h"
-#include "LogCorrections.h"
 #include "RunTimeError.h"
-#include "SessionJournal.h"
-#include "SessionRecorder.h"
-#include "Win1250.h"
 #include "checkfile/CheckFileCommands.h"
+#include "entry/DupeWatch.h"
+#include "entry/EntryEvents.h"
+#include "log/LogCorrections.h"
+#include "platform/FileChoice.h"
+#include "platform/Guard.h"
+#include "platform/InfoText.h"
+#include "platform/Win1250.h"
+#include "session/SessionJournal.h"
+#include "session/SessionRecorder.h"
+#include "widgets/Accessibility.h"
+#include "widgets/GrowingLayout.h"
+#include "widgets/LogFont.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -41,7 +42,7 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
     // The layout's own place is not applied to a top-level window.
     move(262, 125);
     ListBox1->setModel(&m_log);
-    ListBox1->setFont(LogTableView::LogFont());
+    ListBox1->setFont(LogFont());
     OpenContextMenuFromKeyboard(ListBox1);
     UpDown1->SetRange(-1, 60);
 
@@ -100,7 +101,7 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
                           {RadioButton1, RadioButton2, Button6, Button2, Button7, Button3, Button5, Label15});
     layout->Widen(ListBox1->WidthFor(zevo::QsoLineLength) - ListBox1->width());
     m_corrections = std::make_unique<LogCorrections>(
-        m_desktop, m_log,
+        m_desktop, m_document,
         LogCorrections::Controls{ListBox1, ActionEditContact, ActionDeleteContact, ActionUndo, ActionRedo},
         this, [this](const LogHistory::EntryFields& fields) {
             // Undoing an add gives back the fields as they were before it, to type it again.
@@ -281,7 +282,7 @@ void TForm1::ApplyCategory(const zevo::Category& category) {
 void TForm1::ApplyHeader(const std::vector<std::string>& headerLines, const QString& usedCall) {
     const SessionRecorder::Hold hold(m_recorder.get());
     Edit1->setText(usedCall);
-    m_log.Append(headerLines);
+    m_document.Append(headerLines);
     SetHeaderSet(true);
     m_unsavedLog = true;
     m_corrections->History().Restart(false);
@@ -318,12 +319,12 @@ bool TForm1::Save() {
     // The log list changes only once the file holds it: a save that fails leaves the list, the
     // unsaved-log flag and any earlier file exactly as they were.
     if (!WriteOrTell(m_desktop, this, *fileName, [&] {
-            zevo::WriteCabrilloFile(QFile::encodeName(*fileName).toStdString(), m_log.Lines());
+            zevo::WriteCabrilloFile(QFile::encodeName(*fileName).toStdString(), m_document.Lines());
         }))
         return false;
     {
         const SessionRecorder::Hold hold(m_recorder.get());
-        m_log.Document().MoveToEnd(std::string(zevo::EndOfLogLine));
+        m_document.MoveToEnd(std::string(zevo::EndOfLogLine));
         m_unsavedLog = false;
         m_corrections->History().MarkSaved();
     }
@@ -509,7 +510,7 @@ void TForm1::Button6Click() {
     const zevo::LoadedLog loaded = zevo::ReadLoadedLog(lines);
     m_lastFolder = QFileInfo(*fileName).absolutePath();
     const SessionRecorder::Hold hold(m_recorder.get());
-    m_log.SetLines(std::move(lines));
+    m_document.ReplaceAll(std::move(lines));
     m_corrections->History().Restart(!m_unsavedLog);
     SetHeaderSet(true);
     SelectLastLine();

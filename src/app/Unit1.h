@@ -25,15 +25,15 @@
 // ActionLoadCheckFile, ActionRemoveCheckFile, CheckFileStatus  the calls active in contests, checked too
 
 #include "CabrilloHeader.h"
-#include "ContactEntry.h"
 #include "DateTime.h"
-#include "Desktop.h"
-#include "EditContact.h"
 #include "Journal.h"
 #include "LogDocument.h"
-#include "LogHistory.h"
-#include "LogListModel.h"
 #include "QsoLine.h"
+#include "entry/ContactEntry.h"
+#include "entry/EditContact.h"
+#include "log/LogHistory.h"
+#include "log/LogListModel.h"
+#include "platform/Desktop.h"
 #include "ui_Unit1.h"
 
 #include <QActionGroup>
@@ -61,9 +61,12 @@ public:
     explicit TForm1(Desktop& desktop, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // The log list, the header-set flag and the unsaved-log flag, shared by every handler.
-    LogListModel& Log() { return m_log; }
-    const LogListModel& Log() const { return m_log; }
+    // The log, the header-set flag and the unsaved-log flag, shared by every handler. Every change of
+    // the log goes to the document (an operator's change through the history, to be undone); the list
+    // model only shows it.
+    zevo::LogDocument& Document() { return m_document; }
+    const zevo::LogDocument& Document() const { return m_document; }
+    const LogListModel& LogList() const { return m_log; }
     bool HeaderSet() const { return m_headerSet; }
     void SetHeaderSet(bool set);
     bool UnsavedLog() const { return m_unsavedLog; }
@@ -76,6 +79,7 @@ public:
 
     void ApplyLanguage();
 
+    // The session journal, in Unit1Session.cpp.
     // Keeps the session in a journal in `folder` from here on, first offering back the log of a
     // session that ended without saving it. Called once, at start, with the windows connected.
     void KeepJournal(const QString& folder);
@@ -158,10 +162,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The session journal, in Unit1Session.cpp.
     void RestoreSession(const zevo::JournalReplay& replay);
+    // Runs `changed` whenever a field the journal keeps changes: fields that change without an action
+    // of their own (a band picked from its list, a typed text, a step of the spin) too.
+    void WatchSessionFields(const std::function<void()>& changed);
+    void WriteSessionFields(const zevo::SessionState& state);
     // A journal that stops is said at once in the status bar, and in a box only once typing pauses, so
     // that the Enter meant for the log does not close it unread.
     void WarnAboutJournal(const QString& text);
+
     QString LanguageCode() const;
     void SelectLastLine();
     void EndProgram();

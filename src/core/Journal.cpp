@@ -13,6 +13,11 @@
 
 namespace zevo {
 
+// A record stores its change as this number: journals written by any earlier run must still replay.
+static_assert(static_cast<int>(LogChange::Append) == 1 && static_cast<int>(LogChange::ReplaceAll) == 2 &&
+              static_cast<int>(LogChange::MoveToEnd) == 3 && static_cast<int>(LogChange::Insert) == 4 &&
+              static_cast<int>(LogChange::Replace) == 5 && static_cast<int>(LogChange::Remove) == 6);
+
 namespace {
 
 // The standard CRC-32, over pieces: start with Crc32Begin, feed each piece, end with Crc32End.
@@ -154,7 +159,7 @@ bool ApplyBody(std::string_view body, JournalReplay& replay) {
         replay.log.insert(replay.log.end(), std::make_move_iterator(lines.begin()),
                           std::make_move_iterator(lines.end()));
         break;
-    case LogChange::Replace:
+    case LogChange::ReplaceAll:
         replay.log = std::move(lines);
         break;
     case LogChange::MoveToEnd:
@@ -169,7 +174,7 @@ bool ApplyBody(std::string_view body, JournalReplay& replay) {
         replay.log.insert(replay.log.begin() + static_cast<std::ptrdiff_t>(row),
                           std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
         break;
-    case LogChange::ReplaceRow:
+    case LogChange::Replace:
         if (row >= replay.log.size() || lines.size() != 1)
             return false;
         replay.log[row] = std::move(lines[0]);

@@ -34,14 +34,15 @@ struct SessionState {
     bool operator==(const SessionState&) const = default;
 };
 
-// How one record changes the log.
+// How one record changes the log, named as the log's own changes (LogDocument) are. The values are
+// those of the records on the disk: a journal of any earlier run replays.
 enum class LogChange : unsigned char {
     None,       // the state alone changed
     Append,     // the lines follow the log (the header, a contact)
-    Replace,    // the lines are the whole log (a load)
+    ReplaceAll, // the lines are the whole log (a load)
     MoveToEnd,  // every line equal to the one given goes, then it is appended (a save's END-OF-LOG:)
     Insert,     // the lines stand before the row given
-    ReplaceRow, // the line given takes the place of the one at the row given
+    Replace,    // the line given takes the place of the one at the row given
     Remove,     // the line at the row given goes
 };
 

@@ -86,7 +86,7 @@ void LogDocument::Remove(std::size_t row) {
 }
 
 void LogDocument::ReplaceAll(std::vector<std::string> lines) {
-    const LogEdit edit{LogEdit::Kind::Reset, 0, lines.size()};
+    const LogEdit edit{LogEdit::Kind::ReplaceAll, 0, lines.size()};
     AboutToChange(edit);
     m_lines = std::move(lines);
     m_ids.resize(m_lines.size());

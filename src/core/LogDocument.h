@@ -10,13 +10,14 @@
 
 namespace zevo {
 
-// One change of the log, as the log tells those who follow it.
+// One change of the log, as the log tells those who follow it: named as its methods and as the
+// session journal's records (LogChange) are.
 struct LogEdit {
     enum class Kind : unsigned char {
-        Insert,  // rows row .. row+count-1 are new (an append inserts at the end)
-        Remove,  // rows row .. row+count-1 go
-        Replace, // the line at row is another one
-        Reset,   // every line is another one (a load): count is the new number of lines
+        Insert,     // rows row .. row+count-1 are new (an append inserts at the end)
+        Remove,     // rows row .. row+count-1 go
+        Replace,    // the line at row is another one
+        ReplaceAll, // every line is another one (a load): count is the new number of lines
     };
     Kind kind = Kind::Insert;
     std::size_t row = 0;

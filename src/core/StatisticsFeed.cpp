@@ -21,7 +21,7 @@ void StatisticsFeed::LogAboutToChange(const LogDocument& log, const LogEdit& edi
         for (std::size_t row = edit.row; row < edit.row + edit.count; ++row)
             m_statistics.Remove(log.Line(row));
         break;
-    case LogEdit::Kind::Reset:
+    case LogEdit::Kind::ReplaceAll:
         m_statistics.Clear();
         break;
     }
@@ -36,7 +36,7 @@ void StatisticsFeed::LogChanged(const LogDocument& log, const LogEdit& edit) {
         break;
     case LogEdit::Kind::Remove:
         break;
-    case LogEdit::Kind::Reset:
+    case LogEdit::Kind::ReplaceAll:
         m_statistics.Rebuild(log.Lines());
         break;
     }

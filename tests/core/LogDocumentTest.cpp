@@ -69,7 +69,7 @@ TEST(LogDocument, EveryChangeKeepsTheLinesAndTheCallIndexAsAReadOfTheWholeLogWou
              log.ReplaceAll({Qso("QQ6FFF"), "SOAPBOX: x"});
          },
          {Qso("QQ6FFF"), "SOAPBOX: x"},
-         {{Kind::Reset, 0, 2}}},
+         {{Kind::ReplaceAll, 0, 2}}},
         {"end of log moved to the end",
          [](LogDocument& log) {
              log.Insert(2, "END-OF-LOG:");

@@ -1,10 +1,10 @@
 #pragma once
 
 // Driving the main window through a log: a header in place, contacts typed in, files read back.
-#include "EditContact.h"
 #include "GuiTest.h"
-#include "LogTableView.h"
 #include "Program.h"
+#include "entry/EditContact.h"
+#include "log/LogTableView.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,7 +20,7 @@ inline const std::vector<std::string> HeaderLines{"START-OF-LOG: 2.0", "CALLSIGN
 
 // The state the header dialog leaves behind when it is confirmed.
 inline void SetHeader(TForm1& form, const QString& usedCall = QStringLiteral("QQ1AAA")) {
-    form.Log().Append(HeaderLines);
+    form.Document().Append(HeaderLines);
     form.SetHeaderSet(true);
     form.SetUnsavedLog(true);
     Find<QLineEdit>(&form, "Edit1")->setText(usedCall);
@@ -43,7 +43,7 @@ inline void PressOnLine(TForm1& form, int row, Qt::Key key,
     auto* list = Find<LogTableView>(&form, "ListBox1");
     list->setFocus();
     if (row >= 0)
-        list->setCurrentIndex(form.Log().index(row));
+        list->setCurrentIndex(form.LogList().index(row));
     QTest::keyClick(list, key, modifiers);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Desktop.h"
+#include "platform/Desktop.h"
 
 #include <QList>
 #include <QStringList>

@@ -67,7 +67,7 @@ struct UnsavedLog {
     UnsavedLog() {
         program.form1.show();
         SetHeader(program.form1);
-        program.form1.Log().Append(std::vector<std::string>{Qso1, "END-OF-LOG:", Qso2});
+        program.form1.Document().Append(std::vector<std::string>{Qso1, "END-OF-LOG:", Qso2});
     }
 };
 
@@ -161,7 +161,7 @@ void TestFaults::nothingIsLost() {
     UnsavedLog window;
     ScriptedDesktop& desktop = window.desktop;
     TForm1& form = window.program.form1;
-    const std::vector<std::string> before = form.Log().Lines();
+    const std::vector<std::string> before = form.Document().Lines();
 
     for (const Answer answer : answers)
         desktop.Answer(answer);
@@ -187,7 +187,7 @@ void TestFaults::nothingIsLost() {
 
     std::vector<std::string> saved{HeaderLines};
     saved.insert(saved.end(), {Qso1, Qso2, "END-OF-LOG:"});
-    QCOMPARE(form.Log().Lines(), outcome == "replaced" ? saved : before);
+    QCOMPARE(form.Document().Lines(), outcome == "replaced" ? saved : before);
     const QByteArray bytes = ReadFileBytes(earlier);
     if (outcome == "exported")
         QVERIFY2(bytes.startsWith("ADIF 2.0\r\n") && bytes.endsWith("<EOR>\r\n") && bytes.count("<EOR>") == 2,
@@ -264,7 +264,7 @@ void TestFaults::aLoadReplacesTheLogWholeOrNotAtAll() {
     UnsavedLog window;
     ScriptedDesktop& desktop = window.desktop;
     TForm1& form = window.program.form1;
-    const std::vector<std::string> before = form.Log().Lines();
+    const std::vector<std::string> before = form.Document().Lines();
     for (const Answer answer : answers)
         desktop.Answer(answer);
     for (int i = 0; i < dialogs; ++i)
@@ -281,16 +281,16 @@ void TestFaults::aLoadReplacesTheLogWholeOrNotAtAll() {
     VERIFY_SCRIPT_PLAYED(desktop);
     QCOMPARE(ReadFileBytes(saved), savedBytes);
     if (!error.isEmpty()) {
-        QCOMPARE(form.Log().Lines(), before);
+        QCOMPARE(form.Document().Lines(), before);
         QVERIFY(form.UnsavedLog());
         return;
     }
 
     // Loaded whole, and saved back byte for byte; the list shows a line too long to lay out cut, with an
     // ellipsis.
-    const QString shown = form.Log().index(form.Log().Count() - 1).data().toString();
+    const QString shown = form.LogList().index(form.LogList().Count() - 1).data().toString();
     QVERIFY(content.contains('\n') || (shown.size() < 10000 && shown.endsWith(QChar(0x2026))));
-    QCOMPARE(form.Log().Lines(), LinesOf(content.endsWith('\n') ? content : content + "\r\n"));
+    QCOMPARE(form.Document().Lines(), LinesOf(content.endsWith('\n') ? content : content + "\r\n"));
     const QString again = folder.filePath("again.cbr");
     desktop.ChooseFile(again);
     desktop.Answer(Answer::Ok); // saved

@@ -143,13 +143,13 @@ void TestKeyboard::bandOrModeTypedAsTheCall() {
     QFETCH(QString, typed);
     Session s;
     s.Get("ComboBox1")->setCurrentIndex(5);
-    const std::size_t lines = s.form.Log().Lines().size();
+    const std::size_t lines = s.form.Document().Lines().size();
     s.Enter("Edit4", typed);
     QTEST(QStringList({s.Get("ComboBox1")->currentText(), s.Get("ComboBox2")->currentText(),
                        s["Edit5"]->text(), s["Edit4"]->text(), QApplication::focusWidget()->objectName()})
               .join(' '),
           "after");
-    QCOMPARE(s.form.Log().Lines().size(), lines);
+    QCOMPARE(s.form.Document().Lines().size(), lines);
 }
 
 void TestKeyboard::shortcutKeysInTheEntryPath() {
@@ -178,7 +178,7 @@ void TestKeyboard::contactTypedWithoutTheMouse() {
         QCOMPARE(QApplication::focusWidget(), s["Edit6"]);
         s.Enter("Edit6", "12a", Qt::Key_Enter);
     }
-    QCOMPARE(s.form.Log().Lines().back(),
+    QCOMPARE(s.form.Document().Lines().back(),
              "QSO: 14000 PH 2026-04-05 1500 QQ1AAA        59       2 QQ2BBB        59     12A");
     QCOMPARE(QApplication::focusWidget(), s["Edit4"]);
     // A date the operator never left is checked before the line is made.
@@ -186,7 +186,7 @@ void TestKeyboard::contactTypedWithoutTheMouse() {
     s.ExpectError("Incorrect date format!");
     s.Enter("Edit4", "qq3ccc");
     s.Enter("Edit6", "1");
-    QCOMPARE(s.form.Log().Count(), int(HeaderLines.size()) + 2);
+    QCOMPARE(s.form.LogList().Count(), int(HeaderLines.size()) + 2);
     QCOMPARE(QApplication::focusWidget(), s["Edit2"]);
     VERIFY_SCRIPT_PLAYED(s.desktop);
 }

@@ -255,7 +255,7 @@ void TestLanguage::switchChangesNothingElse() {
     QTest::keyClicks(number, "17");
     Choose(main, true);
     province->setCurrentIndex(12);
-    main.Log().Append("START-OF-LOG: 2.0");
+    main.Document().Append("START-OF-LOG: 2.0");
     Type(Find<QLineEdit>(&main, "Edit4"), "QQ3CCC");
 
     for (bool polish : {false, true, false}) {
@@ -265,7 +265,7 @@ void TestLanguage::switchChangesNothingElse() {
         QCOMPARE(province->currentText(), QString::fromUtf8("S  - Świętokrzyskie"));
         QCOMPARE(Find<QLineEdit>(&main, "Edit4")->text(), QStringLiteral("QQ3CCC"));
         QCOMPARE(Find<QComboBox>(&main, "ComboBox1")->currentText(), QStringLiteral("20M"));
-        QCOMPARE(main.Log().Lines(), std::vector<std::string>{"START-OF-LOG: 2.0"});
+        QCOMPARE(main.Document().Lines(), std::vector<std::string>{"START-OF-LOG: 2.0"});
         QVERIFY(!main.HeaderSet() && !main.UnsavedLog());
     }
     // Nothing made the log unsaved: "Exit" asks nothing.

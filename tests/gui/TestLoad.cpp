@@ -1,9 +1,9 @@
 // Loading a Cabrillo file to go on with a log, and every load that must leave the log on screen alone.
 #include "CabrilloReader.h"
 #include "LogEntry.h"
-#include "LogTableView.h"
 #include "ScriptedDesktop.h"
-#include "UpDown.h"
+#include "log/LogTableView.h"
+#include "widgets/UpDown.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -73,7 +73,7 @@ void TestLoad::aSavedLogLoadsBackAndGoesOn() {
     desktop.Answer(Answer::Ok); // saved
     QTest::mouseClick(Find<QPushButton>(&form, "Button2"), Qt::LeftButton);
     const QByteArray saved = ReadFileBytes(path);
-    Lines loaded = form.Log().Lines();
+    Lines loaded = form.Document().Lines();
     loaded.pop_back();
 
     // The operator goes on elsewhere, then loads the saved log: no question, the log is saved.
@@ -89,8 +89,8 @@ void TestLoad::aSavedLogLoadsBackAndGoesOn() {
     QCOMPARE(desktop.FileDialogs().last().folder, folder.path());
     QCOMPARE(desktop.FileDialogs().last().filter, QStringLiteral("Cabrillo files|*.cbr|All files|*.*"));
     QCOMPARE(desktop.FileDialogs().last().selectedFilter, 1); // Cabrillo files first
-    QCOMPARE(form.Log().Lines(), loaded);
-    QCOMPARE(SelectedRow(form), form.Log().Count() - 1);
+    QCOMPARE(form.Document().Lines(), loaded);
+    QCOMPARE(SelectedRow(form), form.LogList().Count() - 1);
     // Band, mode, date, time, spin and used call from the last line; the reports of its mode; the serial
     // after the highest sent.
     QCOMPARE(Fields(form), QStringList({"40M", "CW", "QQ1ABCDEFGHIJK", "2026-04-06", "23:58", "599", "599",
@@ -100,7 +100,7 @@ void TestLoad::aSavedLogLoadsBackAndGoesOn() {
 
     // One more contact and the file grows by its line, before a single END-OF-LOG:.
     AddContact(form, "qq4ddd", "7");
-    const QByteArray added = QByteArray::fromStdString(form.Log().Lines().back());
+    const QByteArray added = QByteArray::fromStdString(form.Document().Lines().back());
     QVERIFY(added.startsWith("QSO: "));
     desktop.ChooseFile(path);
     desktop.Answer(Answer::Yes); // overwrite
@@ -174,7 +174,7 @@ void TestLoad::aLoadGoesOnFromTheLastContact() {
     Load(form);
 
     QCOMPARE(form.HeaderSet(), !refused);
-    QCOMPARE(form.Log().Count(), refused ? 0 : int(zevo::ReadCabrilloLines(file.toStdString()).size()));
+    QCOMPARE(form.LogList().Count(), refused ? 0 : int(zevo::ReadCabrilloLines(file.toStdString()).size()));
     for (auto field = changed.cbegin(); field != changed.cend(); ++field)
         expected.replace(field.key(), field.value());
     QCOMPARE(Fields(form), expected);
@@ -219,7 +219,7 @@ void TestLoad::aLoadThatDoesNotHappenKeepsTheLog() {
     AddContact(form, "qq2bbb", "12");
     if (polish)
         QTest::mouseClick(Find<QRadioButton>(&form, "RadioButton1"), Qt::LeftButton);
-    const Lines log = form.Log().Lines();
+    const Lines log = form.Document().Lines();
     const QStringList fields = Fields(form);
 
     if (polish)
@@ -245,7 +245,7 @@ void TestLoad::aLoadThatDoesNotHappenKeepsTheLog() {
         QCOMPARE(desktop.Boxes().last().icon, Desktop::Icon::Error);
         QVERIFY2(desktop.Boxes().last().text.contains(errorText), qPrintable(desktop.Boxes().last().text));
     }
-    QCOMPARE(form.Log().Lines(), log);
+    QCOMPARE(form.Document().Lines(), log);
     QCOMPARE(Fields(form), fields);
     QVERIFY(form.HeaderSet() && form.UnsavedLog());
     QCOMPARE(ReadFileBytes(saved), QByteArray("START-OF-LOG: 2.0\r\nEND-OF-LOG:\r\n"));
@@ -273,8 +273,8 @@ void TestLoad::aBinaryFileSavesBackByteForByte() {
     desktop.ChooseFile(folder.filePath("binary.cbr"));
     Load(form);
     QTest::qWait(50); // the list paints its rows
-    QCOMPARE(form.Log().Lines().back().size(), 8000000u);
-    QVERIFY(form.Log().index(form.Log().Count() - 1).data().toString().size() < 10000);
+    QCOMPARE(form.Document().Lines().back().size(), 8000000u);
+    QVERIFY(form.LogList().index(form.LogList().Count() - 1).data().toString().size() < 10000);
     desktop.ChooseFile(folder.filePath("again.cbr"));
     desktop.Answer(Answer::Ok); // saved
     QTest::mouseClick(Find<QPushButton>(&form, "Button2"), Qt::LeftButton);

@@ -94,7 +94,7 @@ void TestSave::everySaveEndsWithOneEndOfLogLine() {
 
     AddContact(form, "qq2bbb", "12");
     AddContact(form, "qq3ccc", "5");
-    QCOMPARE(form.Log().Lines(), With(HeaderLines, {"END-OF-LOG:", Qso1, Qso2}));
+    QCOMPARE(form.Document().Lines(), With(HeaderLines, {"END-OF-LOG:", Qso1, Qso2}));
     QVERIFY(form.UnsavedLog());
 
     // Saved again on the way out: the window closes once the file is complete.
@@ -106,7 +106,7 @@ void TestSave::everySaveEndsWithOneEndOfLogLine() {
     QVERIFY(form.close());
     const auto saved = With(HeaderLines, {Qso1, Qso2, "END-OF-LOG:"});
     QCOMPARE(ReadFileBytes(path), CrLfFile(saved));
-    QCOMPARE(form.Log().Lines(), saved);
+    QCOMPARE(form.Document().Lines(), saved);
     QVERIFY(!form.UnsavedLog());
     QVERIFY(form.Ending());
     VERIFY_SCRIPT_PLAYED(desktop);
@@ -147,8 +147,8 @@ void TestSave::aSaveThatStopsKeepsTheOldFileTheLogAndTheProgram() {
     form.show();
     SetHeader(form);
     // Saved once, then a contact: the stopped save must neither move nor double the END-OF-LOG: line.
-    form.Log().Append(std::vector<std::string>{Qso1, "END-OF-LOG:", Qso2});
-    const auto before = form.Log().Lines();
+    form.Document().Append(std::vector<std::string>{Qso1, "END-OF-LOG:", Qso2});
+    const auto before = form.Document().Lines();
 
     if (how != "Save")
         desktop.Expect(QLatin1String(how == "Exit" ? "Warning" : "Attention"),
@@ -181,7 +181,7 @@ void TestSave::aSaveThatStopsKeepsTheOldFileTheLogAndTheProgram() {
     QVERIFY(!QFileInfo(QStringLiteral("/dev/null")).isFile());
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{"qq1aaa.cbr"});
-    QCOMPARE(form.Log().Lines(), before);
+    QCOMPARE(form.Document().Lines(), before);
     QVERIFY(form.UnsavedLog());
     QVERIFY(form.isVisible() && !form.Ending());
     VERIFY_SCRIPT_PLAYED(desktop);

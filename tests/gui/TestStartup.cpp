@@ -1,10 +1,10 @@
 // The main window as it starts, its entry fields' own rules, the header button, "Info", and leaving
 // the program.
 #include "GuiTest.h"
-#include "LogTableView.h"
 #include "Program.h"
 #include "ScriptedDesktop.h"
-#include "UpDown.h"
+#include "log/LogTableView.h"
+#include "widgets/UpDown.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -61,7 +61,7 @@ void TestStartup::startsWithTheDefaultsOfAContest() {
     QCOMPARE(main.windowTitle(), QStringLiteral("ZEVO Contest "));
     QVERIFY(!program.Form2().isVisible() && !program.Form3().isVisible());
     QVERIFY(!main.HeaderSet() && !main.UnsavedLog());
-    QCOMPARE(main.Log().Count(), 0);
+    QCOMPARE(main.LogList().Count(), 0);
 
     const std::pair<const char*, const char*> texts[] = {
         {"Edit1", ""},   {"Edit2", "2026-04-05"}, {"Edit3", "15:00"}, {"Edit4", ""},

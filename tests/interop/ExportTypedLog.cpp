@@ -68,7 +68,7 @@ void ExportTypedLog::exportEveryBandModeAndLanguage() {
             AddContact(main, QLatin1String(calls[polish][band]), QLatin1String(numbers[band]));
         }
     }
-    QCOMPARE(main.Log().Count(), 4 + 12);
+    QCOMPARE(main.LogList().Count(), 4 + 12);
 
     QTest::mouseClick(Find<QPushButton>(&main, "Button7"), Qt::LeftButton);
     TForm3& dialog = program.Form3();

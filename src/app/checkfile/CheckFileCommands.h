@@ -8,7 +8,7 @@
 // CheckFileStatus        the status bar's count of its calls
 
 #include "CheckFile.h"
-#include "Desktop.h"
+#include "platform/Desktop.h"
 
 #include <QObject>
 #include <QString>
