@@ -42,13 +42,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(lines == PlainLines(bytes), "the lines are the bytes cut by the line rules, nothing lost");
     for (const std::string& line : lines) {
         Require(!HasLineBreak(line) && line.find('\x1a') == std::string::npos, "a line holds no line end");
-        const LastLineFields fields = ReadLastLineFields(line);
-        Require(fields.date.size() <= 10 && fields.minutes.size() <= 2 && fields.time.size() <= 5 &&
-                    fields.usedCall.size() <= 13,
+        const std::optional<LastLineFields> fields = ReadLastLineFields(line);
+        if (!fields)
+            continue;
+        Require(fields->date.size() == 10 && fields->minutes >= 0 && fields->minutes <= 59 &&
+                    fields->time.size() == 5 && fields->usedCall.size() <= 14,
                 "the fields stay within their columns");
-        Require(fields.usedCall.find(' ') == std::string::npos, "the used call holds no blank");
-        Require(!fields.band || (*fields.band >= 0 && *fields.band <= 5), "the band is one of the list");
-        Require(fields.phone == (line.size() >= 13 && line.compare(11, 2, "PH") == 0), "PH in columns 12-13");
+        Require(!fields->usedCall.starts_with(' ') && !fields->usedCall.ends_with(' '),
+                "the used call has no blank around it");
+        Require(!fields->band || (*fields->band >= 0 && *fields->band <= 5), "the band is one of the list");
+        Require(fields->phone == (line.size() >= 13 && line.compare(11, 2, "PH") == 0),
+                "PH in columns 12-13");
     }
     return 0;
 }

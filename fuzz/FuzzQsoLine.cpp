@@ -22,6 +22,13 @@ std::string Right(const std::string& text, std::size_t width) {
     return std::string(width - tail.size(), ' ') + tail;
 }
 
+// Without the blanks around it, as a record's fields are read.
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string()
+                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -64,13 +71,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(line.substr(69, 4) == Left(entry.reportReceived, 3) + " ", "report received in columns 70-72");
     Require(line.substr(73, 6) == Right(entry.numberReceived, 6), "number received in columns 74-79");
 
-    const LastLineFields loaded = ReadLastLineFields(line);
-    Require(loaded.band == (frequency.empty() ? std::nullopt : entry.band), "a load reads the band back");
+    // A line reads whole when it has a band, a call, a calendar date and a time of day: only then does
+    // a load take its fields.
+    const std::optional<QsoRecord> record = ReadQsoRecord(line);
+    Require(record.has_value(), "a QSO line has a record");
+    const std::optional<LastLineFields> loaded = ReadLastLineFields(line);
+    const bool whole = !frequency.empty() && !Trimmed(Left(entry.callReceived, 14)).empty() &&
+                       record->day.has_value() && record->minute.has_value();
+    Require(loaded.has_value() == whole, "a load takes the fields of a line that reads whole");
+    if (!loaded)
+        return 0;
+    Require(loaded->band == entry.band, "a load reads the band back");
     // The time check leaves the separator free; the line holds no separator, the load writes a colon.
-    Require(loaded.phone == entry.firstMode && loaded.date == entry.date &&
-                loaded.time == entry.time.substr(0, 2) + ":" + entry.time.substr(3),
+    Require(loaded->phone == entry.firstMode && loaded->date == entry.date &&
+                loaded->time == entry.time.substr(0, 2) + ":" + entry.time.substr(3),
             "a load reads mode, date and time back");
-    Require(loaded.usedCall == WithoutBlanks(entry.usedCall.substr(0, 13)),
-            "a load reads the used call back");
+    Require(loaded->usedCall == Trimmed(Left(entry.usedCall, 14)), "a load reads the used call back");
     return 0;
 }
