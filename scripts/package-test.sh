@@ -75,13 +75,15 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -euo pipefail -c '
     "$COMMAND" &
     program=$!
     window="$(timeout 20 xdotool search --sync --onlyvisible --name "^ZEVO Contest")"
-    # Under the menu bar, which is about 22 pixels high (anything from 13 to 31 hits the same controls).
-    xdotool mousemove --window "$window" 468 426 click 1   # Info
+    # The buttons and the language choice stand at the bottom of the window, above the status bar,
+    # whatever the bars above the list take.
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove --window "$window" 468 $((HEIGHT - 43)) click 1   # Info
     opened 1
-    xdotool mousemove --window "$window" 26 409 click 1    # Polski
-    xdotool mousemove --window "$window" 468 426 click 1   # Info
+    xdotool mousemove --window "$window" 26 $((HEIGHT - 60)) click 1    # Polski
+    xdotool mousemove --window "$window" 468 $((HEIGHT - 43)) click 1   # Info
     opened 2
-    xdotool mousemove --window "$window" 552 426 click 1   # Exit
+    xdotool mousemove --window "$window" 552 $((HEIGHT - 43)) click 1   # Exit
     timeout 10 tail --pid="$program" -f /dev/null
 '
 # Each text opened is the one of its language, and the package installed it.
