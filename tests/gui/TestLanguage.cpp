@@ -5,6 +5,7 @@
 #include "ScriptedDesktop.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -200,6 +201,8 @@ void TestLanguage::mainWindowSpeaksTheChosenLanguageThereAndBack() {
     for (bool polish : {false, true, false}) {
         Choose(main, polish);
         CompareCaptions(&main, MainCaptions, polish);
+        QCOMPARE(Find<QAction>(&main, "ActionPolski")->isChecked(), polish);
+        QCOMPARE(Find<QAction>(&main, "ActionEnglish")->isChecked(), !polish);
         QCOMPARE(load->toolTip(), polish ? QString::fromUtf8("Ładuj plik w celu dodania łączności")
                                          : QStringLiteral("Load file to add QSOs"));
         QCOMPARE(info->toolTip(),

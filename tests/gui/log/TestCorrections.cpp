@@ -7,12 +7,14 @@
 #include "QsoLine.h"
 #include "ScriptedDesktop.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -97,6 +99,7 @@ void TestCorrections::aCorrectionReachesTheSavedFile_data() {
     row("redo a delete", "delete undo redo", {Q2});
     row("undo an add", "undo", {Q1}, "QQ3CCC/7/2");
     row("redo an add", "undo redo", {Q1, Q2});
+    row("undo every add: the header is still unsaved", "undo undo", {}, "QQ2BBB/12/1");
     row("undo an add after a save", "save add save undo", {Q1, Q2}, "QQ4DDD/5/3");
 }
 
@@ -201,13 +204,22 @@ void TestCorrections::undoAndRedoGiveBackEveryEarlierLog() {
         QCOMPARE(logs.back().size(), logs[logs.size() - 2].size() + (step.startsWith("add:") ? 1 : 0) -
                                          (step.startsWith("delete:") ? 1 : 0));
     }
-    // Every change taken back in turn gives each earlier log, and done again each later one.
+    // Every change taken back in turn gives each earlier log, and done again each later one; the list
+    // shows the line each one touched.
+    const auto press = [&form](Qt::Key key) {
+        const Lines before = form.Document().Lines();
+        PressOnLine(form, -1, key, Qt::ControlModifier);
+        const Lines& after = form.Document().Lines();
+        const auto touched = std::mismatch(before.begin(), before.end(), after.begin(), after.end()).second;
+        return Find<QAbstractItemView>(&form, "ListBox1")->currentIndex().row() ==
+               std::min(touched - after.begin(), static_cast<std::ptrdiff_t>(after.size()) - 1);
+    };
     for (std::size_t at = logs.size() - 1; at-- > 0;) {
-        PressOnLine(form, -1, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(press(Qt::Key_Z));
         QCOMPARE(WithoutEnd(form.Document().Lines()), logs[at]);
     }
     for (std::size_t at = 1; at < logs.size(); ++at) {
-        PressOnLine(form, -1, Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(press(Qt::Key_Y));
         QCOMPARE(WithoutEnd(form.Document().Lines()), logs[at]);
     }
     Save(desktop, form, path);
@@ -230,6 +242,7 @@ void TestCorrections::ctrlZInAFieldTakesBackItsTypingThenTheLog_data() {
     QTest::newRow("an empty field right after an add") << "" << 1 << Lines{Q1} << "QQ3CCC";
     QTest::newRow("after an edit") << "edit" << 1 << Lines{Q1, Q2} << "";
     QTest::newRow("after an edit, twice") << "edit" << 2 << Lines{Q1} << "QQ3CCC";
+    QTest::newRow("typed in capitals and erased") << "erase" << 1 << Lines{Q1, Q2} << "Q";
 }
 
 void TestCorrections::ctrlZInAFieldTakesBackItsTypingThenTheLog() {
@@ -250,6 +263,10 @@ void TestCorrections::ctrlZInAFieldTakesBackItsTypingThenTheLog() {
     field->setFocus();
     if (before == "type")
         Type(field, "q");
+    if (before == "erase") {
+        QTest::keyClicks(field, "Q");
+        QTest::keyClick(field, Qt::Key_Backspace);
+    }
     for (int i = 0; i < presses; ++i)
         QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(Contacts(form.Document().Lines()), contacts);
