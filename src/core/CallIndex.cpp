@@ -89,6 +89,7 @@ std::uint32_t CallIndex::CallNumber(std::string&& call, bool& added) {
 
 void CallIndex::Build(const std::vector<std::string>& lines) {
     Clear();
+    m_callIds.reserve(lines.size());
     for (std::size_t row = 0; row < lines.size(); ++row) {
         std::optional<QsoKey> key = ReadQsoKey(lines[row]);
         if (!key)

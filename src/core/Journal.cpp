@@ -23,19 +23,34 @@ namespace {
 // The standard CRC-32, over pieces: start with Crc32Begin, feed each piece, end with Crc32End.
 constexpr std::uint32_t Crc32Begin = 0xFFFFFFFFU;
 
+// Eight tables, so that eight bytes are taken per step: the journal checks every byte of a loaded log.
 std::uint32_t Crc32Add(std::uint32_t crc, std::string_view bytes) {
-    static const std::array<std::uint32_t, 256> table = [] {
-        std::array<std::uint32_t, 256> entries{};
+    static const auto tables = [] {
+        std::array<std::array<std::uint32_t, 256>, 8> entries{};
         for (std::uint32_t n = 0; n < 256; ++n) {
             std::uint32_t c = n;
             for (int k = 0; k < 8; ++k)
                 c = (c & 1U) != 0 ? 0xEDB88320U ^ (c >> 1U) : c >> 1U;
-            entries[n] = c;
+            entries[0][n] = c;
         }
+        for (std::size_t t = 1; t < entries.size(); ++t)
+            for (std::uint32_t n = 0; n < 256; ++n)
+                entries[t][n] = (entries[t - 1][n] >> 8U) ^ entries[0][entries[t - 1][n] & 0xFFU];
         return entries;
     }();
-    for (const char byte : bytes)
-        crc = table[(crc ^ static_cast<unsigned char>(byte)) & 0xFFU] ^ (crc >> 8U);
+    const auto byteAt = [&bytes](std::size_t i) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i]));
+    };
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        const std::uint32_t low =
+            crc ^ (byteAt(i) | byteAt(i + 1) << 8U | byteAt(i + 2) << 16U | byteAt(i + 3) << 24U);
+        crc = tables[7][low & 0xFFU] ^ tables[6][(low >> 8U) & 0xFFU] ^ tables[5][(low >> 16U) & 0xFFU] ^
+              tables[4][low >> 24U] ^ tables[3][byteAt(i + 4)] ^ tables[2][byteAt(i + 5)] ^
+              tables[1][byteAt(i + 6)] ^ tables[0][byteAt(i + 7)];
+    }
+    for (; i < bytes.size(); ++i)
+        crc = tables[0][(crc ^ byteAt(i)) & 0xFFU] ^ (crc >> 8U);
     return crc;
 }
 

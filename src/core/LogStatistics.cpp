@@ -93,6 +93,7 @@ void LogStatistics::Clear() {
 // undoes its addition exactly.
 void LogStatistics::Rebuild(const std::vector<std::string>& lines) {
     Clear();
+    m_callContacts.reserve(lines.size());
     for (const std::string& line : lines)
         if (const auto contact = ReadContact(line))
             Count(*contact, 1, false);
