@@ -172,6 +172,22 @@ void CallIndex::Clear() {
     m_pieces.clear();
 }
 
+std::optional<std::uint32_t> CallIndex::NumberOf(const std::string& callKey) const {
+    const auto found = m_callIds.find(callKey);
+    if (found == m_callIds.end())
+        return std::nullopt;
+    return found->second;
+}
+
+std::vector<std::uint32_t> CallIndex::NumbersOfRows(std::size_t rows) const {
+    std::vector<std::uint32_t> numbers(rows, NoCall);
+    for (std::uint32_t number = 0; number < m_calls.size(); ++number)
+        for (const std::uint32_t entry : m_calls[number].entries)
+            if (m_rows[entry] < rows)
+                numbers[m_rows[entry]] = number;
+    return numbers;
+}
+
 std::vector<CallRow> CallIndex::Rows(std::string_view call) const {
     std::vector<CallRow> rows;
     const auto found = m_callIds.find(CallKey(call));

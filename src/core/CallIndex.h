@@ -62,6 +62,15 @@ public:
     // Distinct calls that contain `fragment` (at least two characters), sorted.
     CallMatches Containing(std::string_view fragment, std::size_t limit) const;
     std::size_t DistinctCalls() const { return m_callIds.size(); }
+
+    // Each distinct call's number, which others that follow the same log may key their own data by: a
+    // number is below NumberLimit() and stays the call's while the index holds a line of it.
+    static constexpr std::uint32_t NoCall = 0xFFFFFFFFU;
+    std::optional<std::uint32_t> NumberOf(const std::string& callKey) const;
+    // The number of the call of each row below `rows`, NoCall for a row without one: what a load needs
+    // in one pass.
+    std::vector<std::uint32_t> NumbersOfRows(std::size_t rows) const;
+    std::size_t NumberLimit() const { return m_calls.size(); }
     std::size_t Contacts() const { return m_rows.size() - m_free.size(); }
 
 private:

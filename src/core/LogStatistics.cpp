@@ -52,7 +52,7 @@ struct LogStatistics::Contact {
     std::size_t band;
     std::size_t cell; // the band in SSB or in CW
     std::int64_t minute;
-    std::string call;
+    std::string_view call; // as written
 };
 
 std::optional<LogStatistics::Contact> LogStatistics::ReadContact(std::string_view line) {
@@ -61,13 +61,29 @@ std::optional<LogStatistics::Contact> LogStatistics::ReadContact(std::string_vie
         return std::nullopt;
     const auto band = static_cast<std::size_t>(record->band);
     return Contact{band, CellOf(band, record->phone),
-                   std::int64_t{*record->day} * MinutesPerDay + *record->minute,
-                   CallKey(record->callReceived)};
+                   std::int64_t{*record->day} * MinutesPerDay + *record->minute, record->callReceived};
+}
+
+std::optional<std::uint32_t> LogStatistics::NumberOf(std::string_view call, bool add) {
+    std::string key = CallKey(call);
+    if (m_index != nullptr)
+        return m_index->NumberOf(key);
+    const auto found = m_ownNumbers.find(key);
+    if (found != m_ownNumbers.end())
+        return found->second;
+    if (!add)
+        return std::nullopt;
+    const auto number = static_cast<std::uint32_t>(m_ownNumbers.size());
+    m_ownNumbers.emplace(std::move(key), number);
+    return number;
 }
 
 void LogStatistics::Add(std::string_view line) {
-    if (const auto contact = ReadContact(line))
-        Count(*contact, 1);
+    const auto contact = ReadContact(line);
+    if (!contact)
+        return;
+    if (const auto number = NumberOf(contact->call, true))
+        Count(*contact, *number, 1);
 }
 
 void LogStatistics::Remove(std::string_view line) {
@@ -76,37 +92,50 @@ void LogStatistics::Remove(std::string_view line) {
         return;
     // A line that was never added must not drive a count below zero: its call in its band and mode,
     // its minute and its hour on its band must each hold a contact.
-    const auto call = m_callContacts.find(contact->call);
+    const auto number = NumberOf(contact->call, false);
     const auto hour = m_hourContacts.find(FloorDivide(contact->minute, MinutesPerHour));
-    if (call == m_callContacts.end() || call->second.cells[contact->cell] == 0 ||
+    if (!number || *number >= m_callContacts.size() || m_callContacts[*number].cells[contact->cell] == 0 ||
         !m_minuteContacts.contains(contact->minute) || hour == m_hourContacts.end() ||
         hour->second[contact->band] == 0)
         return;
-    Count(*contact, -1);
+    Count(*contact, *number, -1);
 }
 
 void LogStatistics::Clear() {
+    const CallIndex* index = m_index;
     *this = LogStatistics();
+    m_index = index;
 }
 
 // Adds a contact with a step of 1 and takes it away with -1, through the same path, so that a removal
 // undoes its addition exactly.
 void LogStatistics::Rebuild(const std::vector<std::string>& lines) {
     Clear();
-    m_callContacts.reserve(lines.size());
-    for (const std::string& line : lines)
-        if (const auto contact = ReadContact(line))
-            Count(*contact, 1, false);
+    // The index numbered every call as it was built: a call is looked up only without one.
+    const std::vector<std::uint32_t> numbers =
+        m_index != nullptr ? m_index->NumbersOfRows(lines.size()) : std::vector<std::uint32_t>();
+    m_callContacts.resize(m_index != nullptr ? m_index->NumberLimit() : 0);
+    for (std::size_t row = 0; row < lines.size(); ++row) {
+        const auto contact = ReadContact(lines[row]);
+        if (!contact)
+            continue;
+        const std::optional<std::uint32_t> number =
+            m_index != nullptr ? std::optional(numbers[row]) : NumberOf(contact->call, true);
+        if (number && *number != CallIndex::NoCall)
+            Count(*contact, *number, 1, false);
+    }
     CountAllWindows();
 }
 
-void LogStatistics::Count(const Contact& contact, int step, bool windows) {
+void LogStatistics::Count(const Contact& contact, std::uint32_t number, int step, bool windows) {
     m_contacts += step;
     ContactCounts& cell = m_cells[contact.cell];
     cell.contacts += step;
     // A call counts once, from its first contact (in the cell, in the log) to its last one.
     const int cameOrWent = step > 0 ? 1 : 0;
-    CallContacts& call = m_callContacts[contact.call];
+    if (number >= m_callContacts.size())
+        m_callContacts.resize(std::size_t{number} + 1);
+    CallContacts& call = m_callContacts[number];
     if ((call.cells[contact.cell] += step) == cameOrWent)
         cell.calls += step;
     cell.dupes = cell.contacts - cell.calls;
@@ -114,8 +143,6 @@ void LogStatistics::Count(const Contact& contact, int step, bool windows) {
         m_bandCalls[contact.band] += step;
     if ((call.total += step) == cameOrWent)
         m_calls += step;
-    if (call.total == 0)
-        m_callContacts.erase(contact.call);
 
     if ((m_minuteContacts[contact.minute] += step) == 0)
         m_minuteContacts.erase(contact.minute);

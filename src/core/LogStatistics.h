@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CallIndex.h"
 #include "QsoLine.h"
 
 #include <array>
@@ -43,8 +44,17 @@ struct HourContacts {
 // part. A contact logged at 15:07 stands for the whole minute 15:07, so every span of time includes
 // its first and its last minute. A window of 60 minutes is any 60 consecutive minutes, sliding by one
 // minute, not the clock hours: a good run from 15:40 to 16:39 counts whole.
+//
+// Each distinct call has its counts by band and mode. The calls are numbered by the log's call index when
+// one is shared, so that a load does not look every call up a second time; a statistics of its own
+// numbers them itself.
 class LogStatistics {
 public:
+    LogStatistics() = default;
+    // `calls` indexes the same log: it holds each line before the line is added here and until it has
+    // been removed here, and was built from the lines a Rebuild is given.
+    explicit LogStatistics(const CallIndex& calls) : m_index(&calls) {}
+
     // Remove undoes exactly what the Add of the same line did. A line that no added contact matches in
     // call, band, mode, minute and hour is ignored, so that no count falls below zero.
     void Add(std::string_view line);
@@ -80,7 +90,10 @@ private:
     static std::optional<Contact> ReadContact(std::string_view line);
     // The 60-minute windows follow each contact unless `windows` is false (a rebuild counts them all
     // at the end).
-    void Count(const Contact& contact, int step, bool windows = true);
+    // The number of `call` (as written), a new one when `add` and the statistics number calls themselves;
+    // nothing for a call that has none.
+    std::optional<std::uint32_t> NumberOf(std::string_view call, bool add);
+    void Count(const Contact& contact, std::uint32_t call, int step, bool windows = true);
     void CountWindows(std::int64_t minute, int step);
     void CountAllWindows();
     void CountWindow(int& contacts, int step);
@@ -94,7 +107,9 @@ private:
     int m_contacts = 0;
     int m_calls = 0;
     std::array<int, BandCount> m_bandCalls{};
-    std::unordered_map<std::string, CallContacts> m_callContacts;
+    const CallIndex* m_index = nullptr;
+    std::unordered_map<std::string, std::uint32_t> m_ownNumbers; // without a shared index
+    std::vector<CallContacts> m_callContacts;                    // by call number
     // Minutes and hours since 1970-01-01 00:00 of log time, so that midnight and a month's end order.
     std::map<std::int64_t, int> m_minuteContacts;
     std::map<std::int64_t, std::array<int, BandCount>> m_hourContacts;

@@ -3,7 +3,7 @@
 namespace zevo {
 
 StatisticsFeed::StatisticsFeed(LogDocument& log, std::function<void()> changed)
-    : m_log(log), m_changed(std::move(changed)) {
+    : m_log(log), m_statistics(log.Calls()), m_changed(std::move(changed)) {
     m_statistics.Rebuild(m_log.Lines());
     m_log.AddListener(this);
 }
