@@ -66,10 +66,15 @@ void DupeWatch::Retranslate() {
 bool DupeWatch::EnterList() {
     if (m_panel->isHidden() || m_list->count() == 0)
         return false;
-    // The first call, past the heading of its group.
-    for (int row = 0; m_list->currentRow() < 0 && row < m_list->count(); ++row)
-        if (m_list->item(row)->flags() & Qt::ItemIsSelectable)
-            m_list->setCurrentRow(row);
+    // The first call, past the heading of its group: the list makes its first row current as it is
+    // filled, and that is a heading.
+    const QListWidgetItem* current = m_list->currentItem();
+    if (current == nullptr || !(current->flags() & Qt::ItemIsSelectable))
+        for (int row = 0; row < m_list->count(); ++row)
+            if (m_list->item(row)->flags() & Qt::ItemIsSelectable) {
+                m_list->setCurrentRow(row);
+                break;
+            }
     m_list->setFocus();
     return true;
 }
@@ -109,8 +114,18 @@ void DupeWatch::Update() {
     m_checked = now;
     ShowVerdict(now.call, now.at);
     // A hidden panel is filled when it is shown.
-    if (now.panel)
-        FillPanel(now.call, now.at);
+    if (!now.panel)
+        return;
+    // The call the operator stands on stays current as the panel is filled again (leaving the call
+    // field for the panel completes the call, which fills it again).
+    const QVariant stoodOn =
+        m_list->currentItem() != nullptr ? m_list->currentItem()->data(Qt::UserRole) : QVariant();
+    FillPanel(now.call, now.at);
+    for (int row = 0; stoodOn.isValid() && row < m_list->count(); ++row)
+        if (m_list->item(row)->data(Qt::UserRole) == stoodOn) {
+            m_list->setCurrentRow(row);
+            break;
+        }
 }
 
 void DupeWatch::ShowVerdict(const std::string& call, zevo::BandMode at) {

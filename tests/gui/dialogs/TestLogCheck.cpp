@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -27,6 +28,8 @@ class TestLogCheck : public QObject {
 private slots:
     void findingLeadsToItsLine_data();
     void findingLeadsToItsLine();
+    void eachFindingNamesItsValues_data();
+    void eachFindingNamesItsValues();
 };
 
 void TestLogCheck::findingLeadsToItsLine_data() {
@@ -73,6 +76,57 @@ void TestLogCheck::findingLeadsToItsLine() {
     auto* log = Find<QAbstractItemView>(&program.form1, "ListBox1");
     QCOMPARE(log->currentIndex().row(), deleteAbove ? 10 : 11);
     QVERIFY(log->hasFocus());
+    VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+void TestLogCheck::eachFindingNamesItsValues_data() {
+    QTest::addColumn<int>("line"); // the contact replaced: 11 or 12
+    QTest::addColumn<QString>("contact");
+    QTest::addColumn<QString>("finding");
+    const auto row = [](const char* tag, int line, const char* contact, const char* finding) {
+        QTest::newRow(tag) << line << QString::fromLatin1(contact) << QString::fromLatin1(finding);
+    };
+    row("used call", 12, "QSO: 14000 PH 2026-04-05 1501 QQ9ZZZ        59       2 QQ3CCC        59       7",
+        "Contacts made as QQ9ZZZ, but the CALLSIGN: line names QQ1AAA");
+    row("band", 12, "QSO: 14400 PH 2026-04-05 1501 QQ1AAA        59       2 QQ3CCC        59       7",
+        "\"14400\" is not the frequency of a contest band");
+    row("mode", 12, "QSO: 14000 RY 2026-04-05 1501 QQ1AAA        59       2 QQ3CCC        59       7",
+        "Mode \"RY\" is neither PH nor CW");
+    row("report sent", 12, "QSO: 14000 PH 2026-04-05 1501 QQ1AAA        5        2 QQ3CCC        59       7",
+        "Report sent \"5\" is not a PH report");
+    row("serial repeated", 12,
+        "QSO: 14000 PH 2026-04-05 1501 QQ1AAA        59       1 QQ3CCC        59       7",
+        "Serial 1 repeated, 2 expected");
+    row("serial back", 11, "QSO: 14000 PH 2026-04-05 1500 QQ1AAA        59       3 QQ2BBB        59      12",
+        "Serial 2 goes back, 4 expected");
+    row("time order", 12, "QSO: 14000 PH 2026-04-05 1459 QQ1AAA        59       2 QQ3CCC        59       7",
+        "2026-04-05 1459 is earlier than 2026-04-05 1500 on line 11");
+    row("dupe", 12, "QSO: 14000 PH 2026-04-05 1501 QQ1AAA        59       2 QQ2BBB        59       7",
+        "Dupe of QQ2BBB on 20M PH, line 11");
+}
+
+void TestLogCheck::eachFindingNamesItsValues() {
+    QFETCH(int, line);
+    QFETCH(QString, contact);
+    QFETCH(QString, finding);
+    ScriptedDesktop desktop;
+    Program program(desktop);
+    ShowActive(&program.form1);
+    std::vector<std::string> lines = Log("1501");
+    lines[static_cast<std::size_t>(line - 1)] = contact.toStdString();
+    program.form1.Document().ReplaceAll(lines);
+    QTest::keyClick(&program.form1, Qt::Key_F7);
+    QVERIFY(QTest::qWaitForWindowActive(&program.LogCheck()));
+    auto* findings = Find<QTreeWidget>(&program.LogCheck(), "ListView1");
+    QStringList texts;
+    for (int row = 0; row < findings->topLevelItemCount(); ++row)
+        texts << findings->topLevelItem(row)->text(2);
+    QVERIFY2(texts.contains(finding), qPrintable(texts.join(" | ")));
+
+    // Check again reads the log as it is now.
+    program.form1.Document().ReplaceAll(Log("1501"));
+    QTest::mouseClick(Find<QPushButton>(&program.LogCheck(), "Button1"), Qt::LeftButton);
+    QCOMPARE(Find<QLabel>(&program.LogCheck(), "Label2")->text(), QStringLiteral("No problems found"));
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 

@@ -163,7 +163,9 @@ void TestDupeCheck::aCallOfTheCheckFilePickedFromThePanel() {
         shown << list->item(row)->text();
     QCOMPARE(shown, QStringList({"In the log", "QQ2BBB  20M SSB*", "In the check file, beginning with QQ2BB",
                                  "QQ2BBD", "In the check file, holding QQ2BB", "SP/QQ2BBX"}));
+    // Down goes to the first call, past its heading.
     QTest::keyClick(edit, Qt::Key_Down);
+    QCOMPARE(list->currentRow(), 1);
     list->setCurrentRow(3);
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(edit->text(), "QQ2BBD");
@@ -173,6 +175,11 @@ void TestDupeCheck::aCallOfTheCheckFilePickedFromThePanel() {
     QCOMPARE(status->text(), "New");
     QTest::keyClick(edit, Qt::Key_Tab);
     QCOMPARE(status->text(), "New - not in the check file");
+    // The panel follows the log while the call stays typed.
+    edit->setText("QQ2BBB");
+    QVERIFY(status->text().startsWith("Dupe"));
+    PressOnLine(form, static_cast<int>(HeaderLines.size()), Qt::Key_Delete);
+    QCOMPARE(status->text(), "New");
     Find<QAction>(&form, "ActionRemoveCheckFile")->trigger();
     QCOMPARE(Find<QLabel>(&form, "CheckFileStatus")->text(), "");
     QVERIFY(QDir(data).entryList({"*.scp"}).isEmpty());
