@@ -597,6 +597,12 @@ int main(int argc, char** argv) {
                  ->Unit(benchmark::kMillisecond));
     repeated(benchmark::RegisterBenchmark("LoadLongLogIntoWindow", LoadLongLogIntoWindow, savedLog)
                  ->Unit(benchmark::kMillisecond));
+    // A million contacts, loaded once: the time an operator waits, journal included.
+    const std::string hugeLog = folder.File("huge.cbr");
+    WriteSavedLog(hugeLog, sizes.hugeContacts);
+    benchmark::RegisterBenchmark("LoadHugeLogIntoWindow", LoadLongLogIntoWindow, hugeLog)
+        ->Iterations(1)
+        ->Unit(benchmark::kMicrosecond);
     // As with the main window's add, a fixed number of rounds, each a contact more.
     const int statisticsShortLog = std::min(1000, sizes.contacts / 10);
     for (const auto& [name, count] : {std::pair{"StatisticsAfterAddToShortLog", statisticsShortLog},
@@ -654,6 +660,9 @@ int main(int argc, char** argv) {
     reporter.PrintRatio("loading a saved log of " + contactsText +
                             " into the window, journal included / reading it",
                         "LoadLongLogIntoWindow", "ReadLongLog", Clock::Processor, 1.5);
+    reporter.PrintTime("loading a saved log of " + std::to_string(sizes.hugeContacts) +
+                           " contacts into the window, journal included",
+                       "LoadHugeLogIntoWindow", 5e6);
     reporter.PrintGrowth("the statistics window current after a contact added to a log of " + contactsText +
                              " / of " + std::to_string(statisticsShortLog) + " contacts",
                          "StatisticsAfterAddToLongLog", "StatisticsAfterAddToShortLog", Clock::Processor,

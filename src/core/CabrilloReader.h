@@ -8,8 +8,9 @@
 
 namespace zevo {
 
-// No contest log comes near this size; a larger file is something else and is not loaded.
-inline constexpr std::size_t MaxCabrilloFileSize = std::size_t{64} * 1024 * 1024;
+// No contest log comes near this size (a million contacts are 81 MB); a larger file is something else
+// and is not loaded.
+inline constexpr std::size_t MaxCabrilloFileSize = std::size_t{128} * 1024 * 1024;
 
 // The whole content of the file at `path` (a file-system path), or nothing when it holds more than
 // `maxBytes`. A file that cannot be opened or read throws RunTimeError with the run-time library's text.
