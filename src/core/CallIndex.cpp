@@ -59,6 +59,28 @@ std::optional<QsoKey> ReadQsoKey(std::string_view line) {
     return QsoKey{CallKey(record->callReceived), record->band, record->phone};
 }
 
+void CallIndex::Entries::push_back(std::uint32_t entry) {
+    if (m_size == 0)
+        m_one = entry;
+    else if (m_size == 1)
+        m_many =
+            std::make_unique<std::vector<std::uint32_t>>(std::initializer_list<std::uint32_t>{m_one, entry});
+    else
+        m_many->push_back(entry);
+    ++m_size;
+}
+
+void CallIndex::Entries::erase(const std::uint32_t* at) {
+    --m_size;
+    if (!m_many)
+        return;
+    m_many->erase(m_many->begin() + (at - m_many->data()));
+    if (m_size == 1) {
+        m_one = m_many->front();
+        m_many.reset();
+    }
+}
+
 std::uint32_t CallIndex::NewEntry(std::size_t row, const QsoKey& key) {
     const Entry entry{static_cast<std::int8_t>(key.band), key.phone};
     if (m_free.empty()) {
@@ -146,7 +168,7 @@ void CallIndex::Remove(std::size_t row, std::string_view line) {
     if (found == m_callIds.end())
         return;
     const std::uint32_t number = found->second;
-    std::vector<std::uint32_t>& entries = m_calls[number].entries;
+    Entries& entries = m_calls[number].entries;
     const auto at = std::find_if(entries.begin(), entries.end(),
                                  [&](std::uint32_t entry) { return m_rows[entry] == row; });
     if (at == entries.end())

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -78,9 +79,24 @@ private:
         std::int8_t band;
         bool phone;
     };
+    // The entries of one call. Most calls are worked once: their entry is kept in place, and only a
+    // call worked again has a list of its own.
+    class Entries {
+    public:
+        const std::uint32_t* begin() const { return m_many ? m_many->data() : &m_one; }
+        const std::uint32_t* end() const { return begin() + m_size; }
+        bool empty() const { return m_size == 0; }
+        void push_back(std::uint32_t entry);
+        void erase(const std::uint32_t* at);
+
+    private:
+        std::uint32_t m_one = 0;
+        std::uint32_t m_size = 0;
+        std::unique_ptr<std::vector<std::uint32_t>> m_many;
+    };
     struct Call {
         const std::string* text = nullptr; // the key of m_callIds, which stays where it is
-        std::vector<std::uint32_t> entries;
+        Entries entries;
     };
     // A piece of two or three characters, packed into one number.
     using Piece = std::uint32_t;
