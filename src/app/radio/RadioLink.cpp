@@ -58,10 +58,13 @@ std::optional<QString> RadioLink::Use(const RadioSettings& settings) {
     if (settings.way == RadioSettings::Way::Start) {
         m_started = std::make_unique<QProcess>();
         // Only this machine may talk to the radio through the daemon the program started.
-        m_started->start(QStringLiteral("rigctld"),
-                         {QStringLiteral("-m"), QString::number(settings.model), QStringLiteral("-r"),
-                          settings.device, QStringLiteral("-T"), Loopback, QStringLiteral("-t"),
-                          QString::number(settings.port)});
+        QStringList arguments{QStringLiteral("-m"), QString::number(settings.model),
+                              QStringLiteral("-T"), Loopback,
+                              QStringLiteral("-t"), QString::number(settings.port)};
+        // A radio without a serial line (Hamlib's dummy, a network radio) is given none.
+        if (!settings.device.isEmpty())
+            arguments << QStringLiteral("-r") << settings.device;
+        m_started->start(QStringLiteral("rigctld"), arguments);
         if (!m_started->waitForStarted(3000)) {
             failure = tr("rigctld could not be started: %1").arg(m_started->errorString());
             m_started.reset();
