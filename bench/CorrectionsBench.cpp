@@ -30,6 +30,9 @@ public:
     void OpenInTextEditor(QWidget*, const QString&) override {}
     void Beep() override {}
     QDate Today() override { return {2026, 6, 1}; }
+    QDateTime UtcNow() override { return QDateTime::currentDateTimeUtc(); }
+    QVariant Setting(const QString&, const QVariant& fallback) override { return fallback; }
+    void SetSetting(const QString&, const QVariant&) override {}
 };
 
 double ProcessorSeconds() {

@@ -9,7 +9,7 @@ BUILD="${ZEVO_BUILD_DIR:-$ROOT/build}"
 # dialogs, standard buttons) come with qt6-translations-l10n.
 BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-charts-dev libqt6opengl6-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-    desktop-file-utils appstream dpkg-dev qt6-translations-l10n"
+    desktop-file-utils appstream dpkg-dev qt6-translations-l10n libhamlib-utils"
 
 install_missing() {
     local missing=()

@@ -167,6 +167,68 @@ Niczego nie zapisano.</translation>
     </message>
 </context>
 <context>
+    <name>RadioDialog</name>
+    <message>
+        <source>&amp;No radio</source>
+        <translation>&amp;Bez radia</translation>
+    </message>
+    <message>
+        <source>&amp;Connect to a running rigctld</source>
+        <translation>&amp;Połącz z działającym rigctld</translation>
+    </message>
+    <message>
+        <source>&amp;Start rigctld for a radio</source>
+        <translation>&amp;Uruchom rigctld dla radia</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>P&amp;ort:</translation>
+    </message>
+    <message>
+        <source>Hamlib &amp;model:</source>
+        <translation>&amp;Model Hamlib:</translation>
+    </message>
+    <message>
+        <source>Serial &amp;device:</source>
+        <translation>Urządzenie &amp;szeregowe:</translation>
+    </message>
+</context>
+<context>
+    <name>RadioLink</name>
+    <message>
+        <source>rigctld could not be started: %1</source>
+        <translation>Nie można uruchomić rigctld: %1</translation>
+    </message>
+    <message>
+        <source>Radio: not connected</source>
+        <translation>Radio: brak połączenia</translation>
+    </message>
+    <message>
+        <source>Radio: rigctld answers error %1</source>
+        <translation>Radio: rigctld odpowiada błędem %1</translation>
+    </message>
+    <message>
+        <source>Radio: %1 MHz %2</source>
+        <translation>Radio: %1 MHz %2</translation>
+    </message>
+    <message>
+        <source>, outside the contest bands</source>
+        <translation>, poza pasmami zawodów</translation>
+    </message>
+    <message>
+        <source>, a mode not logged</source>
+        <translation>, emisja nielogowana</translation>
+    </message>
+</context>
+<context>
     <name>SessionJournal</name>
     <message>
         <source>Attention</source>
@@ -583,6 +645,22 @@ Niczego nie wczytano.</translation>
     <message>
         <source>&amp;Remove check file</source>
         <translation>&amp;Usuń plik kontrolny</translation>
+    </message>
+    <message>
+        <source>&amp;Radio</source>
+        <translation>&amp;Radio</translation>
+    </message>
+    <message>
+        <source>&amp;Real time (UTC clock)</source>
+        <translation>Czas &amp;rzeczywisty (zegar UTC)</translation>
+    </message>
+    <message>
+        <source>Radio &amp;settings...</source>
+        <translation>&amp;Ustawienia radia...</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
     </message>
 </context>
 <context>

@@ -115,6 +115,7 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
             [this](bool unsaved) { m_unsavedLog = unsaved; });
 
     FormCreate();
+    StartLive();
 }
 
 // The translator takes itself out of the application as it goes.
@@ -241,6 +242,8 @@ void TForm1::ApplyLanguage() {
     Button3->setToolTip(tr("Ver. 4.00 freeware ") + QString::fromLatin1(Credit));
     m_dupeWatch->Retranslate();
     m_checkFile->Retranslate();
+    if (m_radioStatus)
+        m_radioStatus->setText(m_radio->StatusText());
     update();
     emit languageApplied();
 }
@@ -367,6 +370,9 @@ void TForm1::Button4Click() {
         ShowError(tr("Error"), noProvince);
         return;
     }
+    // Live, the contact is stamped with the minute it is added in.
+    if (m_entry.RealTime())
+        ClockTick();
     // A date or time that never left its field unchecked (or was stepped from an unchecked one) would
     // shift the line's columns.
     if (!m_entry.CheckDate() || !m_entry.CheckTime() || !m_entry.CheckDateTimeValues())
@@ -374,7 +380,7 @@ void TForm1::Button4Click() {
 
     const SessionRecorder::Hold hold(m_recorder.get());
     LogHistory& history = m_corrections->History();
-    history.Add(zevo::ComposeQsoLine(m_entry.Read(Polish())), {Edit4->text(), Edit6->text(), Edit8->text()});
+    history.Add(zevo::ComposeQsoLine(ContactToAdd()), {Edit4->text(), Edit6->text(), Edit8->text()});
     // The contact is in the log whatever happens to the number sent, so the window must say so
     // before a number that cannot be raised is reported.
     std::optional<zevo::RunTimeError> numberError;

@@ -23,6 +23,8 @@
 // Label15    the version
 // DupeStatus, CheckPanel  the call checked against the log as it is typed (DupeWatch)
 // ActionLoadCheckFile, ActionRemoveCheckFile, CheckFileStatus  the calls active in contests, checked too
+// ActionRealTime  date and time follow the UTC clock; ActionRadio, RadioStatus  band and mode follow
+//                 the radio through rigctld
 
 #include "CabrilloHeader.h"
 #include "DateTime.h"
@@ -34,6 +36,7 @@
 #include "log/LogHistory.h"
 #include "log/LogListModel.h"
 #include "platform/Desktop.h"
+#include "radio/RadioLink.h"
 #include "ui_Unit1.h"
 
 #include <QActionGroup>
@@ -140,6 +143,11 @@ public:
     void CheckBox1Click() { m_entry.AutoIncrementClicked(); }
     void ComboBox3KeyPress(QChar& key) { m_entry.ProvinceKeyPress(key); }
 
+    // Logging live, in Unit1Live.cpp: the UTC clock and the radio.
+    void ActionRealTimeClick(bool checked);
+    void ActionRadioClick();
+    RadioLink& Radio() { return *m_radio; }
+
 signals:
     // The header dialog is to be shown, in the language of the moment.
     void headerDialogRequested();
@@ -172,6 +180,14 @@ private:
     // that the Enter meant for the log does not close it unread.
     void WarnAboutJournal(const QString& text);
 
+    // Logging live, in Unit1Live.cpp.
+    void StartLive();
+    void SetRealTime(bool on);
+    void ClockTick();
+    void RadioChanged();
+    // The contact in the entry fields, with the radio's kilohertz when it lies in the band selected.
+    zevo::QsoEntry ContactToAdd() const;
+
     QString LanguageCode() const;
     void SelectLastLine();
     void EndProgram();
@@ -196,6 +212,11 @@ private:
     CheckFileCommands* m_checkFile = nullptr; // a child
     QLabel* m_journalWarning = nullptr;
     QTimer m_journalWarningBox;
+    RadioLink* m_radio = nullptr; // a child
+    QLabel* m_radioStatus = nullptr;
+    QTimer m_clock;
+    // The radio's reading that band and mode last followed.
+    std::optional<zevo::RigReading> m_followed;
     // The folder of the last Cabrillo file saved or loaded in this run: the open dialog starts there.
     QString m_lastFolder;
 };

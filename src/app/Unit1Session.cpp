@@ -78,6 +78,7 @@ zevo::SessionState TForm1::SessionState() const {
     state.reportSent = ToWin1250(Edit5->text());
     state.reportReceived = ToWin1250(Edit7->text());
     state.reportLength = FieldRules(Edit5)->MaxLength();
+    state.realTime = m_entry.RealTime();
     return state;
 }
 
@@ -114,6 +115,7 @@ void TForm1::WriteSessionFields(const zevo::SessionState& state) {
         FieldRules(report)->SetMaxLength(state.reportLength);
     Edit5->setText(FromWin1250(state.reportSent));
     Edit7->setText(FromWin1250(state.reportReceived));
+    SetRealTime(state.realTime);
     m_entry.FieldsSet();
 }
 

@@ -165,6 +165,8 @@ bool ApplyBody(std::string_view body, JournalReplay& replay) {
             return false;
         row = *number;
     }
+    if (!in.AtEnd() && !in.Flag(state.realTime))
+        return false;
     if (!in.AtEnd())
         return false;
     switch (static_cast<LogChange>(*change)) {
@@ -260,6 +262,7 @@ void BodyPieces(const SessionState& state, LogChange change, const std::vector<s
         PutNumber(number, static_cast<std::uint32_t>(row));
         piece(std::string_view(number));
     }
+    piece(std::string_view(state.realTime ? "\1" : "\0", 1));
 }
 
 // A record's head: its body's length and checksum.

@@ -30,6 +30,9 @@ struct SessionState {
     std::string reportSent;
     std::string reportReceived;
     int reportLength = 2;
+    // Date and time follow the UTC clock. Written after the rest of a record, so that the records of a
+    // journal written before it read as the paper-log way.
+    bool realTime = false;
 
     bool operator==(const SessionState&) const = default;
 };

@@ -153,6 +153,16 @@ TEST_F(JournalTest, RecordsAreFramedByLengthAndStandardCrc32) {
     }
 }
 
+TEST_F(JournalTest, TheRealTimeChoiceReplaysAndOlderRecordsReadWithoutIt) {
+    zevo::SessionState live = State("1");
+    live.realTime = true;
+    const std::string record = zevo::JournalRecord(live, LogChange::Append, {"QSO: 1"});
+    EXPECT_EQ(zevo::ReplayJournal(std::string(zevo::JournalMark) + record).state, live);
+    // A record of a program without the choice ends before its byte.
+    const std::string older = Framed(record.substr(8, record.size() - 9));
+    EXPECT_EQ(zevo::ReplayJournal(std::string(zevo::JournalMark) + older).state, State("1"));
+}
+
 // The journal is the user's alone, and every file it opens is closed once: none is left open, and no
 // descriptor that later takes the same number goes with it.
 TEST_F(JournalTest, PrivateAndClosedOnce) {

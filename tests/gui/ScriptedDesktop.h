@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <QVariantMap>
 #include <deque>
 #include <functional>
 
@@ -36,6 +37,9 @@ public:
     // Runs `meanwhile` once, as the next file dialog closes: what happens to the file before it is read.
     void WhenFileChosen(std::function<void()> meanwhile) { m_meanwhile = std::move(meanwhile); }
     void SetToday(const QDate& date) { m_today = date; }
+    void SetUtcNow(const QDateTime& now) { m_utcNow = now; }
+    // The kept settings, as the windows left them.
+    QVariantMap& Settings() { return m_settings; }
 
     // What happened.
     const QList<Box>& Boxes() const { return m_boxes; }
@@ -54,6 +58,11 @@ public:
     void OpenInTextEditor(QWidget* owner, const QString& path) override;
     void Beep() override { ++m_beeps; }
     QDate Today() override { return m_today; }
+    QDateTime UtcNow() override { return m_utcNow; }
+    QVariant Setting(const QString& key, const QVariant& fallback) override {
+        return m_settings.value(key, fallback);
+    }
+    void SetSetting(const QString& key, const QVariant& value) override { m_settings[key] = value; }
 
 private:
     struct ScriptedBox {
@@ -70,6 +79,8 @@ private:
     QStringList m_openedInEditor;
     QStringList m_problems;
     QDate m_today{2026, 6, 1};
+    QDateTime m_utcNow{QDate(2026, 6, 1), QTime(12, 0), Qt::UTC};
+    QVariantMap m_settings;
     int m_beeps = 0;
 };
 

@@ -6,6 +6,7 @@
 #include "RunTimeError.h"
 #include "platform/Win1250.h"
 
+#include <QAbstractItemView>
 #include <QSignalBlocker>
 #include <algorithm>
 
@@ -138,6 +139,8 @@ void ContactEntry::WriteDateTime(const zevo::StepResult& result) {
 }
 
 void ContactEntry::SpinClicked() {
+    if (m_realTime)
+        return;
     // The operator is typing the time: the check sets the position from it when the field is left.
     if (m_ui.Edit3->hasFocus())
         return;
@@ -146,8 +149,56 @@ void ContactEntry::SpinClicked() {
 }
 
 void ContactEntry::Step(zevo::Step step) {
+    if (m_realTime)
+        return;
     WriteDateTime(zevo::StepTime(
         {ToWin1250(m_ui.Edit2->text()), ToWin1250(m_ui.Edit3->text()), m_ui.UpDown1->Position()}, step));
+}
+
+void ContactEntry::SetRealTime(bool on) {
+    m_realTime = on;
+    m_ui.Edit2->setReadOnly(on);
+    m_ui.Edit3->setReadOnly(on);
+    m_ui.UpDown1->setEnabled(!on);
+    for (QLabel* caption : {m_ui.Label4, m_ui.Label5})
+        caption->setStyleSheet(on ? QStringLiteral("color: #0060c0; font-weight: bold") : QString());
+}
+
+void ContactEntry::ShowUtc(const QDateTime& now) {
+    const QString date = now.date().toString(QStringLiteral("yyyy-MM-dd"));
+    const QString time = now.time().toString(QStringLiteral("hh:mm"));
+    if (m_ui.Edit2->text() != date)
+        m_ui.Edit2->setText(date);
+    if (m_ui.Edit3->text() != time)
+        m_ui.Edit3->setText(time);
+    m_ui.UpDown1->SetPosition(zevo::SpinPositionForMinutes(now.time().minute()));
+}
+
+namespace {
+
+bool Editing(QWidget* field) {
+    auto* box = qobject_cast<QComboBox*>(field);
+    return field->hasFocus() || (box != nullptr && box->view()->isVisible());
+}
+
+} // namespace
+
+void ContactEntry::FollowRadio(const zevo::RigFollow& follow) {
+    bool set = false;
+    if (follow.band && !Editing(m_ui.ComboBox1) && m_ui.ComboBox1->currentIndex() != *follow.band) {
+        Select(m_ui.ComboBox1, ToWin1250(m_ui.ComboBox1->itemText(*follow.band)));
+        set = true;
+    }
+    // As a mode the operator picks: its reports come with it. A mode already there keeps the reports
+    // the operator may have typed.
+    if (follow.ssb && *follow.ssb != FirstMode() &&
+        !(Editing(m_ui.ComboBox2) || Editing(m_ui.Edit5) || Editing(m_ui.Edit7))) {
+        SelectMode(*follow.ssb ? 0 : 1);
+        ModeChosen();
+        set = true;
+    }
+    if (set)
+        FieldsSet();
 }
 
 void ContactEntry::ModeChosen() {

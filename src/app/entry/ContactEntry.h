@@ -3,6 +3,7 @@
 #include "CabrilloReader.h"
 #include "DateTime.h"
 #include "QsoLine.h"
+#include "RigControl.h"
 #include "platform/Desktop.h"
 #include "ui_Unit1.h"
 
@@ -40,7 +41,17 @@ public:
     // field, with the focus there.
     bool CheckDateTimeValues();
     void SpinClicked();
+    // Steps the time; nothing while the fields follow the clock.
     void Step(zevo::Step step);
+
+    // While on, the date and time show the UTC clock: they are not typed and do not step, and their
+    // captions stand out.
+    void SetRealTime(bool on);
+    bool RealTime() const { return m_realTime; }
+    void ShowUtc(const QDateTime& now);
+    // Band and mode follow the radio, each unless the operator is editing it (or, for the mode, a
+    // report, which the mode would reset).
+    void FollowRadio(const zevo::RigFollow& follow);
     // The mode was chosen: the reports become those of the mode, with their length.
     void ModeChosen();
 
@@ -85,6 +96,7 @@ private:
     Ui::TForm1& m_ui;
     QWidget* m_window;
     std::function<void()> m_fieldsSet;
+    bool m_realTime = false;
 };
 
 // Sets a choice from the program, showing the item's text even over typed text.

@@ -1,13 +1,15 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
+#include <QVariant>
 #include <optional>
 
 class QWidget;
 
 // Everything a window asks of the desktop goes through here, so that tests can script the answers:
-// message boxes, the file dialogs, the text editor, the beep and the clock.
+// message boxes, the file dialogs, the text editor, the beep, the clocks and the kept settings.
 class Desktop {
 public:
     enum class Icon { Error, Warning, Question, Information };
@@ -36,4 +38,10 @@ public:
 
     // Today's date on the local clock.
     virtual QDate Today() = 0;
+    // The moment on the UTC clock.
+    virtual QDateTime UtcNow() = 0;
+
+    // The settings kept between runs: the value at `key`, or `fallback` when none was kept.
+    virtual QVariant Setting(const QString& key, const QVariant& fallback) = 0;
+    virtual void SetSetting(const QString& key, const QVariant& value) = 0;
 };

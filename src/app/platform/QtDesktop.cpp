@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSettings>
 #include <QUrl>
 
 // The buttons of a message box speak the interface language too. Qt looks their texts up under
@@ -110,4 +111,26 @@ void QtDesktop::Beep() {
 
 QDate QtDesktop::Today() {
     return QDate::currentDate();
+}
+
+QDateTime QtDesktop::UtcNow() {
+    return QDateTime::currentDateTimeUtc();
+}
+
+namespace {
+
+// The user's own settings file, in the place the desktop keeps settings.
+QSettings UserSettings() {
+    return {QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("ZEVO"),
+            QStringLiteral("ZEVO Contest")};
+}
+
+} // namespace
+
+QVariant QtDesktop::Setting(const QString& key, const QVariant& fallback) {
+    return UserSettings().value(key, fallback);
+}
+
+void QtDesktop::SetSetting(const QString& key, const QVariant& value) {
+    UserSettings().setValue(key, value);
 }

@@ -15,6 +15,9 @@ public:
     void OpenInTextEditor(QWidget* owner, const QString& path) override;
     void Beep() override;
     QDate Today() override;
+    QDateTime UtcNow() override;
+    QVariant Setting(const QString& key, const QVariant& fallback) override;
+    void SetSetting(const QString& key, const QVariant& value) override;
 };
 
 // "Cabrillo files|*.cbr|All files|*.*" in QFileDialog's form: "Cabrillo files (*.cbr);;All files (*.*)".
