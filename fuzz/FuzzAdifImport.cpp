@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const AdifReading reading = ReadAdif(bytes);
     const auto inside = [bytes](std::string_view piece) {
         return piece.empty() ||
-               (piece.data() >= bytes.data() && piece.data() + piece.size() <= bytes.data() + size);
+               (piece.data() >= bytes.data() && piece.data() + piece.size() <= bytes.data() + bytes.size());
     };
     for (std::size_t i = 0; i < reading.Count(); ++i)
         for (const AdifField& field : reading.Record(i))

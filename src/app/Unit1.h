@@ -23,6 +23,7 @@
 // Label15    the version
 // DupeStatus, CheckPanel  the call checked against the log as it is typed (DupeWatch)
 // ActionLoadCheckFile, ActionRemoveCheckFile, CheckFileStatus  the calls active in contests, checked too
+// ActionImportAdif  contacts from a logbook's ADIF file, previewed before they join the log
 
 #include "CabrilloHeader.h"
 #include "DateTime.h"
@@ -51,6 +52,7 @@ class QKeyEvent;
 class QLabel;
 class LogCorrections;
 class SessionRecorder;
+class TImportAdif;
 
 // The dialogs never touch the main window's controls: they say what happened through their signals,
 // the main window applies it in its own methods below, and the program object connects the two.
@@ -114,6 +116,8 @@ public:
     void Button5Click();
     void Button6Click();
     void Button7Click();
+    // File > Import ADIF file..., in Unit1Import.cpp.
+    void ImportAdifClick();
     void FormCloseQuery(bool& canClose);
     void RadioButton1Click();
     void RadioButton2Click();
@@ -174,6 +178,7 @@ private:
 
     QString LanguageCode() const;
     void SelectLastLine();
+    void ImportChosen();
     void EndProgram();
     void ShowError(const QString& caption, const QString& text);
     void WatchEntryFields();
@@ -194,6 +199,7 @@ private:
     std::unique_ptr<SessionRecorder> m_recorder;
     std::unique_ptr<DupeWatch> m_dupeWatch;
     CheckFileCommands* m_checkFile = nullptr; // a child
+    TImportAdif* m_import = nullptr;          // a child, built at the first import
     QLabel* m_journalWarning = nullptr;
     QTimer m_journalWarningBox;
     // The folder of the last Cabrillo file saved or loaded in this run: the open dialog starts there.
