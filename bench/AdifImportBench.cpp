@@ -54,8 +54,7 @@ void ReadAndPreview(benchmark::State& state, const File* file, int records) {
     std::size_t contacts = 0;
     for (auto _ : state) {
         const zevo::LogFileBytes bytes = zevo::ReadLogFileBytes(file->Path(), zevo::MaxAdifFileSize);
-        const std::vector<zevo::AdifContact> preview =
-            zevo::PreviewAdif(zevo::ReadAdif(bytes.bytes), "QQ1AAA");
+        const std::vector<zevo::AdifContact> preview = zevo::PreviewAdifFile(bytes.bytes, "QQ1AAA").contacts;
         contacts = static_cast<std::size_t>(std::count_if(
             preview.begin(), preview.end(), [](const auto& c) { return c.skip == zevo::AdifSkip::None; }));
         benchmark::DoNotOptimize(contacts);

@@ -39,8 +39,9 @@ void TForm1::ImportAdifClick() {
                       .arg(zevo::MaxAdifFileSize / (std::size_t{1024} * 1024)));
         return;
     }
-    const zevo::AdifReading reading = zevo::ReadAdif(file.bytes);
-    if (reading.problem == zevo::AdifReading::Problem::Binary || reading.Count() == 0) {
+    zevo::AdifPreview preview = zevo::PreviewAdifFile(file.bytes, ToWin1250(Edit1->text()));
+    const zevo::AdifReading& reading = preview.reading;
+    if (reading.problem == zevo::AdifReading::Problem::Binary || preview.contacts.empty()) {
         ShowError(tr("Error"),
                   tr("File \"%1\" holds no ADIF records.\nNothing was imported.").arg(*fileName));
         return;
@@ -59,7 +60,7 @@ void TForm1::ImportAdifClick() {
         // A window left open would keep the event loop going after the program ends.
         connect(this, &TForm1::ending, m_import, &QWidget::hide);
     }
-    m_import->Present(zevo::PreviewAdif(reading, ToWin1250(Edit1->text())), note);
+    m_import->Present(std::move(preview.contacts), note);
 }
 
 void TForm1::ImportChosen() {

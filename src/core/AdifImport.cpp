@@ -177,21 +177,18 @@ AdifContact Skipped(AdifContact contact, AdifSkip skip, std::string_view field, 
 
 } // namespace
 
-AdifReading ReadAdif(std::string_view bytes) {
-    AdifReading reading;
+namespace {
+
+// Walks the records of `bytes`, handing each to `record` as soon as it is read, its fields in one list
+// used again for the next, so that they are still at hand; <EOH> tells `headerEnd`. Fills in the
+// problem that stopped the walk.
+template <typename Record, typename HeaderEnd>
+void WalkAdif(std::string_view bytes, AdifReading& problem, Record record, HeaderEnd headerEnd) {
     if (std::memchr(bytes.data(), '\0', bytes.size()) != nullptr) {
-        reading.problem = AdifReading::Problem::Binary;
-        return reading;
+        problem.problem = AdifReading::Problem::Binary;
+        return;
     }
-    // Every field opens with '<': counting them first spares the copies of a growing list.
-    std::size_t opened = 0;
-    for (const char* at = bytes.data();
-         (at = static_cast<const char*>(
-              std::memchr(at, '<', static_cast<std::size_t>(bytes.data() + bytes.size() - at)))) != nullptr;
-         ++at)
-        ++opened;
-    reading.m_fields.reserve(opened);
-    std::size_t recordStart = 0;
+    std::vector<AdifField> fields;
     std::size_t at = 0;
     const std::size_t size = bytes.size();
     while (at < size) {
@@ -212,14 +209,13 @@ AdifReading ReadAdif(std::string_view bytes) {
         }
         if (bytes[i] == '>') {
             if (SameName(name, "EOR")) {
-                if (reading.m_fields.size() > recordStart)
-                    reading.m_ends.push_back(reading.m_fields.size());
-                recordStart = reading.m_fields.size();
+                if (!fields.empty())
+                    record(std::span<const AdifField>(fields));
+                fields.clear();
             } else if (SameName(name, "EOH")) {
                 // Whatever came before is the header.
-                reading.m_fields.clear();
-                reading.m_ends.clear();
-                recordStart = 0;
+                fields.clear();
+                headerEnd();
             }
             at = i + 1;
             continue;
@@ -240,18 +236,44 @@ AdifReading ReadAdif(std::string_view bytes) {
         }
         const std::size_t value = close + 1;
         if (length > size - value) {
-            reading.problem = AdifReading::Problem::CutShort;
-            reading.problemField = name;
-            reading.problemOffset = tag;
-            reading.m_fields.resize(recordStart);
-            return reading;
+            problem.problem = AdifReading::Problem::CutShort;
+            problem.problemField = name;
+            problem.problemOffset = tag;
+            return;
         }
-        reading.m_fields.push_back({name, bytes.substr(value, length)});
+        fields.push_back({name, bytes.substr(value, length)});
         at = value + length;
     }
-    if (reading.m_fields.size() > recordStart)
-        reading.m_ends.push_back(reading.m_fields.size());
+    if (!fields.empty())
+        record(std::span<const AdifField>(fields));
+}
+
+} // namespace
+
+AdifReading ReadAdif(std::string_view bytes) {
+    AdifReading reading;
+    WalkAdif(
+        bytes, reading,
+        [&reading](std::span<const AdifField> record) {
+            reading.m_fields.insert(reading.m_fields.end(), record.begin(), record.end());
+            reading.m_ends.push_back(reading.m_fields.size());
+        },
+        [&reading] {
+            reading.m_fields.clear();
+            reading.m_ends.clear();
+        });
     return reading;
+}
+
+AdifPreview PreviewAdifFile(std::string_view bytes, std::string_view usedCall) {
+    AdifPreview preview;
+    WalkAdif(
+        bytes, preview.reading,
+        [&](std::span<const AdifField> record) {
+            preview.contacts.push_back(MapAdifRecord(record, usedCall));
+        },
+        [&preview] { preview.contacts.clear(); });
+    return preview;
 }
 
 AdifContact MapAdifRecord(std::span<const AdifField> record, std::string_view usedCall) {
@@ -279,9 +301,9 @@ AdifContact MapAdifRecord(std::span<const AdifField> record, std::string_view us
     contact.minute = static_cast<long long>(*day) * 1440 + *minute;
 
     QsoEntry entry;
-    entry.date = std::string(f.date.substr(0, 4)) + '-' + std::string(f.date.substr(4, 2)) + '-' +
-                 std::string(f.date.substr(6, 2));
-    entry.time = std::string(time.substr(0, 2)) + ':' + std::string(time.substr(2, 2));
+    entry.date = {f.date[0], f.date[1], f.date[2], f.date[3], '-',
+                  f.date[4], f.date[5], '-',       f.date[6], f.date[7]};
+    entry.time = {time[0], time[1], ':', time[2], time[3]};
 
     const std::optional<long long> kilohertz =
         f.frequency.empty() ? std::nullopt : KilohertzOfMegahertz(f.frequency);

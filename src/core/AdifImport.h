@@ -77,6 +77,14 @@ struct AdifContact {
 AdifContact MapAdifRecord(std::span<const AdifField> record, std::string_view usedCall);
 std::vector<AdifContact> PreviewAdif(const AdifReading& reading, std::string_view usedCall);
 
+// The records of a file mapped as ReadAdif reads them, each as soon as it is read: what the import
+// shows. `reading` holds only what stopped the reading; its problem field points into `bytes`.
+struct AdifPreview {
+    std::vector<AdifContact> contacts;
+    AdifReading reading;
+};
+AdifPreview PreviewAdifFile(std::string_view bytes, std::string_view usedCall);
+
 // The lines of the contacts from `from` to `to` (minutes as above, both included), in time order;
 // contacts of one minute keep the order of the file.
 std::vector<std::string> AdifLinesToImport(const std::vector<AdifContact>& contacts, long long from,
