@@ -20,6 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const AdifField& field : reading.Record(i))
             Require(inside(field.name) && inside(field.value), "a field lies inside the file");
     const std::vector<AdifContact> contacts = PreviewAdif(reading, "QQ1AAA");
+    const AdifPreview preview = PreviewAdifFile(bytes, "QQ1AAA");
+    Require(preview.contacts.size() == contacts.size() && preview.reading.problem == reading.problem,
+            "the import's preview reads what the reader reads");
     for (const AdifContact& contact : contacts) {
         if (contact.skip != AdifSkip::None) {
             Require(contact.line.empty(), "a skipped record gives no line");

@@ -86,6 +86,8 @@ TImportAdif::TImportAdif(QWidget* parent)
       Edit1(new QLineEdit(this)), Edit2(new QLineEdit(this)), Button1(new QPushButton(this)),
       Button2(new QPushButton(this)), Button3(new QPushButton(this)) {
     setObjectName(QStringLiteral("TImportAdif"));
+    // The log stays as the preview found it until Import or Cancel.
+    setModal(true);
     const std::initializer_list<std::pair<QObject*, const char*>> names{
         {ListView1, "ListView1"}, {Label1, "Label1"},   {Label2, "Label2"},
         {Label3, "Label3"},       {Edit1, "Edit1"},     {Edit2, "Edit2"},
