@@ -150,8 +150,8 @@ public:
         if (first + count <= Log().Count() && Log().Id(first + count - 1) == m_ids.back()) {
             Log().Remove(first, count);
         } else {
-            for (auto id = m_ids.rbegin(); id != m_ids.rend(); ++id)
-                Log().Remove(RowOf(*id));
+            for (std::size_t i = count; i-- > 0;)
+                Log().Remove(RowOf(m_ids[i]));
         }
         m_history.m_writeFields(m_before);
         Done();
