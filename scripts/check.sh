@@ -16,7 +16,7 @@ git ls-files -- 'src/*.cpp' | xargs -P "$(nproc)" -n 4 clang-tidy -p "$BUILD" --
 echo "== rooms of src/app"
 # From the bottom up: a file includes its own room and those below it, never one above (nor the top's
 # Unit1.h or Program.h).
-rooms=(platform widgets session entry log dialogs radio checkfile)
+rooms=(platform widgets session entry log dialogs radio checkfile import)
 for low in "${!rooms[@]}"; do
     pattern="#include \"(Unit1\.h|Program\.h"
     for high in "${rooms[@]:$((low + 1))}"; do

@@ -146,6 +146,10 @@ Niczego nie zapisano.</translation>
         <source>&amp;Redo %1</source>
         <translation>P&amp;onów %1</translation>
     </message>
+    <message>
+        <source>import of %1 contacts</source>
+        <translation>import łączności: %1</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
@@ -662,6 +666,36 @@ Niczego nie wczytano.</translation>
         <source>Radio</source>
         <translation>Radio</translation>
     </message>
+    <message>
+        <source>&amp;Import ADIF file...</source>
+        <translation>&amp;Importuj plik ADIF...</translation>
+    </message>
+    <message>
+        <source>ADIF files|*.adi|All files|*.*</source>
+        <translation>Pliki ADIF|*.adi|Wszystkie pliki|*.*</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file, such as a device or a pipe.
+Nothing was imported.</source>
+        <translation>&quot;%1&quot; nie jest zwykłym plikiem, lecz na przykład urządzeniem lub potokiem.
+Niczego nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; is too large to be a logbook&apos;s ADIF file (over %2 MB).
+Nothing was imported.</source>
+        <translation>Plik &quot;%1&quot; jest zbyt duży jak na plik ADIF programu do prowadzenia logu (ponad %2 MB).
+Niczego nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; holds no ADIF records.
+Nothing was imported.</source>
+        <translation>Plik &quot;%1&quot; nie zawiera rekordów ADIF.
+Niczego nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>The file ends inside the field %1 at byte %2: the records from there on are left out.</source>
+        <translation>Plik kończy się wewnątrz pola %1 od bajtu %2: rekordy od tego miejsca pominięto.</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -811,6 +845,81 @@ Proszę wybrać jedną z jej pozycji.</translation>
     <message>
         <source>ADIF file is saved!</source>
         <translation>Plik ADIF został zapisany!</translation>
+    </message>
+</context>
+<context>
+    <name>TImportAdif</name>
+    <message>
+        <source>no date or time</source>
+        <translation>brak daty lub czasu</translation>
+    </message>
+    <message>
+        <source>band outside the contest bands</source>
+        <translation>pasmo spoza pasm zawodów</translation>
+    </message>
+    <message>
+        <source>mode neither SSB nor CW</source>
+        <translation>emisja inna niż SSB i CW</translation>
+    </message>
+    <message>
+        <source>no call</source>
+        <translation>brak znaku</translation>
+    </message>
+    <message>
+        <source>does not fit its column</source>
+        <translation>nie mieści się w swojej kolumnie</translation>
+    </message>
+    <message>
+        <source>a character outside the log&apos;s character set</source>
+        <translation>znak spoza zestawu znaków dziennika</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (%2: &quot;%3&quot;)</source>
+        <translation>Pominięty: %1 (%2: &quot;%3&quot;)</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Rekord</translation>
+    </message>
+    <message>
+        <source>QSO line, or why it is skipped</source>
+        <translation>Linia QSO albo powód pominięcia</translation>
+    </message>
+    <message>
+        <source>Import ADIF file</source>
+        <translation>Import pliku ADIF</translation>
+    </message>
+    <message>
+        <source>&amp;From (UTC):</source>
+        <translation>&amp;Od (UTC):</translation>
+    </message>
+    <message>
+        <source>&amp;To (UTC):</source>
+        <translation>&amp;Do (UTC):</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importuj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>&amp;Check log</source>
+        <translation>&amp;Sprawdź dziennik</translation>
+    </message>
+    <message>
+        <source>%1 contacts imported, %2 records skipped.</source>
+        <translation>Zaimportowane łączności: %1, pominięte rekordy: %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records to import, %3 skipped.</source>
+        <translation>Do importu: %1 z %2 rekordów, pominięte: %3.</translation>
     </message>
 </context>
 <context>

@@ -56,8 +56,11 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), m_deskt
           std::tuple<QPushButton*, QAction*, void (TForm1::*)()>{Button4, nullptr, &TForm1::Button4Click},
           std::tuple{Button5, ActionExit, &TForm1::Button5Click},
           std::tuple{Button6, ActionLoad, &TForm1::Button6Click},
-          std::tuple{Button7, ActionSaveAdif, &TForm1::Button7Click}}) {
-        ConnectGuarded(button, &QPushButton::clicked, this, m_desktop, handler);
+          std::tuple{Button7, ActionSaveAdif, &TForm1::Button7Click},
+          std::tuple<QPushButton*, QAction*, void (TForm1::*)()>{nullptr, ActionImportAdif,
+                                                                 &TForm1::ImportAdifClick}}) {
+        if (button)
+            ConnectGuarded(button, &QPushButton::clicked, this, m_desktop, handler);
         if (action)
             ConnectGuarded(action, &QAction::triggered, this, m_desktop, handler);
     }

@@ -25,6 +25,7 @@
 // ActionLoadCheckFile, ActionRemoveCheckFile, CheckFileStatus  the calls active in contests, checked too
 // ActionRealTime  date and time follow the UTC clock; ActionRadio, RadioStatus  band and mode follow
 //                 the radio through rigctld
+// ActionImportAdif  contacts from a logbook's ADIF file, previewed before they join the log
 
 #include "CabrilloHeader.h"
 #include "DateTime.h"
@@ -54,6 +55,7 @@ class QKeyEvent;
 class QLabel;
 class LogCorrections;
 class SessionRecorder;
+class TImportAdif;
 
 // The dialogs never touch the main window's controls: they say what happened through their signals,
 // the main window applies it in its own methods below, and the program object connects the two.
@@ -117,6 +119,8 @@ public:
     void Button5Click();
     void Button6Click();
     void Button7Click();
+    // File > Import ADIF file..., in Unit1Import.cpp.
+    void ImportAdifClick();
     void FormCloseQuery(bool& canClose);
     void RadioButton1Click();
     void RadioButton2Click();
@@ -190,6 +194,7 @@ private:
 
     QString LanguageCode() const;
     void SelectLastLine();
+    void ImportChosen();
     void EndProgram();
     void ShowError(const QString& caption, const QString& text);
     void WatchEntryFields();
@@ -210,6 +215,7 @@ private:
     std::unique_ptr<SessionRecorder> m_recorder;
     std::unique_ptr<DupeWatch> m_dupeWatch;
     CheckFileCommands* m_checkFile = nullptr; // a child
+    TImportAdif* m_import = nullptr;          // a child, built at the first import
     QLabel* m_journalWarning = nullptr;
     QTimer m_journalWarningBox;
     RadioLink* m_radio = nullptr; // a child

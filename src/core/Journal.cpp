@@ -16,7 +16,8 @@ namespace zevo {
 // A record stores its change as this number: journals written by any earlier run must still replay.
 static_assert(static_cast<int>(LogChange::Append) == 1 && static_cast<int>(LogChange::ReplaceAll) == 2 &&
               static_cast<int>(LogChange::MoveToEnd) == 3 && static_cast<int>(LogChange::Insert) == 4 &&
-              static_cast<int>(LogChange::Replace) == 5 && static_cast<int>(LogChange::Remove) == 6);
+              static_cast<int>(LogChange::Replace) == 5 && static_cast<int>(LogChange::Remove) == 6 &&
+              static_cast<int>(LogChange::RemoveRows) == 7);
 
 namespace {
 
@@ -148,7 +149,7 @@ bool ApplyBody(std::string_view body, JournalReplay& replay) {
     Reader in(body);
     const std::optional<unsigned char> change = in.Byte();
     SessionState state;
-    if (!change || *change > static_cast<unsigned char>(LogChange::Remove) || !ReadState(in, state))
+    if (!change || *change > static_cast<unsigned char>(LogChange::RemoveRows) || !ReadState(in, state))
         return false;
     const std::optional<std::uint32_t> count = in.Number();
     // Each line takes at least its length's four bytes: a count beyond that is damage, not a record.
@@ -200,6 +201,12 @@ bool ApplyBody(std::string_view body, JournalReplay& replay) {
         if (row >= replay.log.size() || !lines.empty())
             return false;
         replay.log.erase(replay.log.begin() + static_cast<std::ptrdiff_t>(row));
+        break;
+    case LogChange::RemoveRows:
+        if (row > replay.log.size() || lines.size() > replay.log.size() - row)
+            return false;
+        replay.log.erase(replay.log.begin() + static_cast<std::ptrdiff_t>(row),
+                         replay.log.begin() + static_cast<std::ptrdiff_t>(row + lines.size()));
         break;
     }
     replay.state = std::move(state);

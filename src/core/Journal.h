@@ -47,6 +47,7 @@ enum class LogChange : unsigned char {
     Insert,     // the lines stand before the row given
     Replace,    // the line given takes the place of the one at the row given
     Remove,     // the line at the row given goes
+    RemoveRows, // as many lines as the record carries (their texts are empty) go from the row given
 };
 
 // One record as it is stored: its body's length and checksum, then the body, so that a record cut

@@ -44,7 +44,14 @@ std::optional<std::size_t> LogDocument::RowOf(LineId id, std::size_t near) const
     return std::nullopt;
 }
 
-void LogDocument::InsertLines(std::size_t row, std::vector<std::string> lines, LineId id) {
+void LogDocument::Insert(std::size_t row, std::vector<std::string> lines, const std::vector<LineId>& ids) {
+    if (row > m_lines.size() || (!ids.empty() && ids.size() != lines.size()))
+        throw std::out_of_range("LogDocument::Insert");
+    InsertLines(row, std::move(lines), 0, ids.empty() ? nullptr : &ids);
+}
+
+void LogDocument::InsertLines(std::size_t row, std::vector<std::string> lines, LineId id,
+                              const std::vector<LineId>* ids) {
     if (lines.empty())
         return;
     const LogEdit edit{LogEdit::Kind::Insert, row, lines.size()};
@@ -56,7 +63,9 @@ void LogDocument::InsertLines(std::size_t row, std::vector<std::string> lines, L
     m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(row), std::make_move_iterator(lines.begin()),
                    std::make_move_iterator(lines.end()));
     const auto at = m_ids.insert(m_ids.begin() + static_cast<std::ptrdiff_t>(row), edit.count, id);
-    if (id == 0)
+    if (ids != nullptr)
+        std::copy(ids->begin(), ids->end(), at);
+    else if (id == 0)
         std::generate_n(at, edit.count, [this] { return ++m_lastId; });
     Changed(edit);
 }
@@ -82,6 +91,24 @@ void LogDocument::Remove(std::size_t row) {
         m_calls.ShiftRows(row + 1, -1);
     m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(row));
     m_ids.erase(m_ids.begin() + static_cast<std::ptrdiff_t>(row));
+    Changed(edit);
+}
+
+void LogDocument::Remove(std::size_t row, std::size_t count) {
+    if (row > m_lines.size() || count > m_lines.size() - row)
+        throw std::out_of_range("LogDocument::Remove");
+    if (count == 0)
+        return;
+    const LogEdit edit{LogEdit::Kind::Remove, row, count};
+    AboutToChange(edit);
+    for (std::size_t i = row; i < row + count; ++i)
+        m_calls.Remove(i, m_lines[i]);
+    if (row + count < m_lines.size())
+        m_calls.ShiftRows(row + count, -static_cast<std::ptrdiff_t>(count));
+    const auto first = static_cast<std::ptrdiff_t>(row);
+    const auto last = static_cast<std::ptrdiff_t>(row + count);
+    m_lines.erase(m_lines.begin() + first, m_lines.begin() + last);
+    m_ids.erase(m_ids.begin() + first, m_ids.begin() + last);
     Changed(edit);
 }
 

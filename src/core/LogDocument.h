@@ -67,8 +67,13 @@ public:
     void Insert(std::size_t row, std::string line);
     // The same for a line that was in the log before, under its old id (a deleted line put back).
     void Insert(std::size_t row, std::string line, LineId id);
+    // Lines put before the one at `row` as one change; under their old ids when `ids` names one for each
+    // (lines that were in the log before, put back), else under new ones.
+    void Insert(std::size_t row, std::vector<std::string> lines, const std::vector<LineId>& ids = {});
     void Replace(std::size_t row, std::string line);
     void Remove(std::size_t row);
+    // The `count` lines from `row` go as one change.
+    void Remove(std::size_t row, std::size_t count);
     // The whole log at once, as loading a file does.
     void ReplaceAll(std::vector<std::string> lines);
     // Every line that is exactly `line` goes, then `line` follows the log: a save's "END-OF-LOG:". The
@@ -81,7 +86,8 @@ public:
 private:
     void AboutToChange(const LogEdit& edit);
     void Changed(const LogEdit& edit);
-    void InsertLines(std::size_t row, std::vector<std::string> lines, LineId id = 0);
+    void InsertLines(std::size_t row, std::vector<std::string> lines, LineId id = 0,
+                     const std::vector<LineId>* ids = nullptr);
 
     std::vector<std::string> m_lines;
     std::vector<LineId> m_ids; // of each line, in the order of the lines

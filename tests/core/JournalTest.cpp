@@ -71,6 +71,10 @@ TEST_F(JournalTest, ReplaysTheLogAndTheStateOfTheLastRecord) {
     replay = zevo::ReplayJournal(Bytes());
     EXPECT_EQ(replay.log, (std::vector<std::string>{"START-OF-LOG: 2.0", "CALLSIGN: QQ1AAA", "QSO: 1",
                                                     "QSO: 2", "QSO: 3", "END-OF-LOG:"}));
+    // An import taken back: a block of lines goes at once.
+    journal.Record(State("5"), LogChange::RemoveRows, {"", ""}, 2);
+    EXPECT_EQ(zevo::ReplayJournal(Bytes()).log,
+              (std::vector<std::string>{"START-OF-LOG: 2.0", "CALLSIGN: QQ1AAA", "QSO: 3", "END-OF-LOG:"}));
     journal.Record(State("4"), LogChange::ReplaceAll, {"LOADED", ""});
     EXPECT_EQ(zevo::ReplayJournal(Bytes()).log, (std::vector<std::string>{"LOADED", ""}));
 }

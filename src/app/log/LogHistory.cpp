@@ -24,7 +24,7 @@ zevo::LineId LineBefore(const zevo::LogDocument& log, std::size_t row) {
 
 class LogHistory::Command : public QUndoCommand {
 public:
-    enum class Kind { Add, Edit, Delete };
+    enum class Kind { Add, Edit, Delete, Import };
     Command(LogHistory& history, Kind kind, const std::string& line) : m_history(history), m_kind(kind) {
         if (const auto key = zevo::ReadQsoKey(line))
             m_call = FromWin1250(key->call);
@@ -134,6 +134,48 @@ private:
     std::string m_line;
 };
 
+class LogHistory::Imported final : public Command {
+public:
+    Imported(LogHistory& history, std::vector<std::string> lines, EntryFields before, EntryFields after)
+        : Command(history, Kind::Import, std::string()), m_lines(std::move(lines)),
+          m_before(std::move(before)), m_after(std::move(after)),
+          m_anchor(LineBefore(history.m_log, history.m_log.Count())) {
+        m_call = QString::number(m_lines.size());
+    }
+    void undo() override {
+        // The contacts went in as one block and everything after them has been undone: they are still
+        // one block, unless a save moved its END-OF-LOG: line past them, which leaves them together too.
+        const std::size_t first = RowOf(m_ids.front());
+        const std::size_t count = m_ids.size();
+        if (first + count <= Log().Count() && Log().Id(first + count - 1) == m_ids.back()) {
+            Log().Remove(first, count);
+        } else {
+            for (std::size_t i = count; i-- > 0;)
+                Log().Remove(RowOf(m_ids[i]));
+        }
+        m_history.m_writeFields(m_before);
+        Done();
+    }
+    void redo() override {
+        const bool first = m_ids.empty();
+        const std::size_t row = first ? Log().Count() : RowAfter(m_anchor);
+        m_row = row;
+        Log().Insert(row, m_lines, m_ids);
+        if (first)
+            for (std::size_t i = 0; i < m_lines.size(); ++i)
+                m_ids.push_back(Log().Id(row + i));
+        m_history.m_writeFields(m_after);
+        Done();
+    }
+
+private:
+    std::vector<std::string> m_lines;
+    EntryFields m_before;
+    EntryFields m_after;
+    zevo::LineId m_anchor; // the line the contacts followed when they were imported
+    std::vector<zevo::LineId> m_ids;
+};
+
 LogHistory::LogHistory(zevo::LogDocument& log, WriteFields writeFields, QObject* parent)
     : QObject(parent), m_log(log), m_writeFields(std::move(writeFields)) {
     connect(&m_stack, &QUndoStack::indexChanged, this, &LogHistory::moved);
@@ -151,6 +193,11 @@ void LogHistory::FieldsAfterAdd(const EntryFields& after) {
         if (auto* added =
                 dynamic_cast<Added*>(const_cast<QUndoCommand*>(m_stack.command(m_stack.index() - 1))))
             added->SetFieldsAfter(after);
+}
+
+void LogHistory::Import(std::vector<std::string> lines, const EntryFields& before, const EntryFields& after) {
+    if (!lines.empty())
+        m_stack.push(new Imported(*this, std::move(lines), before, after));
 }
 
 void LogHistory::Edit(std::size_t row, std::string line) {
@@ -196,6 +243,8 @@ QString LogHistory::Describe(const QUndoCommand* command) const {
         return tr("edit %1").arg(change->Call());
     case Command::Kind::Delete:
         return tr("delete %1").arg(change->Call());
+    case Command::Kind::Import:
+        return tr("import of %1 contacts").arg(change->Call());
     }
     return {};
 }

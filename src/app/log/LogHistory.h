@@ -7,6 +7,7 @@
 #include <QUndoStack>
 #include <functional>
 #include <string>
+#include <vector>
 
 // The changes of the log that can be taken back and done again, for the whole session: a contact
 // added, edited or deleted, each as one command that makes its change and undoes it through the log.
@@ -30,6 +31,9 @@ public:
     // window leaves after the add follow with FieldsAfterAdd, and a redo writes them again.
     void Add(std::string line, const EntryFields& before);
     void FieldsAfterAdd(const EntryFields& after);
+    // Adds the contacts `lines` after the log's last line as one change; the fields hold `before` and
+    // are to hold `after` (the number sent going on), which an undo and a redo put back.
+    void Import(std::vector<std::string> lines, const EntryFields& before, const EntryFields& after);
     void Edit(std::size_t row, std::string line);
     void Delete(std::size_t row);
     void Undo();
@@ -59,6 +63,7 @@ private:
     class Added;
     class Edited;
     class Deleted;
+    class Imported;
     QString Describe(const QUndoCommand* command) const;
 
     zevo::LogDocument& m_log;

@@ -59,7 +59,11 @@ void SessionRecorder::LogChanged(const zevo::LogDocument& log, const zevo::LogEd
         change.lines.assign(first, first + static_cast<std::ptrdiff_t>(edit.count));
         break;
     case zevo::LogEdit::Kind::Remove:
-        change.change = zevo::LogChange::Remove;
+        // A journal of an earlier run knows only single lines going; a block (an import taken back)
+        // counts its lines without their texts.
+        change.change = edit.count == 1 ? zevo::LogChange::Remove : zevo::LogChange::RemoveRows;
+        if (edit.count > 1)
+            change.lines.resize(edit.count);
         break;
     case zevo::LogEdit::Kind::Replace:
         change.change = zevo::LogChange::Replace;
