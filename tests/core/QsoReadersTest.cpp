@@ -29,6 +29,8 @@ TEST(QsoReaders, AgreeOnEveryLine) {
          true, none, "<BAND:3>20M <FREQ:6>14.025 "},
         {"14350 CW 2026-04-05 1500 QQ1AAA        599      1 QQ2BBB        599     12", 3, false, Kind::Dupe,
          true, none, "<BAND:3>20M <FREQ:6>14.350 "},
+        {"14351 CW 2026-04-05 1500 QQ1AAA        599      1 QQ2BBB        599     12", -1, false, Kind::Worked,
+         false, F::BadBand, "<FREQ:6>14.351 "},
         {"29500 CW 2026-04-05 1500 QQ1AAA        599      1 QQ2BBB        599     12", 5, false, Kind::Dupe,
          true, none, "<BAND:3>10M <FREQ:6>29.500 "},
         {" 1850 PH 2026-04-05 1500 QQ1AAA        59       1 QQ2BBB        59      12", 0, true, Kind::Dupe,
