@@ -293,6 +293,24 @@ template <typename Action> std::string ErrorOf(const Action& action) {
     return "no error";
 }
 
+// A record written whole that the disk does not confirm is no record: the error is told.
+TEST_F(JournalTest, ARecordTheDiskDoesNotConfirmIsAnError) {
+    zevo::FileWriteCalls calls = zevo::FileWriteCalls::System();
+    auto fails = std::make_shared<bool>(false);
+    calls.datasync = [fails, real = calls.datasync](int fd) {
+        if (!*fails)
+            return real(fd);
+        errno = EIO;
+        return -1;
+    };
+    zevo::Journal journal(path, calls);
+    journal.Record(State("1"), LogChange::Append, {"QSO: 1"});
+    const std::string before = Bytes();
+    *fails = true;
+    EXPECT_EQ(ErrorOf([&] { journal.Record(State("2"), LogChange::Append, {"QSO: 2"}); }), "I/O error 5");
+    EXPECT_EQ(Bytes(), before);
+}
+
 TEST_F(JournalTest, OneProgramAtATimeHoldsTheLock) {
     const std::string lockPath = (folder / "session.lock").string();
     {

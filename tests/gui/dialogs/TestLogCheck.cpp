@@ -80,12 +80,13 @@ void TestLogCheck::findingLeadsToItsLine() {
 }
 
 void TestLogCheck::eachFindingNamesItsValues_data() {
-    QTest::addColumn<int>("line"); // the contact replaced: 11 or 12
+    QTest::addColumn<int>("line"); // the line replaced
     QTest::addColumn<QString>("contact");
     QTest::addColumn<QString>("finding");
     const auto row = [](const char* tag, int line, const char* contact, const char* finding) {
         QTest::newRow(tag) << line << QString::fromLatin1(contact) << QString::fromLatin1(finding);
     };
+    row("no start", 1, "START-OF-LOG 2.0", "The log does not begin with START-OF-LOG:");
     row("used call", 12, "QSO: 14000 PH 2026-04-05 1501 QQ9ZZZ        59       2 QQ3CCC        59       7",
         "Contacts made as QQ9ZZZ, but the CALLSIGN: line names QQ1AAA");
     row("band", 12, "QSO: 14400 PH 2026-04-05 1501 QQ1AAA        59       2 QQ3CCC        59       7",
@@ -122,6 +123,12 @@ void TestLogCheck::eachFindingNamesItsValues() {
     for (int row = 0; row < findings->topLevelItemCount(); ++row)
         texts << findings->topLevelItem(row)->text(2);
     QVERIFY2(texts.contains(finding), qPrintable(texts.join(" | ")));
+    // Enter leads to the finding's line, the first one too.
+    QTreeWidgetItem* item = findings->topLevelItem(static_cast<int>(texts.indexOf(finding)));
+    findings->setCurrentItem(item);
+    QTest::keyClick(findings, Qt::Key_Return);
+    QCOMPARE(Find<QAbstractItemView>(&program.form1, "ListBox1")->currentIndex().row(),
+             item->text(0).toInt() - 1);
 
     // Check again reads the log as it is now.
     program.form1.Document().ReplaceAll(Log("1501"));

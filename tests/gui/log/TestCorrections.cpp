@@ -331,6 +331,12 @@ void TestCorrections::anEditIsRefusedAsAnAddIs() {
         QCOMPARE(Editor()->focusWidget()->objectName(), field);
         QTest::keyClick(Editor(), Qt::Key_Escape);
         QVERIFY(!Editor() && form.Document().Lines() == before);
+        // Opened again after the main window moved, the dialog stands over it where it is now.
+        form.move(form.pos() + QPoint(120, 80));
+        PressOnLine(form, row, Qt::Key_F2);
+        QVERIFY(Editor());
+        QVERIFY((Editor()->frameGeometry().center() - form.frameGeometry().center()).manhattanLength() <= 2);
+        QTest::keyClick(Editor(), Qt::Key_Escape);
     }
 }
 
