@@ -93,7 +93,7 @@ private:
     // The number of `call` (as written), a new one when `add` and the statistics number calls themselves;
     // nothing for a call that has none.
     std::optional<std::uint32_t> NumberOf(std::string_view call, bool add);
-    void Count(const Contact& contact, std::uint32_t call, int step, bool windows = true);
+    void Count(const Contact& contact, std::uint32_t number, int step, bool windows = true);
     void CountWindows(std::int64_t minute, int step);
     void CountAllWindows();
     void CountWindow(int& contacts, int step);
