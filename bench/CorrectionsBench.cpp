@@ -8,6 +8,7 @@
 //                                   (CTest runs this)
 #include "Program.h"
 #include "QsoLine.h"
+#include "QuietDesktop.h"
 #include "RatioReporter.h"
 #include "entry/EditContact.h"
 #include "platform/Desktop.h"
@@ -20,21 +21,6 @@
 
 namespace {
 
-class QuietDesktop final : public Desktop {
-public:
-    Answer ShowMessage(QWidget*, const QString&, const QString&, Icon, Buttons) override {
-        return Answer::Ok;
-    }
-    std::optional<QString> SaveFileName(QWidget*, const QString&, const QString&, int) override { return {}; }
-    std::optional<QString> OpenFileName(QWidget*, const QString&, int, const QString&) override { return {}; }
-    void OpenInTextEditor(QWidget*, const QString&) override {}
-    void Beep() override {}
-    QDate Today() override { return {2026, 6, 1}; }
-    QDateTime UtcNow() override { return QDateTime::currentDateTimeUtc(); }
-    QVariant Setting(const QString&, const QVariant& fallback) override { return fallback; }
-    void SetSetting(const QString&, const QVariant&) override {}
-};
-
 double ProcessorSeconds() {
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
@@ -45,7 +31,8 @@ enum class Correction { Edit, Delete, Undo, Redo };
 
 // A shown main window with a log of `contacts`, the contact in its middle corrected each round.
 void Correct(benchmark::State& state, int contacts, Correction correction) {
-    QuietDesktop desktop;
+    bench::QuietDesktop desktop;
+    desktop.answer = Desktop::Answer::Ok;
     Program program(desktop);
     TForm1& form = program.form1;
     form.SetHeaderSet(true);

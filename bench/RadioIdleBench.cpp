@@ -7,6 +7,7 @@
 //   ZevoRadioIdleBench --smoke    3 seconds; fails only when the radio never answers or the program
 //                                 keeps a core busy (CTest runs this)
 #include "Program.h"
+#include "QuietDesktop.h"
 #include "RatioReporter.h"
 #include "Unit1.h"
 #include "radio/RadioLink.h"
@@ -16,7 +17,6 @@
 #include <QEventLoop>
 #include <QHostAddress>
 #include <QLabel>
-#include <QMap>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -24,26 +24,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-class IdleDesktop final : public Desktop {
-public:
-    Answer ShowMessage(QWidget*, const QString&, const QString&, Icon, Buttons) override {
-        return Answer::No;
-    }
-    std::optional<QString> SaveFileName(QWidget*, const QString&, const QString&, int) override { return {}; }
-    std::optional<QString> OpenFileName(QWidget*, const QString&, int, const QString&) override { return {}; }
-    void OpenInTextEditor(QWidget*, const QString&) override {}
-    void Beep() override {}
-    QDate Today() override { return QDate::currentDate(); }
-    QDateTime UtcNow() override { return QDateTime::currentDateTimeUtc(); }
-    QVariant Setting(const QString& key, const QVariant& fallback) override {
-        return m_settings.value(key, fallback);
-    }
-    void SetSetting(const QString& key, const QVariant& value) override { m_settings[key] = value; }
-
-private:
-    QMap<QString, QVariant> m_settings;
-};
 
 double ProcessorSeconds() {
     rusage usage{};
@@ -77,7 +57,8 @@ int main(int argc, char** argv) {
     const int port = probe.serverPort();
     probe.close();
 
-    IdleDesktop desktop;
+    bench::QuietDesktop desktop;
+    desktop.answer = Desktop::Answer::No;
     desktop.SetSetting(QStringLiteral("RealTime"), true);
     RadioSettings{.way = RadioSettings::Way::Start, .port = port, .model = 1, .device = {}}.Save(desktop);
     const QTemporaryDir journal;

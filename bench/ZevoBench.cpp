@@ -18,6 +18,7 @@
 #include "Journal.h"
 #include "Program.h"
 #include "QsoLine.h"
+#include "QuietDesktop.h"
 #include "RatioReporter.h"
 #include "checkfile/CheckFileCommands.h"
 #include "platform/Desktop.h"
@@ -45,6 +46,7 @@ namespace {
 
 using bench::Clock;
 using bench::InitializeInterleaved;
+using bench::QuietDesktop;
 using bench::RatioReporter;
 using bench::TakeFlag;
 
@@ -236,26 +238,6 @@ void PlainWriteAdif(benchmark::State& state, const std::vector<zevo::QsoEntry>& 
         PlainReplace(path, bytes);
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
 }
-
-class QuietDesktop final : public Desktop {
-public:
-    // Yes takes back the log of the journal that the benchmark left.
-    Answer ShowMessage(QWidget*, const QString&, const QString&, Icon, Buttons buttons) override {
-        return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
-    }
-    std::optional<QString> SaveFileName(QWidget*, const QString&, const QString&, int) override { return {}; }
-    std::optional<QString> OpenFileName(QWidget*, const QString&, int, const QString&) override {
-        return openPath.isEmpty() ? std::nullopt : std::optional(openPath);
-    }
-    void OpenInTextEditor(QWidget*, const QString&) override {}
-    void Beep() override {}
-    QDate Today() override { return {2026, 6, 1}; }
-    QDateTime UtcNow() override { return QDateTime::currentDateTimeUtc(); }
-    QVariant Setting(const QString&, const QVariant& fallback) override { return fallback; }
-    void SetSetting(const QString&, const QVariant&) override {}
-
-    QString openPath; // what the open dialog chooses; empty: dismissed
-};
 
 zevo::SessionState UnsavedSession() {
     zevo::SessionState session;
