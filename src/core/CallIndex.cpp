@@ -4,18 +4,52 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <limits>
+#include <utility>
 
 namespace zevo {
 
 namespace {
 
 constexpr std::uint32_t NoRow = std::numeric_limits<std::uint32_t>::max();
+constexpr std::uint32_t NoList = std::numeric_limits<std::uint32_t>::max();
+constexpr std::uint64_t EmptySlot = std::numeric_limits<std::uint64_t>::max();
 
-using Piece = std::uint32_t;
+// Each character of a call as a code of six bits: letters, digits and the stroke have their own, any
+// other character shares 0, so that the pieces holding one share a list and are checked by their text.
+constexpr std::array<std::uint8_t, 256> CharCodes = [] {
+    std::array<std::uint8_t, 256> codes{};
+    std::uint8_t next = 1;
+    for (char c = 'A'; c <= 'Z'; ++c)
+        codes[static_cast<unsigned char>(c)] = next++;
+    for (char c = '0'; c <= '9'; ++c)
+        codes[static_cast<unsigned char>(c)] = next++;
+    codes['/'] = next;
+    return codes;
+}();
 
-std::uint32_t Byte(char c) {
-    return static_cast<unsigned char>(c);
+std::uint32_t Code(char c) {
+    return CharCodes[static_cast<unsigned char>(c)];
+}
+
+// Pieces of two characters are numbered first, then those of three.
+constexpr std::uint32_t PairPieces = 64U * 64U;
+constexpr std::uint32_t PieceCount = PairPieces + 64U * 64U * 64U;
+
+// Every piece of `text` in order, a piece that comes again as often as it does.
+template <typename Visit> void ForEachPiece(std::string_view text, Visit visit) {
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        const std::uint32_t pair = (Code(text[i]) << 6U) | Code(text[i + 1]);
+        visit(pair);
+        if (i + 2 < text.size())
+            visit(PairPieces + ((pair << 6U) | Code(text[i + 2])));
+    }
+}
+
+// Whether each piece of `text` stands for its own characters alone.
+bool OwnPieces(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return Code(c) != 0; });
 }
 
 // The pieces of a text, each once, in order. A call's fit in place; a longer text takes the heap.
@@ -23,32 +57,57 @@ class PiecesOf {
 public:
     explicit PiecesOf(std::string_view text) {
         const std::size_t count = text.size() < 2 ? 0 : 2 * text.size() - 3;
-        Piece* out = m_inPlace.data();
+        std::uint32_t* out = m_inPlace.data();
         if (count > m_inPlace.size()) {
             m_onHeap.resize(count);
             out = m_onHeap.data();
         }
-        for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-            out[m_count++] = (2U << 24U) | (Byte(text[i]) << 16U) | (Byte(text[i + 1]) << 8U);
-            if (i + 2 < text.size())
-                out[m_count++] =
-                    (3U << 24U) | (Byte(text[i]) << 16U) | (Byte(text[i + 1]) << 8U) | Byte(text[i + 2]);
-        }
+        ForEachPiece(text, [&](std::uint32_t piece) { out[m_count++] = piece; });
         std::sort(out, out + m_count);
         m_count = static_cast<std::size_t>(std::unique(out, out + m_count) - out);
         m_begin = out;
     }
     PiecesOf(const PiecesOf&) = delete;
     PiecesOf& operator=(const PiecesOf&) = delete;
-    const Piece* begin() const { return m_begin; }
-    const Piece* end() const { return m_begin + m_count; }
+    const std::uint32_t* begin() const { return m_begin; }
+    const std::uint32_t* end() const { return m_begin + m_count; }
 
 private:
-    std::array<Piece, 32> m_inPlace{};
-    std::vector<Piece> m_onHeap;
-    const Piece* m_begin = nullptr;
+    std::array<std::uint32_t, 32> m_inPlace{};
+    std::vector<std::uint32_t> m_onHeap;
+    const std::uint32_t* m_begin = nullptr;
     std::size_t m_count = 0;
 };
+
+// The high half of a call's hash: it picks the call's first slot and is kept beside its number.
+std::uint64_t HashOf(std::string_view call) {
+    return std::hash<std::string_view>{}(call) >> 32U;
+}
+
+std::uint32_t NumberIn(std::uint64_t slot) {
+    return static_cast<std::uint32_t>(slot);
+}
+
+// Sorts by the first of each pair, a byte at a time from the last, stable: each byte the keys differ in
+// takes one pass, and the bytes they all share none.
+void SortByHead(std::vector<std::pair<std::uint64_t, std::uint32_t>>& keys) {
+    std::array<std::array<std::size_t, 256>, 8> counts{};
+    for (const auto& key : keys)
+        for (std::size_t byte = 0; byte < 8; ++byte)
+            ++counts[byte][(key.first >> (8 * byte)) & 0xFFU];
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> sorted(keys.size());
+    for (std::size_t byte = 0; byte < 8; ++byte) {
+        std::array<std::size_t, 256>& at = counts[byte];
+        if (std::find(at.begin(), at.end(), keys.size()) != at.end())
+            continue;
+        std::size_t start = 0;
+        for (std::size_t& count : at)
+            start += std::exchange(count, start);
+        for (const auto& key : keys)
+            sorted[at[(key.first >> (8 * byte)) & 0xFFU]++] = key;
+        keys.swap(sorted);
+    }
+}
 
 } // namespace
 
@@ -95,57 +154,176 @@ std::uint32_t CallIndex::NewEntry(std::size_t row, const QsoKey& key) {
     return number;
 }
 
-std::uint32_t CallIndex::CallNumber(std::string&& call, bool& added) {
-    const auto number = static_cast<std::uint32_t>(m_freeCalls.empty() ? m_calls.size() : m_freeCalls.back());
-    const auto [found, isNew] = m_callIds.try_emplace(std::move(call), number);
-    added = isNew;
-    if (!isNew)
-        return found->second;
-    if (number == m_calls.size())
+std::size_t CallIndex::SlotOf(std::string_view call, std::uint64_t hash) const {
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        const std::uint64_t held = m_slots[slot];
+        if (held == EmptySlot || ((held >> 32U) == hash && Text(NumberIn(held)) == call))
+            return slot;
+    }
+}
+
+void CallIndex::PlaceInSlots(std::uint32_t number, std::uint64_t hash) {
+    m_slots[SlotOf(Text(number), hash)] = (hash << 32U) | number;
+}
+
+void CallIndex::TakeFromSlots(std::size_t slot) {
+    // The calls after it that would no longer be found past the hole move back into it.
+    const std::size_t mask = m_slots.size() - 1;
+    m_slots[slot] = EmptySlot;
+    for (std::size_t next = (slot + 1) & mask; m_slots[next] != EmptySlot; next = (next + 1) & mask) {
+        const std::size_t home = (m_slots[next] >> 32U) & mask;
+        if (((next - home) & mask) >= ((next - slot) & mask)) {
+            m_slots[slot] = m_slots[next];
+            m_slots[next] = EmptySlot;
+            slot = next;
+        }
+    }
+}
+
+std::uint32_t CallIndex::Find(std::string_view call) const {
+    if (m_slots.empty())
+        return NoCall;
+    const std::uint64_t held = m_slots[SlotOf(call, HashOf(call))];
+    return held == EmptySlot ? NoCall : NumberIn(held);
+}
+
+void CallIndex::ReserveCalls(std::size_t calls) {
+    // At most three slots in four taken, so that a call is found within a few.
+    std::size_t size = 16;
+    while (size / 4 * 3 < calls)
+        size *= 2;
+    if (size <= m_slots.size())
+        return;
+    m_slots.assign(size, EmptySlot);
+    for (std::uint32_t number = 0; number < m_calls.size(); ++number)
+        if (!m_calls[number].entries.empty())
+            PlaceInSlots(number, HashOf(Text(number)));
+}
+
+std::uint32_t CallIndex::CallNumber(std::string_view call, std::uint64_t hash, bool& added) {
+    ReserveCalls(m_callCount + 1);
+    const std::size_t slot = SlotOf(call, hash);
+    added = m_slots[slot] == EmptySlot;
+    if (!added)
+        return NumberIn(m_slots[slot]);
+    std::uint32_t number = 0;
+    if (m_freeCalls.empty()) {
+        number = static_cast<std::uint32_t>(m_calls.size());
         m_calls.emplace_back();
-    else
+    } else {
+        number = m_freeCalls.back();
         m_freeCalls.pop_back();
-    m_calls[number].text = &found->first;
+    }
+    m_calls[number].textAt = static_cast<std::uint32_t>(m_texts.size());
+    m_calls[number].textSize = static_cast<std::uint32_t>(call.size());
+    m_texts.append(call);
+    m_slots[slot] = (hash << 32U) | number;
+    ++m_callCount;
     return number;
 }
 
 void CallIndex::Build(const std::vector<std::string>& lines) {
     Clear();
-    m_callIds.reserve(lines.size());
-    for (std::size_t row = 0; row < lines.size(); ++row) {
-        std::optional<QsoKey> key = ReadQsoKey(lines[row]);
-        if (!key)
-            continue;
-        const std::uint32_t entry = NewEntry(row, *key);
-        bool added = false;
-        m_calls[CallNumber(std::move(key->call), added)].entries.push_back(entry);
+    ReserveCalls(lines.size());
+    m_calls.reserve(lines.size());
+    // The lines are taken a batch at a time, the first slot of each call read for the whole batch
+    // before any is looked at: the reads of slots far apart overlap rather than wait one by one.
+    constexpr std::size_t Batch = 16;
+    std::array<std::optional<QsoKey>, Batch> keys;
+    std::array<std::size_t, Batch> rows{};
+    std::array<std::uint64_t, Batch> hashes{};
+    for (std::size_t row = 0; row < lines.size();) {
+        std::size_t count = 0;
+        for (; count < Batch && row < lines.size(); ++row) {
+            keys[count] = ReadQsoKey(lines[row]);
+            if (keys[count]) {
+                rows[count] = row;
+                hashes[count] = HashOf(keys[count]->call);
+                ++count;
+            }
+        }
+        std::uint64_t taken = 0;
+        for (std::size_t i = 0; i < count; ++i)
+            taken += m_slots[hashes[i] & (m_slots.size() - 1)] != EmptySlot ? 1U : 0U;
+        m_takenSeen += taken;
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::uint32_t entry = NewEntry(rows[i], *keys[i]);
+            bool added = false;
+            m_calls[CallNumber(keys[i]->call, hashes[i], added)].entries.push_back(entry);
+        }
     }
-    // Each piece lists its calls in the order of their texts: taken in that order, once, every list is
-    // sorted as it is made, rather than by placing one call at a time.
+    if (m_calls.empty())
+        return;
+    NumberInTextOrder();
+    // Each piece lists its calls in the order of their texts, which is now the order of their numbers:
+    // taken in that order, once, every list is sorted as it is made. Each list is made its own size
+    // first: grown by doubling, the lists would hold a third more than they need for as long as the
+    // log is open. A call counts once in a list however often it holds the piece: the last call
+    // counted is kept beside each count, and each list ends with the last call put in it.
+    m_pieceLists.assign(PieceCount, NoList);
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> sizes; // of each list: its size, its last call
+    for (std::uint32_t number = 0; number < m_calls.size(); ++number)
+        ForEachPiece(Text(number), [&](std::uint32_t piece) {
+            std::uint32_t& list = m_pieceLists[piece];
+            if (list == NoList) {
+                list = static_cast<std::uint32_t>(sizes.size());
+                sizes.emplace_back(0, NoCall);
+            }
+            auto& [size, last] = sizes[list];
+            if (last != number) {
+                last = number;
+                ++size;
+            }
+        });
+    m_postings.resize(sizes.size());
+    for (std::size_t list = 0; list < sizes.size(); ++list)
+        m_postings[list].reserve(sizes[list].first);
+    for (std::uint32_t number = 0; number < m_calls.size(); ++number)
+        ForEachPiece(Text(number), [&](std::uint32_t piece) {
+            std::vector<std::uint32_t>& posting = m_postings[m_pieceLists[piece]];
+            if (posting.empty() || posting.back() != number)
+                posting.push_back(number);
+        });
+}
+
+void CallIndex::NumberInTextOrder() {
     // Sorted by their first eight characters packed into one number, the texts compared only to part
     // calls that share those: most calls are shorter.
     std::vector<std::pair<std::uint64_t, std::uint32_t>> order(m_calls.size());
     for (std::uint32_t number = 0; number < order.size(); ++number) {
-        const std::string& text = *m_calls[number].text;
+        const std::string_view text = Text(number);
         std::uint64_t head = 0;
         for (std::size_t i = 0; i < 8; ++i)
             head = (head << 8U) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0U);
         order[number] = {head, number};
     }
-    std::sort(order.begin(), order.end(), [this](const auto& a, const auto& b) {
-        return a.first != b.first ? a.first < b.first : Before(a.second, b.second);
-    });
-    // Each list is made its own size first: grown by doubling, the lists would hold a third more than
-    // they need for as long as the log is open.
-    std::unordered_map<Piece, std::uint32_t> sizes;
-    for (const Call& call : m_calls)
-        for (const Piece piece : PiecesOf(*call.text))
-            ++sizes[piece];
-    for (const auto& [piece, size] : sizes)
-        m_pieces[piece].reserve(size);
-    for (const auto& [head, number] : order)
-        for (const Piece piece : PiecesOf(*m_calls[number].text))
-            m_pieces[piece].push_back(number);
+    SortByHead(order);
+    for (auto run = order.begin(); run != order.end();) {
+        const auto next =
+            std::find_if(run, order.end(), [&](const auto& call) { return call.first != run->first; });
+        if (next - run > 1)
+            std::sort(run, next, [this](const auto& a, const auto& b) { return Before(a.second, b.second); });
+        run = next;
+    }
+    // The calls and their texts laid out again in that order, and the slots told their new numbers.
+    std::vector<std::uint32_t> renumbered(m_calls.size());
+    std::vector<Call> calls(m_calls.size());
+    std::string texts;
+    texts.reserve(m_texts.size());
+    for (std::uint32_t number = 0; number < order.size(); ++number) {
+        const std::uint32_t old = order[number].second;
+        renumbered[old] = number;
+        calls[number].textAt = static_cast<std::uint32_t>(texts.size());
+        calls[number].textSize = m_calls[old].textSize;
+        calls[number].entries = std::move(m_calls[old].entries);
+        texts.append(Text(old));
+    }
+    m_calls = std::move(calls);
+    m_texts = std::move(texts);
+    for (std::uint64_t& slot : m_slots)
+        if (slot != EmptySlot)
+            slot = (slot & ~std::uint64_t{0xFFFFFFFFU}) | renumbered[NumberIn(slot)];
 }
 
 void CallIndex::Add(std::size_t row, std::string_view line) {
@@ -154,7 +332,7 @@ void CallIndex::Add(std::size_t row, std::string_view line) {
         return;
     const std::uint32_t entry = NewEntry(row, *key);
     bool added = false;
-    const std::uint32_t number = CallNumber(std::move(key->call), added);
+    const std::uint32_t number = CallNumber(key->call, HashOf(key->call), added);
     m_calls[number].entries.push_back(entry);
     if (added)
         AddPieces(number);
@@ -162,12 +340,12 @@ void CallIndex::Add(std::size_t row, std::string_view line) {
 
 void CallIndex::Remove(std::size_t row, std::string_view line) {
     const std::optional<QsoKey> key = ReadQsoKey(line);
-    if (!key)
+    if (!key || m_slots.empty())
         return;
-    const auto found = m_callIds.find(key->call);
-    if (found == m_callIds.end())
+    const std::size_t slot = SlotOf(key->call, HashOf(key->call));
+    if (m_slots[slot] == EmptySlot)
         return;
-    const std::uint32_t number = found->second;
+    const std::uint32_t number = NumberIn(m_slots[slot]);
     Entries& entries = m_calls[number].entries;
     const auto at = std::find_if(entries.begin(), entries.end(),
                                  [&](std::uint32_t entry) { return m_rows[entry] == row; });
@@ -180,7 +358,8 @@ void CallIndex::Remove(std::size_t row, std::string_view line) {
         RemovePieces(number);
         m_calls[number] = {};
         m_freeCalls.push_back(number);
-        m_callIds.erase(found);
+        TakeFromSlots(slot);
+        --m_callCount;
     }
 }
 
@@ -193,20 +372,14 @@ void CallIndex::ShiftRows(std::size_t from, std::ptrdiff_t by) {
 }
 
 void CallIndex::Clear() {
-    m_rows.clear();
-    m_entries.clear();
-    m_free.clear();
-    m_callIds.clear();
-    m_calls.clear();
-    m_freeCalls.clear();
-    m_pieces.clear();
+    *this = CallIndex();
 }
 
 std::optional<std::uint32_t> CallIndex::NumberOf(const std::string& callKey) const {
-    const auto found = m_callIds.find(callKey);
-    if (found == m_callIds.end())
+    const std::uint32_t number = Find(callKey);
+    if (number == NoCall)
         return std::nullopt;
-    return found->second;
+    return number;
 }
 
 std::vector<std::uint32_t> CallIndex::NumbersOfRows(std::size_t rows) const {
@@ -220,10 +393,10 @@ std::vector<std::uint32_t> CallIndex::NumbersOfRows(std::size_t rows) const {
 
 std::vector<CallRow> CallIndex::Rows(std::string_view call) const {
     std::vector<CallRow> rows;
-    const auto found = m_callIds.find(CallKey(call));
-    if (found == m_callIds.end())
+    const std::uint32_t number = Find(CallKey(call));
+    if (number == NoCall)
         return rows;
-    for (const std::uint32_t entry : m_calls[found->second].entries)
+    for (const std::uint32_t entry : m_calls[number].entries)
         rows.push_back({m_rows[entry], m_entries[entry].band, m_entries[entry].phone});
     std::sort(rows.begin(), rows.end(), [](const CallRow& a, const CallRow& b) { return a.row < b.row; });
     return rows;
@@ -236,7 +409,7 @@ CallMatches CallIndex::Containing(std::string_view fragment, std::size_t limit) 
     if (fragment.size() < 2)
         return matches;
     const std::vector<std::uint32_t>* rarest = nullptr;
-    for (const Piece piece : PiecesOf(fragment)) {
+    for (const std::uint32_t piece : PiecesOf(fragment)) {
         const std::vector<std::uint32_t>* posting = Posting(piece);
         if (!posting)
             return matches;
@@ -245,44 +418,55 @@ CallMatches CallIndex::Containing(std::string_view fragment, std::size_t limit) 
     }
     if (!rarest)
         return matches;
-    // A fragment of two or three characters is a piece itself: its calls are exactly the matches.
-    if (fragment.size() <= 3) {
+    // A fragment of two or three characters of their own is a piece itself: its calls are exactly the
+    // matches.
+    if (fragment.size() <= 3 && OwnPieces(fragment)) {
         matches.total = rarest->size();
         for (std::size_t i = 0; i < std::min(limit, rarest->size()); ++i)
-            matches.calls.push_back(*m_calls[(*rarest)[i]].text);
+            matches.calls.emplace_back(Text((*rarest)[i]));
         return matches;
     }
     for (const std::uint32_t number : *rarest) {
-        const std::string* call = m_calls[number].text;
-        if (call->find(fragment) == std::string::npos)
+        const std::string_view call = Text(number);
+        if (call.find(fragment) == std::string_view::npos)
             continue;
         if (++matches.total <= limit)
-            matches.calls.push_back(*call);
+            matches.calls.emplace_back(call);
     }
     return matches;
 }
 
-const std::vector<std::uint32_t>* CallIndex::Posting(Piece piece) const {
-    const auto found = m_pieces.find(piece);
-    return found == m_pieces.end() ? nullptr : &found->second;
+const std::vector<std::uint32_t>* CallIndex::Posting(std::uint32_t piece) const {
+    if (m_pieceLists.empty() || m_pieceLists[piece] == NoList)
+        return nullptr;
+    const std::vector<std::uint32_t>& posting = m_postings[m_pieceLists[piece]];
+    return posting.empty() ? nullptr : &posting;
+}
+
+std::vector<std::uint32_t>& CallIndex::PostingToFill(std::uint32_t piece) {
+    if (m_pieceLists.empty())
+        m_pieceLists.assign(PieceCount, NoList);
+    std::uint32_t& list = m_pieceLists[piece];
+    if (list == NoList) {
+        list = static_cast<std::uint32_t>(m_postings.size());
+        m_postings.emplace_back();
+    }
+    return m_postings[list];
 }
 
 void CallIndex::AddPieces(std::uint32_t call) {
     const auto before = [this](std::uint32_t a, std::uint32_t b) { return Before(a, b); };
-    for (const Piece piece : PiecesOf(*m_calls[call].text)) {
-        std::vector<std::uint32_t>& posting = m_pieces[piece];
+    for (const std::uint32_t piece : PiecesOf(Text(call))) {
+        std::vector<std::uint32_t>& posting = PostingToFill(piece);
         posting.insert(std::lower_bound(posting.begin(), posting.end(), call, before), call);
     }
 }
 
 void CallIndex::RemovePieces(std::uint32_t call) {
     const auto before = [this](std::uint32_t a, std::uint32_t b) { return Before(a, b); };
-    for (const Piece piece : PiecesOf(*m_calls[call].text)) {
-        const auto found = m_pieces.find(piece);
-        std::vector<std::uint32_t>& posting = found->second;
+    for (const std::uint32_t piece : PiecesOf(Text(call))) {
+        std::vector<std::uint32_t>& posting = m_postings[m_pieceLists[piece]];
         posting.erase(std::lower_bound(posting.begin(), posting.end(), call, before));
-        if (posting.empty())
-            m_pieces.erase(found);
     }
 }
 

@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace zevo {
@@ -62,7 +61,7 @@ public:
     std::vector<CallRow> Rows(std::string_view call) const;
     // Distinct calls that contain `fragment` (at least two characters), sorted.
     CallMatches Containing(std::string_view fragment, std::size_t limit) const;
-    std::size_t DistinctCalls() const { return m_callIds.size(); }
+    std::size_t DistinctCalls() const { return m_callCount; }
 
     // Each distinct call's number, which others that follow the same log may key their own data by: a
     // number is below NumberLimit() and stays the call's while the index holds a line of it.
@@ -95,29 +94,50 @@ private:
         std::unique_ptr<std::vector<std::uint32_t>> m_many;
     };
     struct Call {
-        const std::string* text = nullptr; // the key of m_callIds, which stays where it is
+        std::uint32_t textAt = 0; // in m_texts
+        std::uint32_t textSize = 0;
         Entries entries;
     };
-    // A piece of two or three characters, packed into one number.
-    using Piece = std::uint32_t;
+    std::string_view Text(std::uint32_t call) const {
+        return {m_texts.data() + m_calls[call].textAt, m_calls[call].textSize};
+    }
     std::uint32_t NewEntry(std::size_t row, const QsoKey& key);
-    // The number of `call`, a new one when it is not in the index yet.
-    std::uint32_t CallNumber(std::string&& call, bool& added);
+    // The number of `call` (of that HashOf), a new one when it is not in the index yet.
+    std::uint32_t CallNumber(std::string_view call, std::uint64_t hash, bool& added);
+    // The calls numbered again in the order of their texts.
+    void NumberInTextOrder();
+    // The slot of `call` in m_slots: the one that holds it, or the empty one where it would go.
+    std::size_t SlotOf(std::string_view call, std::uint64_t hash) const;
+    void PlaceInSlots(std::uint32_t number, std::uint64_t hash);
+    void TakeFromSlots(std::size_t slot);
+    std::uint32_t Find(std::string_view call) const;
+    // Slots enough for `calls` distinct calls.
+    void ReserveCalls(std::size_t calls);
     void AddPieces(std::uint32_t call);
     void RemovePieces(std::uint32_t call);
-    bool Before(std::uint32_t a, std::uint32_t b) const { return *m_calls[a].text < *m_calls[b].text; }
-    const std::vector<std::uint32_t>* Posting(Piece piece) const;
+    bool Before(std::uint32_t a, std::uint32_t b) const { return Text(a) < Text(b); }
+    const std::vector<std::uint32_t>* Posting(std::uint32_t piece) const;
+    std::vector<std::uint32_t>& PostingToFill(std::uint32_t piece);
 
     // Every contact by entry number, free ones reused: its row apart from the rest, so that moving
     // the rows after an insertion in the middle is one plain pass over numbers.
     std::vector<std::uint32_t> m_rows;
     std::vector<Entry> m_entries;
     std::vector<std::uint32_t> m_free;
-    std::unordered_map<std::string, std::uint32_t> m_callIds; // call -> its number
-    std::vector<Call> m_calls;                                // by number; free ones are reused
+    // The distinct calls by number; free ones are reused. Their texts follow each other in m_texts.
+    std::vector<Call> m_calls;
+    std::string m_texts;
     std::vector<std::uint32_t> m_freeCalls;
-    // Piece -> the numbers of the distinct calls holding it, in the order of their texts.
-    std::unordered_map<Piece, std::vector<std::uint32_t>> m_pieces;
+    std::size_t m_callCount = 0;
+    std::uint64_t m_takenSeen = 0; // keeps the batched reads of a build from being left out
+    // The calls by their text: an open table of slots, each the call's number beside the high bits of
+    // its text's hash (all ones for an empty slot), found by probing the slots that follow.
+    std::vector<std::uint64_t> m_slots;
+    // A piece of two or three characters of a call -> its list of the numbers of the distinct calls
+    // holding it, in the order of their texts. Pieces are numbered by their characters' codes, so the
+    // list is found without a lookup: m_pieceLists gives the place of each piece's list in m_postings.
+    std::vector<std::uint32_t> m_pieceLists;
+    std::vector<std::vector<std::uint32_t>> m_postings;
 };
 
 } // namespace zevo

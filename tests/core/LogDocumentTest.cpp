@@ -33,6 +33,18 @@ struct Recorder final : zevo::LogListener {
     void LogChanged(const LogDocument&, const LogEdit& edit) override { edits.emplace_back(true, edit); }
 };
 
+// The index against the lines read afresh.
+void ExpectIndexOfLines(const LogDocument& log, const std::string& name) {
+    std::map<std::string, std::vector<zevo::CallRow>> calls;
+    for (std::size_t i = 0; i < log.Count(); ++i)
+        if (const auto key = zevo::ReadQsoKey(log.Line(i)))
+            calls[key->call].push_back({i, key->band, key->phone});
+    EXPECT_EQ(log.Calls().DistinctCalls(), calls.size()) << name;
+    for (const auto& [call, rows] : calls)
+        EXPECT_EQ(log.Calls().Rows(call), rows) << name << " " << call;
+    EXPECT_TRUE(log.Calls().Rows("QQ9ZZZ").empty()) << name;
+}
+
 TEST(LogDocument, EveryChangeKeepsTheLinesAndTheCallIndexAsAReadOfTheWholeLogWouldGive) {
     const struct {
         const char* name;
@@ -91,30 +103,37 @@ TEST(LogDocument, EveryChangeKeepsTheLinesAndTheCallIndexAsAReadOfTheWholeLogWou
             told.emplace_back(true, edit);
         }
         EXPECT_EQ(recorder.edits, told) << row.name;
-        // The index against the lines read afresh.
-        std::map<std::string, std::vector<zevo::CallRow>> calls;
-        for (std::size_t i = 0; i < log.Count(); ++i)
-            if (const auto key = zevo::ReadQsoKey(log.Line(i)))
-                calls[key->call].push_back({i, key->band, key->phone});
-        EXPECT_EQ(log.Calls().DistinctCalls(), calls.size()) << row.name;
-        for (const auto& [call, rows] : calls)
-            EXPECT_EQ(log.Calls().Rows(call), rows) << row.name << " " << call;
-        EXPECT_TRUE(log.Calls().Rows("QQ9ZZZ").empty()) << row.name;
+        ExpectIndexOfLines(log, row.name);
     }
 }
 
-TEST(CallIndex, FindsTheCallsThatHoldAFragmentAnywhereSortedAndCounted) {
+TEST(CallIndex, HoldsEveryCallWhenManyComeAndGo) {
     LogDocument log;
-    for (const char* call : {"QQ2BBB", "QQ3CCC/P", "QQ3CCC", "SQ9ABC", "QQ2BBB", "AB1CD"})
-        log.Append(Qso(call));
+    std::vector<std::string> lines;
+    for (int i = 0; i < 700; ++i)
+        lines.push_back(Qso("QQ" + std::to_string(i % 7) + "C" + std::to_string(i / 2), i % 6));
+    log.ReplaceAll(lines);
+    for (std::size_t row = log.Count(); row-- > 0;)
+        if (row % 3 != 0)
+            log.Remove(row);
+    for (int i = 0; i < 300; ++i)
+        log.Insert(static_cast<std::size_t>(i) % log.Count(), Qso("QQ8D" + std::to_string(i % 150)));
+    ExpectIndexOfLines(log, "after removals and insertions");
+    EXPECT_EQ(log.Calls().Containing("8D14", 5).total, 11U); // 14 and 140 to 149
+}
+
+TEST(CallIndex, FindsTheCallsThatHoldAFragmentAnywhereSortedAndCounted) {
+    std::vector<std::string> lines;
+    for (const char* call : {"QQ2BBB", "QQ3CCC/P", "QQ3CCC", "SQ9ABC", "QQ2BBB", "AB1CD", "QQ-A1", "QQ.A1"})
+        lines.push_back(Qso(call));
     const struct {
         const char* fragment;
         std::size_t limit;
         std::vector<std::string> calls;
         std::size_t total;
     } rows[] = {
-        {"QQ", 20, {"QQ2BBB", "QQ3CCC", "QQ3CCC/P"}, 3},
-        {"QQ", 2, {"QQ2BBB", "QQ3CCC"}, 3},
+        {"QQ", 20, {"QQ-A1", "QQ.A1", "QQ2BBB", "QQ3CCC", "QQ3CCC/P"}, 5},
+        {"QQ", 2, {"QQ-A1", "QQ.A1"}, 5},
         {"CC/", 20, {"QQ3CCC/P"}, 1},
         {"3CCC", 20, {"QQ3CCC", "QQ3CCC/P"}, 2},
         {"AB", 20, {"AB1CD", "SQ9ABC"}, 2},
@@ -123,14 +142,26 @@ TEST(CallIndex, FindsTheCallsThatHoldAFragmentAnywhereSortedAndCounted) {
         {"QQ3CCC/P", 20, {"QQ3CCC/P"}, 1},
         {"ZZ", 20, {}, 0},
         {"Q", 20, {}, 0},
+        // Other characters than letters, digits and the stroke are told apart too.
+        {"-A", 20, {"QQ-A1"}, 1},
+        {".A1", 20, {"QQ.A1"}, 1},
+        {"Q.", 20, {"QQ.A1"}, 1},
     };
-    for (const auto& row : rows) {
-        const zevo::CallMatches matches = log.Calls().Containing(row.fragment, row.limit);
-        EXPECT_EQ(matches.calls, row.calls) << row.fragment;
-        EXPECT_EQ(matches.total, row.total) << row.fragment;
+    // A log loaded whole and one that grew a contact at a time.
+    LogDocument loaded;
+    loaded.ReplaceAll(lines);
+    LogDocument grown;
+    for (const std::string& line : lines)
+        grown.Append(line);
+    for (LogDocument* log : {&loaded, &grown}) {
+        for (const auto& row : rows) {
+            const zevo::CallMatches matches = log->Calls().Containing(row.fragment, row.limit);
+            EXPECT_EQ(matches.calls, row.calls) << row.fragment;
+            EXPECT_EQ(matches.total, row.total) << row.fragment;
+        }
+        log->Remove(2);
+        EXPECT_EQ(log->Calls().Containing("CCC", 20).calls, std::vector<std::string>{"QQ3CCC/P"});
     }
-    log.Remove(2);
-    EXPECT_EQ(log.Calls().Containing("CCC", 20).calls, std::vector<std::string>{"QQ3CCC/P"});
 }
 
 } // namespace
