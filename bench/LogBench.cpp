@@ -72,7 +72,7 @@ void Append(benchmark::State& state, int contacts) {
 void Replace(benchmark::State& state, int contacts) {
     zevo::LogDocument log = Log(contacts);
     const std::size_t row = log.Count() / 2;
-    const std::string before = log.Line(row);
+    const std::string before(log.Line(row));
     const std::string after = Contact(7, 3);
     Timed(
         state, [&] { log.Replace(row, after); }, [&] { log.Replace(row, before); });
@@ -91,7 +91,7 @@ void InsertInTheMiddle(benchmark::State& state, int contacts) {
 void RemoveInTheMiddle(benchmark::State& state, int contacts) {
     zevo::LogDocument log = Log(contacts);
     const std::size_t row = log.Count() / 2;
-    const std::string line = log.Line(row);
+    const std::string line(log.Line(row));
     Timed(
         state, [&] { log.Remove(row); }, [&] { log.Insert(row, line); });
     CheckUnchanged(state, log, contacts);

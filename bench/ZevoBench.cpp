@@ -293,7 +293,8 @@ void AddContact(benchmark::State& state, int lines, bool journal) {
 
 // The record of one contact as the journal writes it: the contact's line and the state after it.
 std::string ContactRecord() {
-    return zevo::JournalRecord(UnsavedSession(), zevo::LogChange::Append, {ComposedLog(Contacts(1)).back()});
+    return zevo::JournalRecord(UnsavedSession(), zevo::LogChange::Append,
+                               std::vector<std::string>{ComposedLog(Contacts(1)).back()});
 }
 
 // The plain baseline: the same bytes appended to a file and flushed with fdatasync.
@@ -336,9 +337,9 @@ void WriteSavedLog(const std::string& path, int contacts) {
 // The file read and split into the log's lines by the program's reader.
 void ReadLongLog(benchmark::State& state, const std::string& path) {
     for (auto _ : state) {
-        std::vector<std::string> lines =
+        zevo::LineStore lines =
             zevo::ReadCabrilloLines(zevo::ReadFileBytes(path, zevo::MaxCabrilloFileSize).value());
-        benchmark::DoNotOptimize(lines.data());
+        benchmark::DoNotOptimize(lines.size());
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
 }

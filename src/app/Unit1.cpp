@@ -507,14 +507,13 @@ void TForm1::Button6Click() {
                       .arg(zevo::MaxCabrilloFileSize / (std::size_t{1024} * 1024)));
         return;
     }
-    std::vector<std::string> lines = zevo::ReadCabrilloLines(file.bytes);
+    // The lines take the file's bytes as their own: the log holds no second copy of them.
+    zevo::LineStore lines = zevo::ReadCabrilloLines(std::move(file.bytes));
     // Only a log replaces the log: a picture or an empty file changes nothing.
-    if (!zevo::IsContestLog(file.bytes, lines)) {
+    if (!zevo::IsContestLog(lines.Text(), lines)) {
         ShowError(tr("Error"), tr("File \"%1\" is not a Cabrillo log.\nNothing was loaded.").arg(*fileName));
         return;
     }
-    // The lines hold every byte the log needs: the file's own copy goes before the log is built.
-    std::string().swap(file.bytes);
     // Everything the fields take is read before the log changes: a load is whole or nothing.
     const zevo::LoadedLog loaded = zevo::ReadLoadedLog(lines);
     m_lastFolder = QFileInfo(*fileName).absolutePath();

@@ -232,8 +232,8 @@ std::optional<std::string> ComposeAdifRecord(std::string_view line, std::string_
     return record;
 }
 
-void WriteAdifFile(const std::string& path, const std::vector<std::string>& log,
-                   const AdifRecordExtras& extras, FileWriteCalls calls) {
+void WriteAdifFile(const std::string& path, LinesView log, const AdifRecordExtras& extras,
+                   FileWriteCalls calls) {
     AtomicTextFile file(path, std::move(calls));
     for (const std::string& line : AdifHeaderLines())
         file.WriteLine(line);
@@ -243,7 +243,7 @@ void WriteAdifFile(const std::string& path, const std::vector<std::string>& log,
     const std::string recordEnd = RecordEnd(extras.comment, extras.operatorCall);
     std::string block(BlockSize + RecordRoom(recordEnd) + 2, '\0');
     std::size_t used = 0;
-    for (const std::string& line : log) {
+    for (const std::string_view line : log) {
         const auto length = ComposeInto(block.data() + used, line, extras.addFrequency, recordEnd);
         if (!length)
             continue;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LogLines.h"
+
 #include "AtomicTextFile.h"
 
 #include <optional>
@@ -40,7 +42,7 @@ std::optional<std::string> ComposeAdifRecord(std::string_view line, std::string_
 // contact line of `log` in order, each line followed by CR LF. Like the Cabrillo file, it replaces
 // the file at `path` only once it is complete: a failure throws RunTimeError and leaves any earlier
 // file as it was.
-void WriteAdifFile(const std::string& path, const std::vector<std::string>& log,
-                   const AdifRecordExtras& extras, FileWriteCalls calls = FileWriteCalls::System());
+void WriteAdifFile(const std::string& path, LinesView log, const AdifRecordExtras& extras,
+                   FileWriteCalls calls = FileWriteCalls::System());
 
 } // namespace zevo

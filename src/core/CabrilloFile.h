@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LogLines.h"
+
 #include "AtomicTextFile.h"
 
 #include <string>
@@ -19,7 +21,7 @@ std::string ProposedCabrilloFileName(const std::string& usedCall);
 // "END-OF-LOG:" lines left by an earlier save, then one "END-OF-LOG:" line; each line followed by
 // CR LF. The file at `path` is replaced only once the whole log is on the disk (AtomicTextFile), so a
 // failure throws RunTimeError and leaves any earlier file as it was.
-void WriteCabrilloFile(const std::string& path, const std::vector<std::string>& log,
+void WriteCabrilloFile(const std::string& path, LinesView log,
                        FileWriteCalls calls = FileWriteCalls::System());
 
 } // namespace zevo

@@ -104,9 +104,10 @@ LogFileBytes ReadLogFileBytes(const std::string& path, std::size_t maxBytes) {
     return {LogFileBytes::Refused::No, std::move(*bytes)};
 }
 
-std::vector<std::string> ReadCabrilloLines(std::string_view bytes) {
+LineStore ReadCabrilloLines(std::string text) {
+    LineStore lines(std::move(text));
+    std::string_view bytes = lines.Text();
     bytes = bytes.substr(0, bytes.find(CtrlZ));
-    std::vector<std::string> lines;
     // The next CR and the next LF are each searched for only once passed (find of one byte is fast where
     // find_first_of of two is a loop over every byte), so the whole text is scanned twice at most.
     std::size_t nextCarriageReturn = std::min(bytes.find('\r'), bytes.size());
@@ -121,7 +122,7 @@ std::vector<std::string> ReadCabrilloLines(std::string_view bytes) {
         const std::size_t end =
             std::min(next(nextCarriageReturn, '\r', begin), next(nextLineFeed, '\n', begin));
         if (const std::string_view line = bytes.substr(begin, end - begin); line != EndOfLogLine)
-            lines.emplace_back(line);
+            lines.AddCut(begin, line.size());
         begin = end;
         if (begin < bytes.size()) {
             const bool carriageReturn = bytes[begin] == '\r';
@@ -148,17 +149,17 @@ std::optional<LastLineFields> ReadLastLineFields(std::string_view line) {
     return fields;
 }
 
-bool IsContestLog(std::string_view bytes, const std::vector<std::string>& lines) {
+bool IsContestLog(std::string_view bytes, LinesView lines) {
     if (bytes.find('\0') != std::string_view::npos)
         return false;
-    return std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+    return std::any_of(lines.begin(), lines.end(), [](std::string_view line) {
         return line.starts_with("START-OF-LOG:") || line.starts_with("QSO:");
     });
 }
 
-LoadedLog ReadLoadedLog(const std::vector<std::string>& lines) {
+LoadedLog ReadLoadedLog(LinesView lines) {
     LoadedLog loaded;
-    for (const std::string& line : lines) {
+    for (const std::string_view line : lines) {
         if (line.starts_with("CALLSIGN:") && loaded.callsign.empty()) {
             for (const char c : std::string_view(line).substr(9))
                 if (c != ' ')
@@ -178,7 +179,7 @@ LoadedLog ReadLoadedLog(const std::vector<std::string>& lines) {
     }
     // The last contact line that reads whole, looked for from the end.
     for (auto line = lines.rbegin(); line != lines.rend() && !loaded.last; ++line)
-        if (line->starts_with("QSO:"))
+        if ((*line).starts_with("QSO:"))
             loaded.last = ReadLastLineFields(*line);
     loaded.usedCall = loaded.last && !loaded.last->usedCall.empty() ? loaded.last->usedCall : loaded.callsign;
     return loaded;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LogLines.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -29,8 +31,9 @@ LogFileBytes ReadLogFileBytes(const std::string& path, std::size_t maxBytes);
 // The lines of the log held in a Cabrillo file's bytes, each byte for byte as in the file. A line ends
 // at CR, at CR LF or at LF alone; a Ctrl-Z ends the text. The end is tested after each line, so no
 // bytes give one empty line and a last line without its line end still counts. Every line that is
-// exactly "END-OF-LOG:" is left out: the next save appends one at the end.
-std::vector<std::string> ReadCabrilloLines(std::string_view bytes);
+// exactly "END-OF-LOG:" is left out: the next save appends one at the end. The lines keep the bytes
+// given as their own.
+LineStore ReadCabrilloLines(std::string bytes);
 
 // What the entry fields take from a contact line of a loaded log, read through its record
 // (ReadQsoRecord).
@@ -47,7 +50,7 @@ std::optional<LastLineFields> ReadLastLineFields(std::string_view line);
 
 // Whether a file's bytes, split into `lines`, are a contest log: no zero byte, and a line that begins
 // with "START-OF-LOG:" or "QSO:". Anything else (a picture, an empty file) is not loaded.
-bool IsContestLog(std::string_view bytes, const std::vector<std::string>& lines);
+bool IsContestLog(std::string_view bytes, LinesView lines);
 
 // What the entry fields take from a loaded log to go on with it. Any lines give an answer: a damaged
 // contact line is passed over, never a reason to fail.
@@ -59,6 +62,6 @@ struct LoadedLog {
     // The highest number sent of the QSO lines plus one; nothing when none sent a number.
     std::optional<long long> nextNumberSent;
 };
-LoadedLog ReadLoadedLog(const std::vector<std::string>& lines);
+LoadedLog ReadLoadedLog(LinesView lines);
 
 } // namespace zevo

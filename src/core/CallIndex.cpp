@@ -223,7 +223,7 @@ std::uint32_t CallIndex::CallNumber(std::string_view call, std::uint64_t hash, b
     return number;
 }
 
-void CallIndex::Build(const std::vector<std::string>& lines) {
+void CallIndex::Build(LinesView lines) {
     Clear();
     ReserveCalls(lines.size());
     m_calls.reserve(lines.size());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LogLines.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -47,7 +49,7 @@ struct CallMatches {
 class CallIndex final {
 public:
     // The index of these lines alone, built in one pass: what a load needs.
-    void Build(const std::vector<std::string>& lines);
+    void Build(LinesView lines);
     // A QSO line now stands at `row`.
     void Add(std::size_t row, std::string_view line);
     // The QSO line at `row` goes.

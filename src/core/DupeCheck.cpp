@@ -31,7 +31,7 @@ std::vector<BandMode> WorkedOn(const std::vector<CallRow>& rows) {
 }
 
 // The time of a contact, "hhmm", as "hh:mm"; whatever a loaded line holds there otherwise.
-std::string TimeOf(const std::string& line) {
+std::string TimeOf(std::string_view line) {
     const std::optional<QsoRecord> record = ReadQsoRecord(line);
     std::string time(record ? record->time : std::string_view());
     if (time.size() == 4)
@@ -41,8 +41,7 @@ std::string TimeOf(const std::string& line) {
 
 } // namespace
 
-CallVerdict CheckCall(const CallIndex& calls, const std::vector<std::string>& lines, std::string_view call,
-                      BandMode at) {
+CallVerdict CheckCall(const CallIndex& calls, LinesView lines, std::string_view call, BandMode at) {
     CallVerdict verdict;
     const std::vector<CallRow> rows = calls.Rows(call);
     if (rows.empty())

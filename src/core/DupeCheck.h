@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LogLines.h"
+
 #include "CallIndex.h"
 
 #include <cstddef>
@@ -37,8 +39,7 @@ struct CallVerdict {
 // The verdict for `call` as typed, in either case: a portable "/P" is a call of its own. `lines` are the
 // log's, which `calls` indexes. A contact whose frequency is outside every contest band is never a
 // dupe: its band cannot be told.
-CallVerdict CheckCall(const CallIndex& calls, const std::vector<std::string>& lines, std::string_view call,
-                      BandMode at);
+CallVerdict CheckCall(const CallIndex& calls, LinesView lines, std::string_view call, BandMode at);
 
 // A call of the log that holds the fragment typed so far.
 struct FragmentMatch {

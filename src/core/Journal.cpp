@@ -234,8 +234,8 @@ namespace {
 // Hands `piece` the body of a record in pieces, in order: the change and the state, then each line's
 // length and bytes (the lines are never copied: a load's record is as long as the log), then the row.
 template <typename Piece>
-void BodyPieces(const SessionState& state, LogChange change, const std::vector<std::string>& lines,
-                std::size_t row, Piece&& piece) {
+void BodyPieces(const SessionState& state, LogChange change, LinesView lines, std::size_t row,
+                Piece&& piece) {
     std::string head;
     head += static_cast<char>(change);
     PutText(head, state.usedCall);
@@ -258,7 +258,7 @@ void BodyPieces(const SessionState& state, LogChange change, const std::vector<s
     PutNumber(head, static_cast<std::uint32_t>(lines.size()));
     piece(std::string_view(head));
     std::string number;
-    for (const std::string& line : lines) {
+    for (const std::string_view line : lines) {
         number.clear();
         PutNumber(number, static_cast<std::uint32_t>(line.size()));
         piece(std::string_view(number));
@@ -273,8 +273,7 @@ void BodyPieces(const SessionState& state, LogChange change, const std::vector<s
 }
 
 // A record's head: its body's length and checksum.
-std::string RecordHead(const SessionState& state, LogChange change, const std::vector<std::string>& lines,
-                       std::size_t row) {
+std::string RecordHead(const SessionState& state, LogChange change, LinesView lines, std::size_t row) {
     std::size_t size = 0;
     std::uint32_t crc = Crc32Begin;
     BodyPieces(state, change, lines, row, [&](std::string_view piece) {
@@ -289,8 +288,7 @@ std::string RecordHead(const SessionState& state, LogChange change, const std::v
 
 } // namespace
 
-std::string JournalRecord(const SessionState& state, LogChange change, const std::vector<std::string>& lines,
-                          std::size_t row) {
+std::string JournalRecord(const SessionState& state, LogChange change, LinesView lines, std::size_t row) {
     std::string record = RecordHead(state, change, lines, row);
     BodyPieces(state, change, lines, row, [&](std::string_view piece) { record += piece; });
     return record;
@@ -409,8 +407,7 @@ Journal::~Journal() {
         ::close(m_fd);
 }
 
-bool Journal::Record(const SessionState& state, LogChange change, const std::vector<std::string>& lines,
-                     std::size_t row) {
+bool Journal::Record(const SessionState& state, LogChange change, LinesView lines, std::size_t row) {
     if (change == LogChange::None && m_last == state)
         return false;
     if (m_fd < 0)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LogLines.h"
+
 #include "AtomicTextFile.h"
 
 #include <cstddef>
@@ -53,8 +55,7 @@ enum class LogChange : unsigned char {
 // One record as it is stored: its body's length and checksum, then the body, so that a record cut
 // short or damaged is found where it begins.
 // The last three changes name their row after the lines.
-std::string JournalRecord(const SessionState& state, LogChange change, const std::vector<std::string>& lines,
-                          std::size_t row = 0);
+std::string JournalRecord(const SessionState& state, LogChange change, LinesView lines, std::size_t row = 0);
 
 // The mark at the start of every journal file.
 inline constexpr std::string_view JournalMark = "ZEVO-JOURNAL 1\n";
@@ -93,8 +94,8 @@ public:
 
     // Writes a record unless it would change nothing (no change of the log and the state as last
     // written); true when it wrote one.
-    bool Record(const SessionState& state, LogChange change = LogChange::None,
-                const std::vector<std::string>& lines = {}, std::size_t row = 0);
+    bool Record(const SessionState& state, LogChange change = LogChange::None, LinesView lines = {},
+                std::size_t row = 0);
     // Closes the journal and deletes its file: the session ended as it should.
     void Remove();
 

@@ -164,11 +164,10 @@ bool IsProvince(std::string_view exchange) {
 } // namespace
 
 // A contact or two typed in the other language are the ones found wrong, not the rest of the log.
-bool SendsSerials(const std::vector<std::string>& lines) {
+bool SendsSerials(LinesView lines) {
     std::size_t serials = 0;
     std::size_t provinces = 0;
-    for (const std::string& text : lines) {
-        const std::string_view line = text;
+    for (const std::string_view line : lines) {
         if (!line.starts_with("QSO:") || !Reaches(line, ExchangeSent))
             continue;
         const std::string_view exchange = Trimmed(Cut(line, ExchangeSent));
@@ -182,7 +181,7 @@ namespace {
 
 class Checker {
 public:
-    Checker(const std::vector<std::string>& lines, const LogCheckOptions& options)
+    Checker(LinesView lines, const LogCheckOptions& options)
         : m_lines(lines), m_options(options),
           m_serialsSent(options.serialsSent ? *options.serialsSent : SendsSerials(lines)) {}
 
@@ -390,7 +389,7 @@ private:
                CallKey(one.callReceived) == CallKey(other.callReceived);
     }
 
-    const std::vector<std::string>& m_lines;
+    LinesView m_lines;
     const LogCheckOptions m_options;
     const bool m_serialsSent;
     std::vector<LogFinding> m_findings;
@@ -412,7 +411,7 @@ private:
 
 } // namespace
 
-std::vector<LogFinding> CheckLog(const std::vector<std::string>& lines, const LogCheckOptions& options) {
+std::vector<LogFinding> CheckLog(LinesView lines, const LogCheckOptions& options) {
     return Checker(lines, options).Run();
 }
 

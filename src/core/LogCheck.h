@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LogLines.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -66,12 +68,12 @@ struct LogCheckOptions {
 
 // Whether the log's contacts send serial numbers (or province letters): what most of those that send
 // something readable send, serials when as many send each.
-bool SendsSerials(const std::vector<std::string>& lines);
+bool SendsSerials(LinesView lines);
 
 // Checks the log's lines, exactly as in the file (header, "QSO:" lines, "END-OF-LOG:" lines), against
 // the fixed columns of a QSO line and the header the program writes, as a contest's log robot will read
 // them. Any bytes are checked as they stand; a line that is neither a QSO line nor "END-OF-LOG:" counts
 // only for the header tag it begins with. Errors come first, then warnings, each by line.
-std::vector<LogFinding> CheckLog(const std::vector<std::string>& lines, const LogCheckOptions& options);
+std::vector<LogFinding> CheckLog(LinesView lines, const LogCheckOptions& options);
 
 } // namespace zevo

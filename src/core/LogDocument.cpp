@@ -60,8 +60,7 @@ void LogDocument::InsertLines(std::size_t row, std::vector<std::string> lines, L
         m_calls.ShiftRows(row, static_cast<std::ptrdiff_t>(lines.size()));
     for (std::size_t i = 0; i < lines.size(); ++i)
         m_calls.Add(row + i, lines[i]);
-    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(row), std::make_move_iterator(lines.begin()),
-                   std::make_move_iterator(lines.end()));
+    m_lines.insert(row, lines.begin(), lines.end());
     const auto at = m_ids.insert(m_ids.begin() + static_cast<std::ptrdiff_t>(row), edit.count, id);
     if (ids != nullptr)
         std::copy(ids->begin(), ids->end(), at);
@@ -77,7 +76,7 @@ void LogDocument::Replace(std::size_t row, std::string line) {
     AboutToChange(edit);
     m_calls.Remove(row, m_lines[row]);
     m_calls.Add(row, line);
-    m_lines[row] = std::move(line);
+    m_lines.replace(row, line);
     Changed(edit);
 }
 
@@ -89,7 +88,7 @@ void LogDocument::Remove(std::size_t row) {
     m_calls.Remove(row, m_lines[row]);
     if (row + 1 < m_lines.size())
         m_calls.ShiftRows(row + 1, -1);
-    m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(row));
+    m_lines.erase(row, row + 1);
     m_ids.erase(m_ids.begin() + static_cast<std::ptrdiff_t>(row));
     Changed(edit);
 }
@@ -107,12 +106,12 @@ void LogDocument::Remove(std::size_t row, std::size_t count) {
         m_calls.ShiftRows(row + count, -static_cast<std::ptrdiff_t>(count));
     const auto first = static_cast<std::ptrdiff_t>(row);
     const auto last = static_cast<std::ptrdiff_t>(row + count);
-    m_lines.erase(m_lines.begin() + first, m_lines.begin() + last);
+    m_lines.erase(row, row + count);
     m_ids.erase(m_ids.begin() + first, m_ids.begin() + last);
     Changed(edit);
 }
 
-void LogDocument::ReplaceAll(std::vector<std::string> lines) {
+void LogDocument::ReplaceAll(LineStore lines) {
     const LogEdit edit{LogEdit::Kind::ReplaceAll, 0, lines.size()};
     AboutToChange(edit);
     m_lines = std::move(lines);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CallIndex.h"
+#include "LogLines.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -52,9 +53,9 @@ using LineId = std::uint64_t;
 // of its QSO lines follows each of them.
 class LogDocument final {
 public:
-    const std::vector<std::string>& Lines() const { return m_lines; }
+    const LineStore& Lines() const { return m_lines; }
     std::size_t Count() const { return m_lines.size(); }
-    const std::string& Line(std::size_t row) const { return m_lines[row]; }
+    std::string_view Line(std::size_t row) const { return m_lines[row]; }
     const CallIndex& Calls() const { return m_calls; }
     LineId Id(std::size_t row) const { return m_ids[row]; }
     // Where the line `id` stands now, looked for from `near` outwards, so that a line that moved little
@@ -75,7 +76,8 @@ public:
     // The `count` lines from `row` go as one change.
     void Remove(std::size_t row, std::size_t count);
     // The whole log at once, as loading a file does.
-    void ReplaceAll(std::vector<std::string> lines);
+    void ReplaceAll(LineStore lines);
+    void ReplaceAll(const std::vector<std::string>& lines) { ReplaceAll(LineStore(lines)); }
     // Every line that is exactly `line` goes, then `line` follows the log: a save's "END-OF-LOG:". The
     // line keeps the id of the last one that went.
     void MoveToEnd(const std::string& line);
@@ -89,7 +91,7 @@ private:
     void InsertLines(std::size_t row, std::vector<std::string> lines, LineId id = 0,
                      const std::vector<LineId>* ids = nullptr);
 
-    std::vector<std::string> m_lines;
+    LineStore m_lines;
     std::vector<LineId> m_ids; // of each line, in the order of the lines
     LineId m_lastId = 0;
     CallIndex m_calls;

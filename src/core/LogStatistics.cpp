@@ -109,7 +109,7 @@ void LogStatistics::Clear() {
 
 // Adds a contact with a step of 1 and takes it away with -1, through the same path, so that a removal
 // undoes its addition exactly.
-void LogStatistics::Rebuild(const std::vector<std::string>& lines) {
+void LogStatistics::Rebuild(LinesView lines) {
     Clear();
     // The index numbered every call as it was built: a call is looked up only without one.
     const std::vector<std::uint32_t> numbers =

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LogLines.h"
+
 #include "CallIndex.h"
 #include "QsoLine.h"
 
@@ -61,7 +63,7 @@ public:
     void Remove(std::string_view line);
     void Clear();
     // The counts of these lines alone, in one pass: what a load needs.
-    void Rebuild(const std::vector<std::string>& lines);
+    void Rebuild(LinesView lines);
 
     ContactCounts Counts(int band, bool phone) const;
     // A band in both modes: a call worked in SSB and in CW is one call of the band, and the dupes are

@@ -143,7 +143,7 @@ TEST(AtomicTextFileTest, NewFileBesideItsTargetUntilCommitted) {
 
     // Saved through a link, the file it points at is replaced and the link stays.
     fs::create_symlink("new.cbr", folder / "link.cbr");
-    zevo::WriteCabrilloFile((folder / "link.cbr").string(), {"START-OF-LOG: 2.0"});
+    zevo::WriteCabrilloFile((folder / "link.cbr").string(), std::vector<std::string>{"START-OF-LOG: 2.0"});
     EXPECT_TRUE(fs::is_symlink(folder / "link.cbr"));
     EXPECT_EQ(ReadBytes(folder / "new.cbr"), "START-OF-LOG: 2.0\r\nEND-OF-LOG:\r\n");
 
@@ -153,7 +153,7 @@ TEST(AtomicTextFileTest, NewFileBesideItsTargetUntilCommitted) {
         std::ofstream(folder / name) << "QSO:";
     const int writing = ::open((folder / ".new.cbr.456").c_str(), O_RDONLY);
     ASSERT_EQ(::flock(writing, LOCK_EX), 0);
-    zevo::WriteCabrilloFile((folder / "new.cbr").string(), {"START-OF-LOG: 2.0"});
+    zevo::WriteCabrilloFile((folder / "new.cbr").string(), std::vector<std::string>{"START-OF-LOG: 2.0"});
     EXPECT_FALSE(fs::exists(folder / ".new.cbr.123"));
     for (const char* name : {".new.cbr.456", ".other.cbr.789", ".new.cbr.x1"})
         EXPECT_TRUE(fs::exists(folder / name)) << name;

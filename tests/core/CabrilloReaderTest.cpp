@@ -43,7 +43,7 @@ TEST(ReadCabrilloLines, SplitsAtEveryLineEndDropsEndOfLogAndStopsAtCtrlZ) {
         {"bytes pass unchanged", "\0\x01\xff\xb9\t \x7f\r\n"s, {"\0\x01\xff\xb9\t \x7f"s}},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(zevo::ReadCabrilloLines(row.bytes), row.lines) << row.name;
+        EXPECT_EQ(zevo::ReadCabrilloLines(row.bytes).ToVector(), row.lines) << row.name;
 }
 
 TEST(ReadLastLineFields, TakesTheFieldsOfALineThatReadsWholeOnly) {

@@ -14,6 +14,8 @@
 
 namespace {
 
+using Lines = std::vector<std::string>;
+
 namespace fs = std::filesystem;
 using zevo::LogChange;
 
@@ -49,11 +51,11 @@ zevo::SessionState State(const std::string& numberSent, bool unsaved = true) {
 
 // A session: the header, two contacts, a save, one more contact; then a load that replaces it all.
 void WriteSession(zevo::Journal& journal) {
-    journal.Record(State("1"), LogChange::Append, {"START-OF-LOG: 2.0", "CALLSIGN: QQ1AAA"});
-    journal.Record(State("2"), LogChange::Append, {"QSO: 1"});
-    journal.Record(State("3"), LogChange::Append, {"QSO: 2"});
-    journal.Record(State("3", false), LogChange::MoveToEnd, {"END-OF-LOG:"});
-    journal.Record(State("4"), LogChange::Append, {"QSO: 3"});
+    journal.Record(State("1"), LogChange::Append, Lines{"START-OF-LOG: 2.0", "CALLSIGN: QQ1AAA"});
+    journal.Record(State("2"), LogChange::Append, Lines{"QSO: 1"});
+    journal.Record(State("3"), LogChange::Append, Lines{"QSO: 2"});
+    journal.Record(State("3", false), LogChange::MoveToEnd, Lines{"END-OF-LOG:"});
+    journal.Record(State("4"), LogChange::Append, Lines{"QSO: 3"});
 }
 
 TEST_F(JournalTest, ReplaysTheLogAndTheStateOfTheLastRecord) {
@@ -67,15 +69,15 @@ TEST_F(JournalTest, ReplaysTheLogAndTheStateOfTheLastRecord) {
     EXPECT_FALSE(replay.damaged);
 
     // A second save moves its line to the end; a load replaces every line.
-    journal.Record(State("4", false), LogChange::MoveToEnd, {"END-OF-LOG:"});
+    journal.Record(State("4", false), LogChange::MoveToEnd, Lines{"END-OF-LOG:"});
     replay = zevo::ReplayJournal(Bytes());
     EXPECT_EQ(replay.log, (std::vector<std::string>{"START-OF-LOG: 2.0", "CALLSIGN: QQ1AAA", "QSO: 1",
                                                     "QSO: 2", "QSO: 3", "END-OF-LOG:"}));
     // An import taken back: a block of lines goes at once.
-    journal.Record(State("5"), LogChange::RemoveRows, {"", ""}, 2);
+    journal.Record(State("5"), LogChange::RemoveRows, Lines{"", ""}, 2);
     EXPECT_EQ(zevo::ReplayJournal(Bytes()).log,
               (std::vector<std::string>{"START-OF-LOG: 2.0", "CALLSIGN: QQ1AAA", "QSO: 3", "END-OF-LOG:"}));
-    journal.Record(State("4"), LogChange::ReplaceAll, {"LOADED", ""});
+    journal.Record(State("4"), LogChange::ReplaceAll, Lines{"LOADED", ""});
     EXPECT_EQ(zevo::ReplayJournal(Bytes()).log, (std::vector<std::string>{"LOADED", ""}));
 }
 
@@ -85,7 +87,7 @@ TEST_F(JournalTest, AnUnchangedStateWritesNothing) {
     const auto size = fs::file_size(path);
     EXPECT_FALSE(journal.Record(State("1")));
     EXPECT_EQ(fs::file_size(path), size);
-    EXPECT_TRUE(journal.Record(State("1"), LogChange::Append, {"QSO: 1"}));
+    EXPECT_TRUE(journal.Record(State("1"), LogChange::Append, Lines{"QSO: 1"}));
     EXPECT_TRUE(journal.Record(State("2")));
 }
 
@@ -96,7 +98,7 @@ TEST_F(JournalTest, ACutOrDamagedLastRecordGivesBackEveryRecordBeforeIt) {
     }
     const std::string whole = Bytes();
     const std::size_t lastStart =
-        whole.size() - zevo::JournalRecord(State("4"), LogChange::Append, {"QSO: 3"}).size();
+        whole.size() - zevo::JournalRecord(State("4"), LogChange::Append, Lines{"QSO: 3"}).size();
     const zevo::JournalReplay before = zevo::ReplayJournal(whole.substr(0, lastStart));
     ASSERT_EQ(before.records, 4U);
     for (std::size_t cut = lastStart; cut < whole.size(); ++cut) {
@@ -113,7 +115,7 @@ TEST_F(JournalTest, ACutOrDamagedLastRecordGivesBackEveryRecordBeforeIt) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << whole.substr(0, whole.size() - 3);
     {
         zevo::Journal journal(path, lastStart);
-        journal.Record(State("5"), LogChange::Append, {"QSO: 4"});
+        journal.Record(State("5"), LogChange::Append, Lines{"QSO: 4"});
     }
     const zevo::JournalReplay replay = zevo::ReplayJournal(Bytes());
     EXPECT_FALSE(replay.damaged);
@@ -145,7 +147,7 @@ std::string Framed(const std::string& body) {
 // that is no record ends the replay as damage does.
 TEST_F(JournalTest, RecordsAreFramedByLengthAndStandardCrc32) {
     ASSERT_EQ(BitwiseCrc32("123456789"), 0xCBF43926U);
-    const std::string record = zevo::JournalRecord(State("1"), LogChange::Append, {"QSO: 1"});
+    const std::string record = zevo::JournalRecord(State("1"), LogChange::Append, Lines{"QSO: 1"});
     EXPECT_EQ(record, Framed(record.substr(8)));
     std::string badFlag = record.substr(8);
     badFlag[1 + 4 + 6] = '\2'; // the first flag, after the change and the used call
@@ -160,7 +162,7 @@ TEST_F(JournalTest, RecordsAreFramedByLengthAndStandardCrc32) {
 TEST_F(JournalTest, TheRealTimeChoiceReplaysAndOlderRecordsReadWithoutIt) {
     zevo::SessionState live = State("1");
     live.realTime = true;
-    const std::string record = zevo::JournalRecord(live, LogChange::Append, {"QSO: 1"});
+    const std::string record = zevo::JournalRecord(live, LogChange::Append, Lines{"QSO: 1"});
     EXPECT_EQ(zevo::ReplayJournal(std::string(zevo::JournalMark) + record).state, live);
     // A record of a program without the choice ends before its byte.
     const std::string older = Framed(record.substr(8, record.size() - 9));
@@ -262,19 +264,19 @@ TEST_P(JournalWriteFailure, ThrowsAndLeavesEveryCompleteRecord) {
         return;
     }
     journal = std::make_unique<zevo::Journal>(path, calls);
-    journal->Record(State("1"), LogChange::Append, {"QSO: 1"});
+    journal->Record(State("1"), LogChange::Append, Lines{"QSO: 1"});
     const std::string before = Bytes();
     const int syncsBefore = *syncs;
     *left = row.capacity;
     try {
-        journal->Record(State("2"), LogChange::Append, {"QSO: 2"});
+        journal->Record(State("2"), LogChange::Append, Lines{"QSO: 2"});
         FAIL() << "no error";
     } catch (const zevo::RunTimeError& error) {
         EXPECT_STREQ(error.what(), row.error);
     }
     EXPECT_EQ(Bytes(), before);
     EXPECT_EQ(*syncs, syncsBefore + 1); // the cut back to the complete records reaches the disk too
-    EXPECT_THROW(journal->Record(State("3"), LogChange::Append, {"QSO: 3"}), zevo::RunTimeError);
+    EXPECT_THROW(journal->Record(State("3"), LogChange::Append, Lines{"QSO: 3"}), zevo::RunTimeError);
 }
 
 INSTANTIATE_TEST_SUITE_P(Disk, JournalWriteFailure,
@@ -304,10 +306,11 @@ TEST_F(JournalTest, ARecordTheDiskDoesNotConfirmIsAnError) {
         return -1;
     };
     zevo::Journal journal(path, calls);
-    journal.Record(State("1"), LogChange::Append, {"QSO: 1"});
+    journal.Record(State("1"), LogChange::Append, Lines{"QSO: 1"});
     const std::string before = Bytes();
     *fails = true;
-    EXPECT_EQ(ErrorOf([&] { journal.Record(State("2"), LogChange::Append, {"QSO: 2"}); }), "I/O error 5");
+    EXPECT_EQ(ErrorOf([&] { journal.Record(State("2"), LogChange::Append, Lines{"QSO: 2"}); }),
+              "I/O error 5");
     EXPECT_EQ(Bytes(), before);
 }
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <random>
 
 namespace {
 
@@ -162,6 +163,47 @@ TEST(CallIndex, FindsTheCallsThatHoldAFragmentAnywhereSortedAndCounted) {
         log->Remove(2);
         EXPECT_EQ(log->Calls().Containing("CCC", 20).calls, std::vector<std::string>{"QQ3CCC/P"});
     }
+}
+
+// Lines put in, taken out and replaced anywhere, long ones among them, so that the bytes of lines gone
+// outgrow the rest and are laid out afresh: the store reads as a plain vector given the same changes.
+TEST(LineStore, ReadsAsAVectorOfTheSameLinesThroughEveryChange) {
+    std::mt19937 random(29);
+    const auto below = [&random](std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+    };
+    const auto text = [&](std::size_t i) {
+        return std::string(below(4) == 0 ? 3000 : below(90), char('A' + i % 26));
+    };
+    zevo::LineStore store;
+    std::vector<std::string> lines;
+    for (std::size_t step = 0; step < 3000; ++step) {
+        const std::size_t row = below(lines.size() + 1);
+        switch (lines.empty() ? 0 : below(4)) {
+        case 0:
+        case 1: {
+            std::vector<std::string> added{text(step), text(step + 1)};
+            added.resize(1 + below(2));
+            store.insert(row, added.begin(), added.end());
+            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(row), added.begin(), added.end());
+            break;
+        }
+        case 2: {
+            const std::size_t first = std::min(row, lines.size() - 1);
+            const std::size_t last = first + 1 + below(std::min<std::size_t>(3, lines.size() - first));
+            store.erase(first, last);
+            lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(first),
+                        lines.begin() + static_cast<std::ptrdiff_t>(last));
+            break;
+        }
+        default:
+            const std::size_t at = std::min(row, lines.size() - 1);
+            lines[at] = text(step);
+            store.replace(at, lines[at]);
+        }
+        ASSERT_TRUE(store == lines) << "step " << step;
+    }
+    EXPECT_TRUE(zevo::LineStore(lines) == store);
 }
 
 } // namespace

@@ -164,7 +164,7 @@ TEST(StatisticsFeed, AgreesWithTheWholeLogAfterEveryKindOfChange) {
     for (const auto& change : changes) {
         change();
         zevo::LogStatistics whole;
-        for (const std::string& line : log.Lines())
+        for (const std::string_view line : log.Lines())
             whole.Add(line);
         EXPECT_EQ(NumbersOf(feed.Statistics()), NumbersOf(whole)) << told;
     }

@@ -70,7 +70,7 @@ TEST(QsoReaders, AgreeOnEveryLine) {
             {at.band, at.phone, "2026-04-05", "15:01", "QQ1AAA", "59", "2", "QQ2BBB", "59", "13"}));
         const bool dupe = row.verdict == Kind::Dupe;
         zevo::LogStatistics statistics;
-        for (const std::string& logged : log.Lines())
+        for (const std::string_view logged : log.Lines())
             statistics.Add(logged);
         EXPECT_EQ(statistics.Totals(), (zevo::ContactCounts{1 + row.counted, 1, dupe && row.counted}));
         std::vector<F> findings;

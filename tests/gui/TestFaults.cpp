@@ -161,7 +161,7 @@ void TestFaults::nothingIsLost() {
     UnsavedLog window;
     ScriptedDesktop& desktop = window.desktop;
     TForm1& form = window.program.form1;
-    const std::vector<std::string> before = form.Document().Lines();
+    const std::vector<std::string> before = form.Document().Lines().ToVector();
 
     for (const Answer answer : answers)
         desktop.Answer(answer);
@@ -264,7 +264,7 @@ void TestFaults::aLoadReplacesTheLogWholeOrNotAtAll() {
     UnsavedLog window;
     ScriptedDesktop& desktop = window.desktop;
     TForm1& form = window.program.form1;
-    const std::vector<std::string> before = form.Document().Lines();
+    const std::vector<std::string> before = form.Document().Lines().ToVector();
     for (const Answer answer : answers)
         desktop.Answer(answer);
     for (int i = 0; i < dialogs; ++i)

@@ -73,7 +73,7 @@ void TestLoad::aSavedLogLoadsBackAndGoesOn() {
     desktop.Answer(Answer::Ok); // saved
     QTest::mouseClick(Find<QPushButton>(&form, "Button2"), Qt::LeftButton);
     const QByteArray saved = ReadFileBytes(path);
-    Lines loaded = form.Document().Lines();
+    Lines loaded = form.Document().Lines().ToVector();
     loaded.pop_back();
 
     // The operator goes on elsewhere, then loads the saved log: no question, the log is saved.
@@ -100,7 +100,7 @@ void TestLoad::aSavedLogLoadsBackAndGoesOn() {
 
     // One more contact and the file grows by its line, before a single END-OF-LOG:.
     AddContact(form, "qq4ddd", "7");
-    const QByteArray added = QByteArray::fromStdString(form.Document().Lines().back());
+    const QByteArray added = QByteArray::fromStdString(std::string(form.Document().Lines().back()));
     QVERIFY(added.startsWith("QSO: "));
     desktop.ChooseFile(path);
     desktop.Answer(Answer::Yes); // overwrite
@@ -219,7 +219,7 @@ void TestLoad::aLoadThatDoesNotHappenKeepsTheLog() {
     AddContact(form, "qq2bbb", "12");
     if (polish)
         QTest::mouseClick(Find<QRadioButton>(&form, "RadioButton1"), Qt::LeftButton);
-    const Lines log = form.Document().Lines();
+    const Lines log = form.Document().Lines().ToVector();
     const QStringList fields = Fields(form);
 
     if (polish)

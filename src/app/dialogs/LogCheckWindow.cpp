@@ -19,7 +19,7 @@ TLogCheck::TLogCheck(QWidget* parent) : QDialog(parent) {
     ApplyLanguage();
 }
 
-void TLogCheck::Present(const std::vector<std::string>& lines) {
+void TLogCheck::Present(zevo::LinesView lines) {
     m_outOfDate = false;
     m_checkedAgain = std::exchange(m_checkingAgain, false);
     // Not as a saved file: the "END-OF-LOG:" line of an earlier save stays where it was while contacts

@@ -10,6 +10,7 @@
 // Button2    Close
 
 #include "LogCheck.h"
+#include "LogLines.h"
 #include "ui_LogCheckWindow.h"
 
 #include <QDialog>
@@ -24,7 +25,7 @@ public:
 
     // Checks `lines` as the log stands in the program, unsaved, and shows the findings brought forward.
     // The exchange sent is judged as the log's contacts send it, serial numbers or province letters.
-    void Present(const std::vector<std::string>& lines);
+    void Present(zevo::LinesView lines);
     // Puts the window's captions and the findings' texts into the interface language; the findings
     // stay those of the last check.
     void ApplyLanguage();

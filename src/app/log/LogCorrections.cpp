@@ -85,11 +85,12 @@ std::optional<int> LogCorrections::SelectedContact() {
 
 void LogCorrections::EditContact() {
     if (const std::optional<int> row = SelectedContact())
-        m_editor.Edit(*row, m_log.Lines()[static_cast<std::size_t>(*row)], m_window->frameGeometry());
+        m_editor.Edit(*row, std::string(m_log.Line(static_cast<std::size_t>(*row))),
+                      m_window->frameGeometry());
 }
 
 void LogCorrections::ApplyEdited(int row, const std::string& line) {
-    if (m_log.Lines()[static_cast<std::size_t>(row)] == line)
+    if (m_log.Line(static_cast<std::size_t>(row)) == line)
         return;
     const SessionRecorder::Hold hold(m_recorder);
     m_history.Edit(static_cast<std::size_t>(row), line);

@@ -25,7 +25,7 @@ zevo::LineId LineBefore(const zevo::LogDocument& log, std::size_t row) {
 class LogHistory::Command : public QUndoCommand {
 public:
     enum class Kind { Add, Edit, Delete, Import };
-    Command(LogHistory& history, Kind kind, const std::string& line) : m_history(history), m_kind(kind) {
+    Command(LogHistory& history, Kind kind, std::string_view line) : m_history(history), m_kind(kind) {
         if (const auto key = zevo::ReadQsoKey(line))
             m_call = FromWin1250(key->call);
     }

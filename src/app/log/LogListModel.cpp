@@ -7,7 +7,7 @@
 namespace {
 
 // The width of a line as the list shows it, in characters: a cut line ends in one more, the ellipsis.
-std::size_t ShownLength(const std::string& line) {
+std::size_t ShownLength(std::string_view line) {
     return std::min(line.size(), LogListModel::MaxShownLineLength + 1);
 }
 
@@ -37,7 +37,7 @@ QVariant LogListModel::data(const QModelIndex& index, int role) const {
         // A log line is under a hundred characters; a loaded file that is no log may hold one of
         // megabytes, whose laying out and painting would freeze the window. The line itself is kept
         // whole for the file.
-        const std::string& line = m_log.Line(static_cast<std::size_t>(index.row()));
+        const std::string_view line = m_log.Line(static_cast<std::size_t>(index.row()));
         if (line.size() <= MaxShownLineLength)
             return FromWin1250(line);
         return FromWin1250(line.substr(0, MaxShownLineLength)) + QChar(0x2026);
@@ -45,7 +45,7 @@ QVariant LogListModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-void LogListModel::Count(const std::string& line, int by) {
+void LogListModel::Count(std::string_view line, int by) {
     const std::size_t length = ShownLength(line);
     m_linesOfLength[length] = static_cast<std::size_t>(static_cast<long long>(m_linesOfLength[length]) + by);
     if (by > 0)
@@ -57,7 +57,7 @@ void LogListModel::Count(const std::string& line, int by) {
 void LogListModel::CountAll() {
     std::fill(m_linesOfLength.begin(), m_linesOfLength.end(), 0);
     m_widestLine = 0;
-    for (const std::string& line : m_log.Lines())
+    for (const std::string_view line : m_log.Lines())
         Count(line, +1);
 }
 

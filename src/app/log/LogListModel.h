@@ -32,7 +32,7 @@ public:
 private:
     void LogAboutToChange(const zevo::LogDocument& log, const zevo::LogEdit& edit) override;
     void LogChanged(const zevo::LogDocument& log, const zevo::LogEdit& edit) override;
-    void Count(const std::string& line, int by);
+    void Count(std::string_view line, int by);
     void CountAll();
 
     zevo::LogDocument& m_log;

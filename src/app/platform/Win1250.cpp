@@ -5,7 +5,7 @@
 #include <QStringEncoder>
 #include <algorithm>
 
-QString FromWin1250(const std::string& bytes) {
+QString FromWin1250(std::string_view bytes) {
     // Log lines are nearly always plain ASCII, which reads the same in every single-byte code page; a
     // loaded log of a hundred thousand lines is measured row by row, and the converter costs there.
     if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))

@@ -3,11 +3,12 @@
 #include <QString>
 #include <QValidator>
 #include <string>
+#include <string_view>
 
 class QLineEdit;
 
 // Files and the log list hold single-byte Windows-1250 text; these convert at the window edge.
-QString FromWin1250(const std::string& bytes);
+QString FromWin1250(std::string_view bytes);
 // Characters that Windows-1250 cannot hold become "?"; the entry fields refuse them, so this only
 // happens to text that did not come from the keyboard.
 std::string ToWin1250(const QString& text);

@@ -158,7 +158,7 @@ void SessionJournal::Start(QWidget* owner) {
 }
 
 void SessionJournal::Record(QWidget* owner, const zevo::SessionState& state, zevo::LogChange change,
-                            const std::vector<std::string>& lines, std::size_t row) {
+                            zevo::LinesView lines, std::size_t row) {
     Start(owner);
     if (!m_journal)
         return;
@@ -169,8 +169,7 @@ void SessionJournal::Record(QWidget* owner, const zevo::SessionState& state, zev
     }
 }
 
-void SessionJournal::LogSaved(QWidget* owner, const zevo::SessionState& state,
-                              const std::vector<std::string>& lines) {
+void SessionJournal::LogSaved(QWidget* owner, const zevo::SessionState& state, zevo::LinesView lines) {
     if (m_journal || m_startLater || !m_owned)
         return;
     const std::string path = QFile::encodeName(Path()).toStdString();

@@ -42,10 +42,10 @@ public:
     void Start(QWidget* owner);
     // Writes what changed; nothing when the journal is not kept.
     void Record(QWidget* owner, const zevo::SessionState& state, zevo::LogChange change,
-                const std::vector<std::string>& lines, std::size_t row = 0);
+                zevo::LinesView lines, std::size_t row = 0);
     // The log was saved whole. A journal that had stopped taking records starts anew with it or, where
     // that fails too, goes: a journal older than the saved log is never offered back.
-    void LogSaved(QWidget* owner, const zevo::SessionState& state, const std::vector<std::string>& lines);
+    void LogSaved(QWidget* owner, const zevo::SessionState& state, zevo::LinesView lines);
     // Where the journal's warnings go once the window runs (at start they are message boxes): the text,
     // or an empty one when the journal is kept again.
     void SetWarn(std::function<void(const QString&)> warn) { m_warn = std::move(warn); }

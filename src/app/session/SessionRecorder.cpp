@@ -67,7 +67,7 @@ void SessionRecorder::LogChanged(const zevo::LogDocument& log, const zevo::LogEd
         break;
     case zevo::LogEdit::Kind::Replace:
         change.change = zevo::LogChange::Replace;
-        change.lines.push_back(log.Line(edit.row));
+        change.lines.emplace_back(log.Line(edit.row));
         break;
     case zevo::LogEdit::Kind::ReplaceAll:
         // The lines are the log's when the record is written, never a copy of them.
@@ -82,6 +82,7 @@ void SessionRecorder::LogChanged(const zevo::LogDocument& log, const zevo::LogEd
 
 void SessionRecorder::Write(const Change& change) {
     m_journal->Record(m_owner, m_state(), change.change,
-                      change.change == zevo::LogChange::ReplaceAll ? m_log.Lines() : change.lines,
+                      change.change == zevo::LogChange::ReplaceAll ? zevo::LinesView(m_log.Lines())
+                                                                   : zevo::LinesView(change.lines),
                       change.row);
 }

@@ -103,8 +103,8 @@ void FillRequired(TForm2& dialog) {
 // The log's bytes, each line ended by a line feed.
 QByteArray Log(TForm1& main) {
     QByteArray log;
-    for (const std::string& line : main.Document().Lines())
-        log += QByteArray::fromStdString(line) + '\n';
+    for (const std::string_view line : main.Document().Lines())
+        log += QByteArray(line.data(), qsizetype(line.size())) + '\n';
     return log;
 }
 

@@ -68,7 +68,8 @@ void TestContacts::addsTheContactAndGetsReadyForTheNext() {
     AddContact(form, "qq2bbb", "12");
 
     // A number that cannot be raised is reported, and the contact is complete all the same.
-    QCOMPARE(QString::fromStdString(form.Document().Lines().back().substr(48, 6)), columns49to54);
+    QCOMPARE(QString::fromStdString(std::string(form.Document().Lines().back().substr(48, 6))),
+             columns49to54);
     QCOMPARE(Find<QLineEdit>(&form, "Edit8")->text(), after);
     QVERIFY(form.UnsavedLog());
     QVERIFY(Find<QLineEdit>(&form, "Edit4")->text().isEmpty());

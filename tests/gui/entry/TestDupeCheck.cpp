@@ -118,7 +118,7 @@ void TestDupeCheck::contactsTypedAtFullSpeedAreAllLogged() {
         }
     QCOMPARE(program.form1.LogList().Count(), int(HeaderLines.size()) + 50);
     for (int i = 0; i < 50; ++i)
-        QCOMPARE(QString::fromStdString(program.form1.Document().Lines()[HeaderLines.size() + i])
+        QCOMPARE(QString::fromStdString(std::string(program.form1.Document().Lines()[HeaderLines.size() + i]))
                      .mid(55)
                      .simplified(),
                  QString("QQ%1B 59 %2").arg(i % 20).arg(i + 1));

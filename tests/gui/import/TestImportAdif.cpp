@@ -48,7 +48,7 @@ void TestImportAdif::previewThenImportOrCancel() {
     ShowActive(&program.form1);
     SetHeader(program.form1);
     AddContact(program.form1, QStringLiteral("QQ9XYZ"), QStringLiteral("5"));
-    const std::vector<std::string> before = program.form1.Document().Lines();
+    const std::vector<std::string> before = program.form1.Document().Lines().ToVector();
 
     desktop.ChooseFile(file == "binary" ? binary : QStringLiteral(ZEVO_TEST_DATA "/adif/pyqso.adi"));
     if (file == "binary")
@@ -72,7 +72,7 @@ void TestImportAdif::previewThenImportOrCancel() {
         }
         QTest::mouseClick(Find<QPushButton>(preview, import ? "Button1" : "Button2"), Qt::LeftButton);
     }
-    const std::vector<std::string>& lines = program.form1.Document().Lines();
+    const std::vector<std::string> lines = program.form1.Document().Lines().ToVector();
     QCOMPARE(lines.size(), before.size() + static_cast<std::size_t>(imported));
     QVERIFY(std::equal(before.begin(), before.end(), lines.begin()));
     if (imported > 0) {

@@ -43,7 +43,7 @@ Lines WithoutEnd(Lines log) {
 
 // The row of the contact with `call` received.
 int RowOfCall(TForm1& form, const std::string& call) {
-    const Lines& log = form.Document().Lines();
+    const Lines log = form.Document().Lines().ToVector();
     for (std::size_t row = 0; row < log.size(); ++row)
         if (const auto key = zevo::ReadQsoKey(log[row]); key && key->call == call)
             return static_cast<int>(row);
@@ -142,7 +142,7 @@ void TestCorrections::aCorrectionReachesTheSavedFile() {
         if (step == "save")
             Save(desktop, form, path);
     }
-    QCOMPARE(Contacts(form.Document().Lines()), contacts);
+    QCOMPARE(Contacts(form.Document().Lines().ToVector()), contacts);
     const QStringList typed = fields.split('/');
     QCOMPARE(Find<QLineEdit>(&form, "Edit4")->text(), typed[0]);
     QCOMPARE(Find<QLineEdit>(&form, "Edit6")->text(), typed[1]);
@@ -185,7 +185,7 @@ void TestCorrections::undoAndRedoGiveBackEveryEarlierLog() {
     desktop.ChooseFile(path);
     QTest::mouseClick(Find<QPushButton>(&form, "Button6"), Qt::LeftButton);
 
-    std::vector<Lines> logs{WithoutEnd(form.Document().Lines())};
+    std::vector<Lines> logs{WithoutEnd(form.Document().Lines().ToVector())};
     for (const QString& step : steps) {
         const std::string call = step.section(':', 1).section('>', 0, 0).toStdString();
         if (step.startsWith("add:")) {
@@ -200,27 +200,27 @@ void TestCorrections::undoAndRedoGiveBackEveryEarlierLog() {
             Save(desktop, form, path);
             continue;
         }
-        logs.push_back(WithoutEnd(form.Document().Lines()));
+        logs.push_back(WithoutEnd(form.Document().Lines().ToVector()));
         QCOMPARE(logs.back().size(), logs[logs.size() - 2].size() + (step.startsWith("add:") ? 1 : 0) -
                                          (step.startsWith("delete:") ? 1 : 0));
     }
     // Every change taken back in turn gives each earlier log, and done again each later one; the list
     // shows the line each one touched.
     const auto press = [&form](Qt::Key key) {
-        const Lines before = form.Document().Lines();
+        const Lines before = form.Document().Lines().ToVector();
         PressOnLine(form, -1, key, Qt::ControlModifier);
-        const Lines& after = form.Document().Lines();
+        const Lines after = form.Document().Lines().ToVector();
         const auto touched = std::mismatch(before.begin(), before.end(), after.begin(), after.end()).second;
         return Find<QAbstractItemView>(&form, "ListBox1")->currentIndex().row() ==
                std::min(touched - after.begin(), static_cast<std::ptrdiff_t>(after.size()) - 1);
     };
     for (std::size_t at = logs.size() - 1; at-- > 0;) {
         QVERIFY(press(Qt::Key_Z));
-        QCOMPARE(WithoutEnd(form.Document().Lines()), logs[at]);
+        QCOMPARE(WithoutEnd(form.Document().Lines().ToVector()), logs[at]);
     }
     for (std::size_t at = 1; at < logs.size(); ++at) {
         QVERIFY(press(Qt::Key_Y));
-        QCOMPARE(WithoutEnd(form.Document().Lines()), logs[at]);
+        QCOMPARE(WithoutEnd(form.Document().Lines().ToVector()), logs[at]);
     }
     Save(desktop, form, path);
     Lines file = logs.back();
@@ -269,7 +269,7 @@ void TestCorrections::ctrlZInAFieldTakesBackItsTypingThenTheLog() {
     }
     for (int i = 0; i < presses; ++i)
         QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(Contacts(form.Document().Lines()), contacts);
+    QCOMPARE(Contacts(form.Document().Lines().ToVector()), contacts);
     QCOMPARE(field->text(), call);
     VERIFY_SCRIPT_PLAYED(desktop);
 }
@@ -310,7 +310,7 @@ void TestCorrections::anEditIsRefusedAsAnAddIs() {
     ShowActive(&form);
     SetHeader(form);
     AddContact(form, "qq2bbb", "12");
-    const Lines before = form.Document().Lines();
+    const Lines before = form.Document().Lines().ToVector();
     if (message.isEmpty())
         desktop.Expect(
             "Cabrillo header",
@@ -405,7 +405,7 @@ void TestCorrections::aRandomSessionMatchesAPlainModel() {
         const int kind = static_cast<int>(random() % 20);
         const auto pick = [&] { return static_cast<std::size_t>(random() % now.contacts.size()); };
         const auto rowOf = [&](std::size_t contact) {
-            const Lines& log = form.Document().Lines();
+            const Lines log = form.Document().Lines().ToVector();
             int seen = -1;
             for (int row = 0; row < static_cast<int>(log.size()); ++row)
                 if (log[static_cast<std::size_t>(row)].starts_with("QSO:") &&
@@ -448,12 +448,12 @@ void TestCorrections::aRandomSessionMatchesAPlainModel() {
             // Back to the start and forward to the end again, each log as it was.
             for (; at > 0; --at) {
                 PressOnLine(form, -1, Qt::Key_Z, Qt::ControlModifier);
-                QVERIFY2(Contacts(form.Document().Lines()) == states[at - 1].contacts,
+                QVERIFY2(Contacts(form.Document().Lines().ToVector()) == states[at - 1].contacts,
                          qPrintable(QString::number(step)));
             }
             for (; at + 1 < states.size(); ++at) {
                 PressOnLine(form, -1, Qt::Key_Y, Qt::ControlModifier);
-                QVERIFY2(Contacts(form.Document().Lines()) == states[at + 1].contacts,
+                QVERIFY2(Contacts(form.Document().Lines().ToVector()) == states[at + 1].contacts,
                          qPrintable(QString::number(step)));
             }
         } else if (QFileInfo::exists(path)) {
@@ -462,12 +462,13 @@ void TestCorrections::aRandomSessionMatchesAPlainModel() {
                 desktop.Answer(Answer::No);
             desktop.ChooseFile(path);
             QTest::mouseClick(Find<QPushButton>(&form, "Button6"), Qt::LeftButton);
-            const Lines loaded = Contacts(zevo::ReadCabrilloLines(ReadFileBytes(path).toStdString()));
+            const Lines loaded =
+                Contacts(zevo::ReadCabrilloLines(ReadFileBytes(path).toStdString()).ToVector());
             states = {{loaded, static_cast<int>(
                                    zevo::ReadLoadedLog(loaded).nextNumberSent.value_or(states[at].serial))}};
             at = 0;
         }
-        QVERIFY2(Contacts(form.Document().Lines()) == states[at].contacts,
+        QVERIFY2(Contacts(form.Document().Lines().ToVector()) == states[at].contacts,
                  qPrintable(QStringLiteral("step %1, kind %2").arg(step).arg(kind)));
         QCOMPARE(Find<QLineEdit>(&form, "Edit8")->text().toInt(), states[at].serial);
     }

@@ -76,8 +76,9 @@ void TestLogList::anAddShowsTheLastLineAndTheWidestReaches() {
         QVERIFY(header->isHidden());
     // The scroll bar reaches the end of the widest line, and beyond it only by the text's margins.
     int widest = 0;
-    for (const std::string& line : form.Document().Lines())
-        widest = qMax(widest, list->fontMetrics().horizontalAdvance(QString::fromStdString(line)));
+    for (const std::string_view line : form.Document().Lines())
+        widest = qMax(widest, list->fontMetrics().horizontalAdvance(
+                                  QString::fromUtf8(line.data(), qsizetype(line.size()))));
     const int reach = bar->maximum() + list->viewport()->width();
     QVERIFY2(reach >= widest &&
                  (bar->maximum() == 0 ||

@@ -147,7 +147,7 @@ void TestPlatform::logListKeepsTheBytesItWasGiven() {
     document.Append(std::vector<std::string>{longest, "b" + longest});
     QCOMPARE(log.index(3).data().toString(), QString::fromStdString(longest));
     QCOMPARE(log.index(4).data().toString(), QString::fromStdString("b" + longest.substr(1)) + QChar(0x2026));
-    document.ReplaceAll({"QSO: y"});
+    document.ReplaceAll(std::vector<std::string>{"QSO: y"});
     QCOMPARE(log.Count(), 1);
 }
 

@@ -13,7 +13,7 @@
 namespace {
 
 QString LastLine(TForm1& form) {
-    return QString::fromStdString(form.Document().Lines().back());
+    return QString::fromStdString(std::string(form.Document().Lines().back()));
 }
 
 // A rigctld of our own: it answers each question with the next scripted answer, then as a radio on

@@ -114,7 +114,7 @@ void TestJournal::aKilledProgramComesBackWithEveryContact() {
     // The question names the size of the log and its last contact.
     const QString question = desktop.Boxes()[0].text;
     QVERIFY(question.contains(QString::number(form.LogList().Count())));
-    QVERIFY(question.contains(QString::fromStdString(form.Document().Lines().back())));
+    QVERIFY(question.contains(QString::fromStdString(std::string(form.Document().Lines().back()))));
 }
 
 void TestJournal::sessionsComeBackAsTheyWere_data() {
@@ -143,7 +143,7 @@ void TestJournal::sessionsComeBackAsTheyWere() {
         ShowActive(&program.form1);
         Play(session, program.form1, desktop, folder.path());
         VERIFY_SCRIPT_PLAYED(desktop);
-        lines = program.form1.Document().Lines();
+        lines = program.form1.Document().Lines().ToVector();
         state = program.form1.SessionState();
     }
     ScriptedDesktop desktop;
@@ -282,7 +282,7 @@ void TestJournal::aJournalNeverOffersBackLessThanTheOperatorHas() {
         } else {
             AddContact(form, QStringLiteral("qq3ccc"), QStringLiteral("1"));
         }
-        log = form.Document().Lines();
+        log = form.Document().Lines().ToVector();
         VERIFY_SCRIPT_PLAYED(desktop);
     } // killed
     QByteArray damaged = ReadFileBytes(path);
