@@ -131,6 +131,7 @@ LineStore ReadCabrilloLines(std::string text) {
                 ++begin;
         }
     } while (begin < bytes.size());
+    lines.shrink_to_fit();
     return lines;
 }
 

@@ -35,7 +35,6 @@ std::uint32_t Code(char c) {
 
 // Pieces of two characters are numbered first, then those of three.
 constexpr std::uint32_t PairPieces = 64U * 64U;
-constexpr std::uint32_t PieceCount = PairPieces + 64U * 64U * 64U;
 
 // Every piece of `text` in order, a piece that comes again as often as it does.
 template <typename Visit> void ForEachPiece(std::string_view text, Visit visit) {
@@ -118,25 +117,44 @@ std::optional<QsoKey> ReadQsoKey(std::string_view line) {
     return QsoKey{CallKey(record->callReceived), record->band, record->phone};
 }
 
-void CallIndex::Entries::push_back(std::uint32_t entry) {
-    if (m_size == 0)
-        m_one = entry;
-    else if (m_size == 1)
-        m_many =
-            std::make_unique<std::vector<std::uint32_t>>(std::initializer_list<std::uint32_t>{m_one, entry});
-    else
-        m_many->push_back(entry);
-    ++m_size;
+std::span<const std::uint32_t> CallIndex::EntriesOf(const Call& call) const {
+    if (call.entries.size <= 1)
+        return {&call.entries.first, call.entries.size};
+    return m_lists[call.entries.first];
 }
 
-void CallIndex::Entries::erase(const std::uint32_t* at) {
-    --m_size;
-    if (!m_many)
+void CallIndex::AddEntry(Call& call, std::uint32_t entry) {
+    Entries& entries = call.entries;
+    if (entries.size == 0) {
+        entries.first = entry;
+    } else if (entries.size == 1) {
+        std::uint32_t list = 0;
+        if (m_freeLists.empty()) {
+            list = static_cast<std::uint32_t>(m_lists.size());
+            m_lists.emplace_back();
+        } else {
+            list = m_freeLists.back();
+            m_freeLists.pop_back();
+        }
+        m_lists[list] = {entries.first, entry};
+        entries.first = list;
+    } else {
+        m_lists[entries.first].push_back(entry);
+    }
+    ++entries.size;
+}
+
+void CallIndex::EraseEntry(Call& call, std::size_t at) {
+    Entries& entries = call.entries;
+    if (--entries.size == 0)
         return;
-    m_many->erase(m_many->begin() + (at - m_many->data()));
-    if (m_size == 1) {
-        m_one = m_many->front();
-        m_many.reset();
+    std::vector<std::uint32_t>& list = m_lists[entries.first];
+    list.erase(list.begin() + static_cast<std::ptrdiff_t>(at));
+    if (entries.size == 1) {
+        const std::uint32_t only = list.front();
+        std::vector<std::uint32_t>().swap(list);
+        m_freeLists.push_back(entries.first);
+        entries.first = only;
     }
 }
 
@@ -189,15 +207,15 @@ std::uint32_t CallIndex::Find(std::string_view call) const {
 }
 
 void CallIndex::ReserveCalls(std::size_t calls) {
-    // At most three slots in four taken, so that a call is found within a few.
+    // At most seven slots in eight taken: the hash beside each number passes over the others quickly.
     std::size_t size = 16;
-    while (size / 4 * 3 < calls)
+    while (size / 8 * 7 < calls)
         size *= 2;
     if (size <= m_slots.size())
         return;
     m_slots.assign(size, EmptySlot);
     for (std::uint32_t number = 0; number < m_calls.size(); ++number)
-        if (!m_calls[number].entries.empty())
+        if (m_calls[number].entries.size != 0)
             PlaceInSlots(number, HashOf(Text(number)));
 }
 
@@ -227,6 +245,8 @@ void CallIndex::Build(LinesView lines) {
     Clear();
     ReserveCalls(lines.size());
     m_calls.reserve(lines.size());
+    m_rows.reserve(lines.size());
+    m_entries.reserve(lines.size());
     // The lines are taken a batch at a time, the first slot of each call read for the whole batch
     // before any is looked at: the reads of slots far apart overlap rather than wait one by one.
     constexpr std::size_t Batch = 16;
@@ -250,7 +270,7 @@ void CallIndex::Build(LinesView lines) {
         for (std::size_t i = 0; i < count; ++i) {
             const std::uint32_t entry = NewEntry(rows[i], *keys[i]);
             bool added = false;
-            m_calls[CallNumber(keys[i]->call, hashes[i], added)].entries.push_back(entry);
+            AddEntry(m_calls[CallNumber(keys[i]->call, hashes[i], added)], entry);
         }
     }
     if (m_calls.empty())
@@ -261,11 +281,10 @@ void CallIndex::Build(LinesView lines) {
     // first: grown by doubling, the lists would hold a third more than they need for as long as the
     // log is open. A call counts once in a list however often it holds the piece: the last call
     // counted is kept beside each count, and each list ends with the last call put in it.
-    m_pieceLists.assign(PieceCount, NoList);
     std::vector<std::pair<std::uint32_t, std::uint32_t>> sizes; // of each list: its size, its last call
     for (std::uint32_t number = 0; number < m_calls.size(); ++number)
         ForEachPiece(Text(number), [&](std::uint32_t piece) {
-            std::uint32_t& list = m_pieceLists[piece];
+            std::uint32_t& list = MakeList(piece);
             if (list == NoList) {
                 list = static_cast<std::uint32_t>(sizes.size());
                 sizes.emplace_back(0, NoCall);
@@ -281,7 +300,7 @@ void CallIndex::Build(LinesView lines) {
         m_postings[list].reserve(sizes[list].first);
     for (std::uint32_t number = 0; number < m_calls.size(); ++number)
         ForEachPiece(Text(number), [&](std::uint32_t piece) {
-            std::vector<std::uint32_t>& posting = m_postings[m_pieceLists[piece]];
+            std::vector<std::uint32_t>& posting = m_postings[FindList(piece)];
             if (posting.empty() || posting.back() != number)
                 posting.push_back(number);
         });
@@ -316,7 +335,7 @@ void CallIndex::NumberInTextOrder() {
         renumbered[old] = number;
         calls[number].textAt = static_cast<std::uint32_t>(texts.size());
         calls[number].textSize = m_calls[old].textSize;
-        calls[number].entries = std::move(m_calls[old].entries);
+        calls[number].entries = m_calls[old].entries;
         texts.append(Text(old));
     }
     m_calls = std::move(calls);
@@ -333,7 +352,7 @@ void CallIndex::Add(std::size_t row, std::string_view line) {
     const std::uint32_t entry = NewEntry(row, *key);
     bool added = false;
     const std::uint32_t number = CallNumber(key->call, HashOf(key->call), added);
-    m_calls[number].entries.push_back(entry);
+    AddEntry(m_calls[number], entry);
     if (added)
         AddPieces(number);
 }
@@ -346,15 +365,16 @@ void CallIndex::Remove(std::size_t row, std::string_view line) {
     if (m_slots[slot] == EmptySlot)
         return;
     const std::uint32_t number = NumberIn(m_slots[slot]);
-    Entries& entries = m_calls[number].entries;
+    Call& call = m_calls[number];
+    const std::span<const std::uint32_t> entries = EntriesOf(call);
     const auto at = std::find_if(entries.begin(), entries.end(),
                                  [&](std::uint32_t entry) { return m_rows[entry] == row; });
     if (at == entries.end())
         return;
     m_rows[*at] = NoRow;
     m_free.push_back(*at);
-    entries.erase(at);
-    if (entries.empty()) {
+    EraseEntry(call, static_cast<std::size_t>(at - entries.begin()));
+    if (call.entries.size == 0) {
         RemovePieces(number);
         m_calls[number] = {};
         m_freeCalls.push_back(number);
@@ -385,7 +405,7 @@ std::optional<std::uint32_t> CallIndex::NumberOf(const std::string& callKey) con
 std::vector<std::uint32_t> CallIndex::NumbersOfRows(std::size_t rows) const {
     std::vector<std::uint32_t> numbers(rows, NoCall);
     for (std::uint32_t number = 0; number < m_calls.size(); ++number)
-        for (const std::uint32_t entry : m_calls[number].entries)
+        for (const std::uint32_t entry : EntriesOf(m_calls[number]))
             if (m_rows[entry] < rows)
                 numbers[m_rows[entry]] = number;
     return numbers;
@@ -396,7 +416,7 @@ std::vector<CallRow> CallIndex::Rows(std::string_view call) const {
     const std::uint32_t number = Find(CallKey(call));
     if (number == NoCall)
         return rows;
-    for (const std::uint32_t entry : m_calls[number].entries)
+    for (const std::uint32_t entry : EntriesOf(m_calls[number]))
         rows.push_back({m_rows[entry], m_entries[entry].band, m_entries[entry].phone});
     std::sort(rows.begin(), rows.end(), [](const CallRow& a, const CallRow& b) { return a.row < b.row; });
     return rows;
@@ -436,17 +456,41 @@ CallMatches CallIndex::Containing(std::string_view fragment, std::size_t limit) 
     return matches;
 }
 
+std::uint32_t CallIndex::FindList(std::uint32_t piece) const {
+    if (m_pairLists.empty())
+        return NoList;
+    if (piece < PairPieces)
+        return m_pairLists[piece];
+    const std::uint32_t block = m_tripleBlocks[(piece - PairPieces) >> 6U];
+    return block == NoList ? NoList : m_tripleLists[std::size_t{block} * 64 + ((piece - PairPieces) & 63U)];
+}
+
+std::uint32_t& CallIndex::MakeList(std::uint32_t piece) {
+    if (m_pairLists.empty()) {
+        m_pairLists.assign(PairPieces, NoList);
+        m_tripleBlocks.assign(PairPieces, NoList);
+    }
+    if (piece < PairPieces)
+        return m_pairLists[piece];
+    // A triple's place is found by its first two characters, then by its third among 64.
+    std::uint32_t& block = m_tripleBlocks[(piece - PairPieces) >> 6U];
+    if (block == NoList) {
+        block = static_cast<std::uint32_t>(m_tripleLists.size() / 64);
+        m_tripleLists.resize(m_tripleLists.size() + 64, NoList);
+    }
+    return m_tripleLists[std::size_t{block} * 64 + ((piece - PairPieces) & 63U)];
+}
+
 const std::vector<std::uint32_t>* CallIndex::Posting(std::uint32_t piece) const {
-    if (m_pieceLists.empty() || m_pieceLists[piece] == NoList)
+    const std::uint32_t list = FindList(piece);
+    if (list == NoList)
         return nullptr;
-    const std::vector<std::uint32_t>& posting = m_postings[m_pieceLists[piece]];
+    const std::vector<std::uint32_t>& posting = m_postings[list];
     return posting.empty() ? nullptr : &posting;
 }
 
 std::vector<std::uint32_t>& CallIndex::PostingToFill(std::uint32_t piece) {
-    if (m_pieceLists.empty())
-        m_pieceLists.assign(PieceCount, NoList);
-    std::uint32_t& list = m_pieceLists[piece];
+    std::uint32_t& list = MakeList(piece);
     if (list == NoList) {
         list = static_cast<std::uint32_t>(m_postings.size());
         m_postings.emplace_back();
@@ -465,7 +509,7 @@ void CallIndex::AddPieces(std::uint32_t call) {
 void CallIndex::RemovePieces(std::uint32_t call) {
     const auto before = [this](std::uint32_t a, std::uint32_t b) { return Before(a, b); };
     for (const std::uint32_t piece : PiecesOf(Text(call))) {
-        std::vector<std::uint32_t>& posting = m_postings[m_pieceLists[piece]];
+        std::vector<std::uint32_t>& posting = m_postings[FindList(piece)];
         posting.erase(std::lower_bound(posting.begin(), posting.end(), call, before));
     }
 }

@@ -4,8 +4,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -81,25 +81,19 @@ private:
         bool phone;
     };
     // The entries of one call. Most calls are worked once: their entry is kept in place, and only a
-    // call worked again has a list of its own.
-    class Entries {
-    public:
-        const std::uint32_t* begin() const { return m_many ? m_many->data() : &m_one; }
-        const std::uint32_t* end() const { return begin() + m_size; }
-        bool empty() const { return m_size == 0; }
-        void push_back(std::uint32_t entry);
-        void erase(const std::uint32_t* at);
-
-    private:
-        std::uint32_t m_one = 0;
-        std::uint32_t m_size = 0;
-        std::unique_ptr<std::vector<std::uint32_t>> m_many;
+    // call worked again has a list of its own (the number of one of m_lists).
+    struct Entries {
+        std::uint32_t first = 0; // the entry, or the list of a call worked more than once
+        std::uint32_t size = 0;
     };
     struct Call {
         std::uint32_t textAt = 0; // in m_texts
         std::uint32_t textSize = 0;
         Entries entries;
     };
+    std::span<const std::uint32_t> EntriesOf(const Call& call) const;
+    void AddEntry(Call& call, std::uint32_t entry);
+    void EraseEntry(Call& call, std::size_t at);
     std::string_view Text(std::uint32_t call) const {
         return {m_texts.data() + m_calls[call].textAt, m_calls[call].textSize};
     }
@@ -120,6 +114,9 @@ private:
     bool Before(std::uint32_t a, std::uint32_t b) const { return Text(a) < Text(b); }
     const std::vector<std::uint32_t>* Posting(std::uint32_t piece) const;
     std::vector<std::uint32_t>& PostingToFill(std::uint32_t piece);
+    // The place in m_postings of the list of `piece`: NoList for none, or made a place for it.
+    std::uint32_t FindList(std::uint32_t piece) const;
+    std::uint32_t& MakeList(std::uint32_t piece);
 
     // Every contact by entry number, free ones reused: its row apart from the rest, so that moving
     // the rows after an insertion in the middle is one plain pass over numbers.
@@ -130,6 +127,8 @@ private:
     std::vector<Call> m_calls;
     std::string m_texts;
     std::vector<std::uint32_t> m_freeCalls;
+    std::vector<std::vector<std::uint32_t>> m_lists; // of the entries of calls worked more than once
+    std::vector<std::uint32_t> m_freeLists;
     std::size_t m_callCount = 0;
     std::uint64_t m_takenSeen = 0; // keeps the batched reads of a build from being left out
     // The calls by their text: an open table of slots, each the call's number beside the high bits of
@@ -137,8 +136,12 @@ private:
     std::vector<std::uint64_t> m_slots;
     // A piece of two or three characters of a call -> its list of the numbers of the distinct calls
     // holding it, in the order of their texts. Pieces are numbered by their characters' codes, so the
-    // list is found without a lookup: m_pieceLists gives the place of each piece's list in m_postings.
-    std::vector<std::uint32_t> m_pieceLists;
+    // list is found without a lookup: m_pairLists gives the place of each pair's list in m_postings,
+    // and the triples that begin with a pair have a block of 64 places in m_tripleLists, made when the
+    // first of them comes (m_tripleBlocks: the block of each pair).
+    std::vector<std::uint32_t> m_pairLists;
+    std::vector<std::uint32_t> m_tripleBlocks;
+    std::vector<std::uint32_t> m_tripleLists;
     std::vector<std::vector<std::uint32_t>> m_postings;
 };
 

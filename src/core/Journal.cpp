@@ -412,21 +412,27 @@ bool Journal::Record(const SessionState& state, LogChange change, LinesView line
         return false;
     if (m_fd < 0)
         ThrowErrno(EBADF);
-    // A record of a few lines goes in one write; a load's goes in large pieces, never as a copy of the
-    // log. A failure on the way cuts the file back to where the record began.
-    constexpr std::size_t Chunk = std::size_t{1} << 20;
+    // A record of a few lines goes in one write; a load's goes in pieces of a buffer of a fixed size,
+    // never as a copy of the log, and a piece longer than the buffer straight from the line. A failure
+    // on the way cuts the file back to where the record began.
+    constexpr std::size_t Chunk = std::size_t{256} * 1024;
     std::string buffer = RecordHead(state, change, lines, row);
     std::size_t written = 0;
+    const auto flush = [&](std::string_view bytes) {
+        Append(bytes);
+        written += bytes.size();
+    };
     BodyPieces(state, change, lines, row, [&](std::string_view piece) {
-        buffer += piece;
-        if (buffer.size() >= Chunk) {
-            Append(buffer);
-            written += buffer.size();
+        if (buffer.size() + piece.size() > Chunk) {
+            flush(buffer);
             buffer.clear();
         }
+        if (piece.size() >= Chunk)
+            flush(piece);
+        else
+            buffer += piece;
     });
-    Append(buffer);
-    written += buffer.size();
+    flush(buffer);
     if (m_calls.datasync(m_fd) != 0)
         Fail(errno);
     m_size += written;

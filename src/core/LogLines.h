@@ -90,6 +90,8 @@ public:
     void push_back(std::string_view line) { m_spans.push_back(Keep(line)); }
     // Room for `lines` more lines of `bytes` in all, taken at once.
     void reserve(std::size_t bytes, std::size_t lines);
+    // The room for spans kept beyond the lines is given back.
+    void shrink_to_fit() { m_spans.shrink_to_fit(); }
     // Lines put before the one at `row`.
     template <typename Source> void insert(std::size_t row, Source first, Source last);
     void erase(std::size_t first, std::size_t last);

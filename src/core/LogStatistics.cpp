@@ -94,7 +94,7 @@ void LogStatistics::Remove(std::string_view line) {
     // its minute and its hour on its band must each hold a contact.
     const auto number = NumberOf(contact->call, false);
     const auto hour = m_hourContacts.find(FloorDivide(contact->minute, MinutesPerHour));
-    if (!number || *number >= m_callContacts.size() || m_callContacts[*number].cells[contact->cell] == 0 ||
+    if (!number || *number >= m_callCells.size() || CallCount(*number, contact->cell) == 0 ||
         !m_minuteContacts.contains(contact->minute) || hour == m_hourContacts.end() ||
         hour->second[contact->band] == 0)
         return;
@@ -114,7 +114,7 @@ void LogStatistics::Rebuild(LinesView lines) {
     // The index numbered every call as it was built: a call is looked up only without one.
     const std::vector<std::uint32_t> numbers =
         m_index != nullptr ? m_index->NumbersOfRows(lines.size()) : std::vector<std::uint32_t>();
-    m_callContacts.resize(m_index != nullptr ? m_index->NumberLimit() : 0);
+    m_callCells.resize(m_index != nullptr ? m_index->NumberLimit() : 0);
     for (std::size_t row = 0; row < lines.size(); ++row) {
         const auto contact = ReadContact(lines[row]);
         if (!contact)
@@ -133,15 +133,22 @@ void LogStatistics::Count(const Contact& contact, std::uint32_t number, int step
     cell.contacts += step;
     // A call counts once, from its first contact (in the cell, in the log) to its last one.
     const int cameOrWent = step > 0 ? 1 : 0;
-    if (number >= m_callContacts.size())
-        m_callContacts.resize(std::size_t{number} + 1);
-    CallContacts& call = m_callContacts[number];
-    if ((call.cells[contact.cell] += step) == cameOrWent)
+    if (number >= m_callCells.size())
+        m_callCells.resize(std::size_t{number} + 1);
+    const int inCell = CallCount(number, contact.cell) + step;
+    SetCallCount(number, contact.cell, inCell);
+    if (inCell == cameOrWent)
         cell.calls += step;
     cell.dupes = cell.contacts - cell.calls;
-    if (call.cells[CellOf(contact.band, true)] + call.cells[CellOf(contact.band, false)] == cameOrWent)
+    const CallCells& call = m_callCells[number];
+    const std::size_t otherMode = contact.cell ^ 1U;
+    if (inCell == cameOrWent && call[otherMode] == 0)
         m_bandCalls[contact.band] += step;
-    if ((call.total += step) == cameOrWent)
+    // The call's first contact came, or its last went: no other cell holds one.
+    bool alone = inCell == cameOrWent;
+    for (std::size_t other = 0; other < call.size() && alone; ++other)
+        alone = other == contact.cell || call[other] == 0;
+    if (alone)
         m_calls += step;
 
     if ((m_minuteContacts[contact.minute] += step) == 0)
@@ -154,6 +161,21 @@ void LogStatistics::Count(const Contact& contact, std::uint32_t number, int step
 
     if (windows)
         CountWindows(contact.minute, step);
+}
+
+int LogStatistics::CallCount(std::uint32_t number, std::size_t cell) const {
+    const std::uint8_t count = m_callCells[number][cell];
+    return count < WideCount ? count : m_wideCounts.at(std::uint64_t{number} * CellCount + cell);
+}
+
+void LogStatistics::SetCallCount(std::uint32_t number, std::size_t cell, int count) {
+    std::uint8_t& held = m_callCells[number][cell];
+    const std::uint64_t key = std::uint64_t{number} * CellCount + cell;
+    if (held == WideCount && count < WideCount)
+        m_wideCounts.erase(key);
+    if (count >= WideCount)
+        m_wideCounts[key] = count;
+    held = static_cast<std::uint8_t>(std::min<int>(count, WideCount));
 }
 
 // Every window from the contacts of each minute, then how many windows hold each number of contacts:

@@ -100,10 +100,12 @@ private:
     void CountAllWindows();
     void CountWindow(int& contacts, int step);
 
-    struct CallContacts {
-        std::array<int, CellCount> cells{};
-        int total = 0;
-    };
+    // A call's contacts in each cell, a byte each: a count that a byte cannot hold is kept apart,
+    // the byte at its highest value saying so.
+    using CallCells = std::array<std::uint8_t, CellCount>;
+    static constexpr std::uint8_t WideCount = 0xFF;
+    int CallCount(std::uint32_t number, std::size_t cell) const;
+    void SetCallCount(std::uint32_t number, std::size_t cell, int count);
 
     std::array<ContactCounts, CellCount> m_cells{};
     int m_contacts = 0;
@@ -111,7 +113,8 @@ private:
     std::array<int, BandCount> m_bandCalls{};
     const CallIndex* m_index = nullptr;
     std::unordered_map<std::string, std::uint32_t> m_ownNumbers; // without a shared index
-    std::vector<CallContacts> m_callContacts;                    // by call number
+    std::vector<CallCells> m_callCells;                          // by call number
+    std::unordered_map<std::uint64_t, int> m_wideCounts;         // by call number and cell
     // Minutes and hours since 1970-01-01 00:00 of log time, so that midnight and a month's end order.
     std::map<std::int64_t, int> m_minuteContacts;
     std::map<std::int64_t, std::array<int, BandCount>> m_hourContacts;

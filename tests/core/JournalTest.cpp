@@ -77,8 +77,13 @@ TEST_F(JournalTest, ReplaysTheLogAndTheStateOfTheLastRecord) {
     journal.Record(State("5"), LogChange::RemoveRows, Lines{"", ""}, 2);
     EXPECT_EQ(zevo::ReplayJournal(Bytes()).log,
               (std::vector<std::string>{"START-OF-LOG: 2.0", "CALLSIGN: QQ1AAA", "QSO: 3", "END-OF-LOG:"}));
-    journal.Record(State("4"), LogChange::ReplaceAll, Lines{"LOADED", ""});
-    EXPECT_EQ(zevo::ReplayJournal(Bytes()).log, (std::vector<std::string>{"LOADED", ""}));
+    // A load longer than the journal's buffer, with a line longer than it, comes back whole.
+    Lines loaded(6000, std::string(80, 'q'));
+    loaded[0] = "LOADED";
+    loaded[3000] = std::string(300000, 'x');
+    loaded.back() = "";
+    journal.Record(State("4"), LogChange::ReplaceAll, loaded);
+    EXPECT_EQ(zevo::ReplayJournal(Bytes()).log, loaded);
 }
 
 TEST_F(JournalTest, AnUnchangedStateWritesNothing) {

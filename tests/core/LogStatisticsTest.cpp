@@ -146,6 +146,26 @@ TEST(LogStatistics, CountsACallOnceOnItsBandWhateverTheMode) {
     EXPECT_EQ(statistics.Counts(0), ContactCounts{});
 }
 
+// A call worked more often than a small counter holds still counts once, until its last contact goes.
+TEST(LogStatistics, CountsACallWorkedHundredsOfTimesUntilItsLastContactGoes) {
+    zevo::LogStatistics statistics;
+    const std::vector<std::string> lines =
+        Lines({{3, true, "2026-04-05", "15:00", "QQ2BBB", 600}, {1, false, "2026-04-05", "15:01", "QQ2BBB"}});
+    for (const std::string& line : lines)
+        statistics.Add(line);
+    EXPECT_EQ(statistics.Counts(3), (ContactCounts{600, 1, 599}));
+    for (int removed = 1; removed <= 600; ++removed) {
+        statistics.Remove(lines[2]);
+        if (removed == 599 || removed == 600) {
+            EXPECT_EQ(statistics.Counts(3), (ContactCounts{600 - removed, 600 - removed, 0})) << removed;
+            EXPECT_EQ(statistics.Totals(), (ContactCounts{601 - removed, 1, 0})) << removed;
+        }
+    }
+    statistics.Remove(lines[2]); // one more than was added changes nothing
+    statistics.Remove(lines.back());
+    EXPECT_EQ(statistics.Totals(), ContactCounts{});
+}
+
 // The feed counts only the lines a change touches, yet always agrees with a count of the whole log.
 TEST(StatisticsFeed, AgreesWithTheWholeLogAfterEveryKindOfChange) {
     zevo::LogDocument log;
