@@ -33,7 +33,7 @@ LogFileBytes ReadLogFileBytes(const std::string& path, std::size_t maxBytes);
 // bytes give one empty line and a last line without its line end still counts. Every line that is
 // exactly "END-OF-LOG:" is left out: the next save appends one at the end. The lines keep the bytes
 // given as their own.
-LineStore ReadCabrilloLines(std::string bytes);
+LineStore ReadCabrilloLines(std::string text);
 
 // What the entry fields take from a contact line of a loaded log, read through its record
 // (ReadQsoRecord).

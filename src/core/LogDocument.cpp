@@ -69,7 +69,7 @@ void LogDocument::InsertLines(std::size_t row, std::vector<std::string> lines, L
     Changed(edit);
 }
 
-void LogDocument::Replace(std::size_t row, std::string line) {
+void LogDocument::Replace(std::size_t row, std::string_view line) {
     if (row >= m_lines.size())
         throw std::out_of_range("LogDocument::Replace");
     const LogEdit edit{LogEdit::Kind::Replace, row, 1};

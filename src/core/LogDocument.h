@@ -71,7 +71,7 @@ public:
     // Lines put before the one at `row` as one change; under their old ids when `ids` names one for each
     // (lines that were in the log before, put back), else under new ones.
     void Insert(std::size_t row, std::vector<std::string> lines, const std::vector<LineId>& ids = {});
-    void Replace(std::size_t row, std::string line);
+    void Replace(std::size_t row, std::string_view line);
     void Remove(std::size_t row);
     // The `count` lines from `row` go as one change.
     void Remove(std::size_t row, std::size_t count);

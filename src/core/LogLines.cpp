@@ -9,7 +9,7 @@ namespace zevo {
 namespace {
 
 // Lines added one at a time share blocks of this size; a longer line has a block of its own.
-constexpr std::size_t BlockSize = 64 * 1024;
+constexpr std::size_t BlockSize = std::size_t{64} * 1024;
 
 } // namespace
 
