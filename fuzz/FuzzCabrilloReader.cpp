@@ -38,7 +38,7 @@ std::vector<std::string> PlainLines(std::string_view bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes = Bytes(data, size);
-    const std::vector<std::string> lines = ReadCabrilloLines(bytes).ToVector();
+    const std::vector<std::string> lines = ReadCabrilloLines(std::string(bytes)).ToVector();
     Require(lines == PlainLines(bytes), "the lines are the bytes cut by the line rules, nothing lost");
     for (const std::string& line : lines) {
         Require(!HasLineBreak(line) && line.find('\x1a') == std::string::npos, "a line holds no line end");
