@@ -16,6 +16,7 @@
 #include "CabrilloFile.h"
 #include "CabrilloReader.h"
 #include "Journal.h"
+#include "LogLines.h"
 #include "Program.h"
 #include "QsoLine.h"
 #include "QuietDesktop.h"
@@ -136,12 +137,14 @@ void ComposeAndSaveLongLog(benchmark::State& state, const std::vector<zevo::QsoE
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
 }
 
-// The save as the program runs it: the lines were composed one by one as the contacts were added, so
-// "Save Cabrillo file" only writes the log list.
+// The save as the program runs it: the lines were composed one by one as the contacts were added to the
+// log's lines, so "Save Cabrillo file" only writes those.
 void SaveLongLog(benchmark::State& state, const std::vector<zevo::QsoEntry>& contacts) {
     const BenchFolder folder;
     const std::string path = folder.File("long.cbr");
-    const std::vector<std::string> log = ComposedLog(contacts);
+    zevo::LineStore log;
+    for (const std::string& line : ComposedLog(contacts))
+        log.push_back(line);
     for (auto _ : state)
         zevo::WriteCabrilloFile(path, log);
     CheckSaved(state, path, contacts);

@@ -19,6 +19,8 @@ namespace zevo {
 namespace {
 
 constexpr std::size_t BufferSize = std::size_t{64} * 1024;
+// Bytes handed over at once from this many on go to the file without a copy into the buffer.
+constexpr std::size_t DirectWriteSize = std::size_t{16} * 1024;
 // The most a file expecting a large size collects before it writes: a log many times larger than any
 // contest's is still written in a few calls without holding a second copy of all of it.
 constexpr std::size_t MaxBufferSize = std::size_t{16} * 1024 * 1024;
@@ -179,7 +181,9 @@ void AtomicTextFile::WriteLine(std::string_view line) {
 
 void AtomicTextFile::Write(std::string_view bytes) {
     // A large block goes to the file as it is, without a copy into the buffer.
-    if (m_buffer.empty() && bytes.size() >= m_bufferSize) {
+    if (bytes.size() >= DirectWriteSize) {
+        if (!m_buffer.empty())
+            Flush();
         if (const int error = WriteAll(m_calls.write, m_fd, bytes))
             Fail(error);
         return;

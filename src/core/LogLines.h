@@ -66,7 +66,9 @@ private:
 
 // Lines of text held as spans of a few large buffers: a line costs its bytes and its span, and putting
 // lines in or taking them out in the middle moves only the spans after them. A line's view stays valid
-// until the store next changes.
+// until the store next changes. A line kept by the store is followed by CR LF in its buffer, as the lines
+// of a Cabrillo file read whole are, so that lines that follow each other there are written out as one
+// piece (CrLfRun).
 class LineStore final {
 public:
     LineStore() = default;
@@ -97,6 +99,10 @@ public:
     void erase(std::size_t first, std::size_t last);
     void replace(std::size_t row, std::string_view line);
     std::vector<std::string> ToVector() const;
+    // The bytes of the lines from `first` on, each followed by CR LF, as far as they lie that way one
+    // after another in one buffer, and not past `last`; `count` is how many lines they are, none when
+    // the line at `first` is not followed by CR LF.
+    std::string_view CrLfRun(std::size_t first, std::size_t last, std::size_t& count) const;
 
     using Iterator = RowIterator<LineStore>;
     Iterator begin() const { return {this, 0}; }
@@ -109,7 +115,8 @@ private:
     struct Span {
         std::uint32_t block;
         std::uint32_t at;
-        std::uint32_t size;
+        std::uint32_t size : 31;
+        std::uint32_t endsInCrLf : 1; // followed by CR LF in its block
     };
     // A place for a line's bytes, at the end of the last block or in a new one.
     Span Keep(std::string_view line);
@@ -120,7 +127,7 @@ private:
     std::vector<std::string> m_blocks; // each filled only up to the capacity it was made with
     std::vector<Span> m_spans;
     std::size_t m_held = 0;   // bytes in all blocks
-    std::size_t m_unused = 0; // of them, bytes of lines gone
+    std::size_t m_unused = 0; // of them, bytes of lines gone and the line ends
 };
 
 template <typename Source> void LineStore::insert(std::size_t row, Source first, Source last) {
@@ -147,6 +154,8 @@ public:
     std::string_view operator[](std::size_t row) const {
         return m_store != nullptr ? (*m_store)[row] : std::string_view(m_strings[row]);
     }
+    // The store the lines are viewed in; none for a vector's.
+    const LineStore* Store() const { return m_store; }
 
     using Iterator = RowIterator<LinesView>;
     Iterator begin() const { return {this, 0}; }

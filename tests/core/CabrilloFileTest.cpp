@@ -1,4 +1,5 @@
 #include "CabrilloFile.h"
+#include "CabrilloReader.h"
 #include "RunTimeError.h"
 
 #include <algorithm>
@@ -82,14 +83,28 @@ TEST_P(WriteCabrilloFileTest, ReplacesTheOldFileOnlyWhenTheNewOneIsComplete) {
     std::ofstream(folder / "log.cbr", std::ios::binary) << old;
     fs::permissions(folder / "log.cbr", fs::perms(0640));
 
-    // Long enough for several buffers, with the END-OF-LOG: line of an earlier save in the middle.
+    // Long enough for several buffers, with the END-OF-LOG: line of an earlier save in the middle: a log
+    // loaded from a file whose lines end in CR LF but for one, then corrected: contacts deleted and one
+    // replaced, others added in the middle and at the end.
     const std::string qso = "QSO: 14000 PH 2026-04-05 1509 QQ1AAA        59       2 QQ3CCC        59       3";
-    std::vector<std::string> log{"START-OF-LOG: 2.0", "END-OF-LOG:"};
-    log.insert(log.end(), 3000, qso);
-    std::string expected = "START-OF-LOG: 2.0\r\n";
+    const std::string added =
+        "QSO: 14000 PH 2026-04-05 1510 QQ1AAA        59       3 QQ4DDD        59       4";
+    std::string loaded = "START-OF-LOG: 2.0\r\nEND-OF-LOG:\r\n";
     for (int i = 0; i < 3000; ++i)
-        expected += qso + "\r\n";
+        loaded += qso + (i == 1500 ? "\n" : "\r\n");
+    zevo::LineStore log = zevo::ReadCabrilloLines(loaded);
+    log.erase(100, 103);
+    log.replace(50, added);
+    for (const std::size_t row : {std::size_t{2500}, std::size_t{700}, log.size()}) {
+        const std::vector<std::string> lines(400, added);
+        log.insert(row, lines.begin(), lines.end());
+    }
+    std::string expected;
+    for (const std::string_view line : log)
+        if (line != "END-OF-LOG:")
+            expected.append(line).append("\r\n");
     expected += "END-OF-LOG:\r\n";
+    ASSERT_EQ(expected.size(), loaded.size() + 1 + 1200 * (added.size() + 2) - 3 * (qso.size() + 2));
     try {
         zevo::WriteCabrilloFile((folder / row.file).string(), log, Disk(row.capacity, row.fsyncError));
         EXPECT_EQ(row.error, nullptr);
