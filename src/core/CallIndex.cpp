@@ -384,11 +384,13 @@ void CallIndex::Remove(std::size_t row, std::string_view line) {
 }
 
 void CallIndex::ShiftRows(std::size_t from, std::ptrdiff_t by) {
-    // Without a branch, so that the compiler takes several rows at a time; a free entry stays free.
-    const auto first = static_cast<std::uint32_t>(from);
+    // Without a branch, so that the compiler takes several rows at a time. Rows are below 2^31 (a log
+    // file is far smaller), so they compare as signed numbers, in one instruction for several rows, and
+    // a free entry (NoRow, -1 as a signed number) stays free.
+    const auto first = static_cast<std::int32_t>(from);
     const auto step = static_cast<std::uint32_t>(by);
     for (std::uint32_t& row : m_rows)
-        row += (row >= first && row != NoRow) ? step : 0U;
+        row += static_cast<std::int32_t>(row) >= first ? step : 0U;
 }
 
 void CallIndex::Clear() {
