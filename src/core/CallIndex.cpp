@@ -12,6 +12,17 @@ namespace zevo {
 
 namespace {
 
+// A free number among `items` when there is one, or the number of a new item made at their end.
+template <typename Items> std::uint32_t TakeNumber(Items& items, std::vector<std::uint32_t>& free) {
+    if (free.empty()) {
+        items.emplace_back();
+        return static_cast<std::uint32_t>(items.size() - 1);
+    }
+    const std::uint32_t number = free.back();
+    free.pop_back();
+    return number;
+}
+
 constexpr std::uint32_t NoRow = std::numeric_limits<std::uint32_t>::max();
 constexpr std::uint32_t NoList = std::numeric_limits<std::uint32_t>::max();
 constexpr std::uint64_t EmptySlot = std::numeric_limits<std::uint64_t>::max();
@@ -128,14 +139,7 @@ void CallIndex::AddEntry(Call& call, std::uint32_t entry) {
     if (entries.size == 0) {
         entries.first = entry;
     } else if (entries.size == 1) {
-        std::uint32_t list = 0;
-        if (m_freeLists.empty()) {
-            list = static_cast<std::uint32_t>(m_lists.size());
-            m_lists.emplace_back();
-        } else {
-            list = m_freeLists.back();
-            m_freeLists.pop_back();
-        }
+        const std::uint32_t list = TakeNumber(m_lists, m_freeLists);
         m_lists[list] = {entries.first, entry};
         entries.first = list;
     } else {
@@ -159,16 +163,11 @@ void CallIndex::EraseEntry(Call& call, std::size_t at) {
 }
 
 std::uint32_t CallIndex::NewEntry(std::size_t row, const QsoKey& key) {
-    const Entry entry{static_cast<std::int8_t>(key.band), key.phone};
-    if (m_free.empty()) {
-        m_rows.push_back(static_cast<std::uint32_t>(row));
-        m_entries.push_back(entry);
-        return static_cast<std::uint32_t>(m_rows.size() - 1);
-    }
-    const std::uint32_t number = m_free.back();
-    m_free.pop_back();
+    const std::uint32_t number = TakeNumber(m_rows, m_free);
+    if (number == m_entries.size())
+        m_entries.emplace_back();
     m_rows[number] = static_cast<std::uint32_t>(row);
-    m_entries[number] = entry;
+    m_entries[number] = {static_cast<std::int8_t>(key.band), key.phone};
     return number;
 }
 
@@ -225,14 +224,7 @@ std::uint32_t CallIndex::CallNumber(std::string_view call, std::uint64_t hash, b
     added = m_slots[slot] == EmptySlot;
     if (!added)
         return NumberIn(m_slots[slot]);
-    std::uint32_t number = 0;
-    if (m_freeCalls.empty()) {
-        number = static_cast<std::uint32_t>(m_calls.size());
-        m_calls.emplace_back();
-    } else {
-        number = m_freeCalls.back();
-        m_freeCalls.pop_back();
-    }
+    const std::uint32_t number = TakeNumber(m_calls, m_freeCalls);
     m_calls[number].textAt = static_cast<std::uint32_t>(m_texts.size());
     m_calls[number].textSize = static_cast<std::uint32_t>(call.size());
     m_texts.append(call);
