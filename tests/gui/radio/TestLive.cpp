@@ -1,14 +1,20 @@
-// Logging live: the UTC clock, the radio client against a radio that misbehaves, and a real rigctld.
+// Logging live: the UTC clock, the radio client against a radio that misbehaves, the Radio dialog, and
+// a real rigctld.
 #include "GuiTest.h"
 #include "LogEntry.h"
 #include "ScriptedDesktop.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -58,6 +64,8 @@ private slots:
     void clockStampsTheUtcMinute();
     void clientRidesOutAFaultyRadio_data();
     void clientRidesOutAFaultyRadio();
+    void radioDialogChangesTheRadioOnlyWhenTaken_data();
+    void radioDialogChangesTheRadioOnlyWhenTaken();
     void fieldsFollowARealRigctld();
 };
 
@@ -111,6 +119,70 @@ void TestLive::clientRidesOutAFaultyRadio() {
     QCOMPARE(*client.Reading(), (zevo::RigReading{14025000, "CW"}));
     QVERIFY(seen.contains(std::pair{fault, error}));
     QVERIFY(!rigctld.TwoInFlight());
+}
+
+void TestLive::radioDialogChangesTheRadioOnlyWhenTaken_data() {
+    QTest::addColumn<QString>("way"); // the dialog's radio button
+    QTest::addColumn<QDialogButtonBox::StandardButton>("button");
+    QTest::addColumn<QString>("status"); // what the status bar comes to say; empty: nothing
+    QTest::addColumn<QString>("box");    // the start of the error box's text; empty: no box
+    QTest::addColumn<RadioSettings::Way>("kept");
+    QTest::newRow("a running rigctld, Cancel") << "RadioConnect" << QDialogButtonBox::Cancel << ""
+                                               << "" << RadioSettings::Way::None;
+    QTest::newRow("a running rigctld, OK") << "RadioConnect" << QDialogButtonBox::Ok << "Radio: 14.025 MHz CW"
+                                           << "" << RadioSettings::Way::Connect;
+    QTest::newRow("a rigctld to start that is not installed, OK")
+        << "RadioStart" << QDialogButtonBox::Ok << ""
+        << "rigctld could not be started: " << RadioSettings::Way::Start;
+}
+
+void TestLive::radioDialogChangesTheRadioOnlyWhenTaken() {
+    QFETCH(QString, way);
+    QFETCH(QDialogButtonBox::StandardButton, button);
+    QFETCH(QString, status);
+    QFETCH(QString, box);
+    QFETCH(RadioSettings::Way, kept);
+    FakeRigctld rigctld({});
+    ScriptedDesktop desktop;
+    if (!box.isEmpty())
+        desktop.Answer(Desktop::Answer::Ok);
+    Program program(desktop, QString());
+    TForm1& form = program.form1;
+    ShowActive(&form);
+    // No rigctld can be found to start.
+    const QTemporaryDir nowhere;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", nowhere.path().toLocal8Bit());
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog || dialog->windowTitle() != QStringLiteral("Radio")) {
+            if (dialog)
+                dialog->close();
+            return;
+        }
+        Find<QRadioButton>(dialog, qPrintable(way))->click();
+        Find<QSpinBox>(dialog, "RadioPort")->setValue(rigctld.Port());
+        dialog->findChild<QDialogButtonBox*>()->button(button)->click();
+    });
+    Find<QAction>(&form, "ActionRadio")->trigger();
+    qputenv("PATH", path);
+    auto* shown = Find<QLabel>(&form, "RadioStatus");
+    if (status.isEmpty()) {
+        QTest::qWait(300);
+        QVERIFY(shown->isHidden());
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(shown->text(), status, 10000);
+    }
+    QCOMPARE(desktop.Boxes().size(), box.isEmpty() ? 0 : 1);
+    if (!box.isEmpty()) {
+        QCOMPARE(desktop.Boxes().front().caption, QStringLiteral("Radio"));
+        QVERIFY2(desktop.Boxes().front().text.startsWith(box), qPrintable(desktop.Boxes().front().text));
+    }
+    const RadioSettings saved = RadioSettings::Load(desktop);
+    QCOMPARE(saved.way, kept);
+    if (kept != RadioSettings::Way::None)
+        QCOMPARE(saved.port, int(rigctld.Port()));
+    VERIFY_SCRIPT_PLAYED(desktop);
 }
 
 void TestLive::fieldsFollowARealRigctld() {
