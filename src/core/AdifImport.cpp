@@ -56,19 +56,21 @@ constexpr std::array<std::uint16_t, 128> Win1250High{
     0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F, 0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4,
     0x0151, 0x00F6, 0x00F7, 0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9};
 
-// The Windows-1250 bytes of a UTF-8 value; nothing when it is no UTF-8, holds a character the code page
-// lacks, or a control character, which would break the log's line.
-std::optional<std::string> ToLogCharset(std::string_view utf8) {
+// The Windows-1250 bytes of a UTF-8 value, put into `out`; false when it is no UTF-8, holds a character
+// the code page lacks, or a control character, which would break the log's line.
+bool ToLogCharset(std::string_view utf8, std::string& out) {
     // Calls, reports and numbers are nearly always printable ASCII, the same bytes in the log.
-    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
-        return std::string(utf8);
-    std::string out;
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return c >= 0x20 && c < 0x7F; })) {
+        out.assign(utf8);
+        return true;
+    }
+    out.clear();
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         const auto byte = static_cast<unsigned char>(utf8[i]);
         if (byte < 0x80) {
             if (byte < 0x20 || byte == 0x7F)
-                return std::nullopt;
+                return false;
             out += static_cast<char>(byte);
             ++i;
             continue;
@@ -76,21 +78,21 @@ std::optional<std::string> ToLogCharset(std::string_view utf8) {
         // Only two-byte sequences can be in Windows-1250 but the few three-byte punctuation marks.
         const std::size_t length = byte >= 0xC2 && byte <= 0xDF ? 2 : (byte >= 0xE0 && byte <= 0xEF ? 3 : 0);
         if (length == 0 || i + length > utf8.size())
-            return std::nullopt;
+            return false;
         std::uint32_t code = byte & (length == 2 ? 0x1FU : 0x0FU);
         for (std::size_t k = 1; k < length; ++k) {
             const auto next = static_cast<unsigned char>(utf8[i + k]);
             if ((next & 0xC0U) != 0x80)
-                return std::nullopt;
+                return false;
             code = (code << 6U) | (next & 0x3FU);
         }
         const auto* found = std::find(Win1250High.begin(), Win1250High.end(), code);
         if (code < 0x80 || found == Win1250High.end())
-            return std::nullopt;
+            return false;
         out += static_cast<char>(0x80 + (found - Win1250High.begin()));
         i += length;
     }
-    return out;
+    return true;
 }
 
 // Kilohertz of a frequency in megahertz written as text ("14.025", "7", "3.5005"); digits beyond the
@@ -130,39 +132,46 @@ struct Fields {
         srx, srxString, station, operatorCall;
 
     explicit Fields(std::span<const AdifField> record) {
+        for (const AdifField& field : record)
+            if (std::string_view Fields::*member = MemberOf(field.name))
+                this->*member = Trimmed(field.value);
+    }
+
+    // The member a field of this name goes to; none for the many fields of a logbook's record that are
+    // none of these, passed over by their length and first letter before any comparison.
+    static std::string_view Fields::*MemberOf(std::string_view name) {
         struct Known {
             std::string_view name;
             std::string_view Fields::*member;
         };
-        static constexpr std::array<Known, 15> known{{
-            {"QSO_DATE", &Fields::date},
-            {"TIME_ON", &Fields::time},
-            {"FREQ", &Fields::frequency},
-            {"BAND", &Fields::band},
-            {"MODE", &Fields::mode},
-            {"SUBMODE", &Fields::submode},
-            {"CALL", &Fields::call},
-            {"RST_SENT", &Fields::rstSent},
-            {"RST_RCVD", &Fields::rstReceived},
-            {"STX", &Fields::stx},
-            {"STX_STRING", &Fields::stxString},
-            {"SRX", &Fields::srx},
-            {"SRX_STRING", &Fields::srxString},
-            {"STATION_CALLSIGN", &Fields::station},
-            {"OPERATOR", &Fields::operatorCall},
-        }};
-        for (const AdifField& field : record) {
-            if (field.name.empty())
-                continue;
-            // Most fields of a logbook's record are none of these: the first letter and the length
-            // pass them over before any comparison.
-            const char first = Upper(field.name.front());
+        const auto among = [name](std::initializer_list<Known> known) -> std::string_view Fields::* {
+            const char first = Upper(name.front());
             for (const Known& k : known)
-                if (k.name.front() == first && k.name.size() == field.name.size() &&
-                    SameName(field.name, k.name)) {
-                    this->*k.member = Trimmed(field.value);
-                    break;
-                }
+                if (k.name.front() == first && SameName(name, k.name))
+                    return k.member;
+            return nullptr;
+        };
+        switch (name.size()) {
+        case 3:
+            return among({{"STX", &Fields::stx}, {"SRX", &Fields::srx}});
+        case 4:
+            return among({{"CALL", &Fields::call},
+                          {"FREQ", &Fields::frequency},
+                          {"BAND", &Fields::band},
+                          {"MODE", &Fields::mode}});
+        case 7:
+            return among({{"TIME_ON", &Fields::time}, {"SUBMODE", &Fields::submode}});
+        case 8:
+            return among({{"QSO_DATE", &Fields::date},
+                          {"RST_SENT", &Fields::rstSent},
+                          {"RST_RCVD", &Fields::rstReceived},
+                          {"OPERATOR", &Fields::operatorCall}});
+        case 10:
+            return among({{"STX_STRING", &Fields::stxString}, {"SRX_STRING", &Fields::srxString}});
+        case 16:
+            return among({{"STATION_CALLSIGN", &Fields::station}});
+        default:
+            return nullptr;
         }
     }
 };
@@ -267,6 +276,9 @@ AdifReading ReadAdif(std::string_view bytes) {
 
 AdifPreview PreviewAdifFile(std::string_view bytes, std::string_view usedCall) {
     AdifPreview preview;
+    // A logbook's record takes well over 128 bytes: room for all of them at once, so that they are never
+    // moved as they come (room never used is never touched); shorter records grow the list as usual.
+    preview.contacts.reserve(bytes.size() / 128);
     WalkAdif(
         bytes, preview.reading,
         [&](std::span<const AdifField> record) {
@@ -362,12 +374,10 @@ AdifContact MapAdifRecord(std::span<const AdifField> record, std::string_view us
         {f.srx.empty() ? "SRX_STRING" : "SRX", srx, 6, &entry.numberReceived},
     }};
     for (const Text& text : texts) {
-        std::optional<std::string> bytes = ToLogCharset(text.value);
-        if (!bytes)
+        if (!ToLogCharset(text.value, *text.into))
             return Skipped(std::move(contact), AdifSkip::OutsideCharset, text.field, text.value);
-        if (bytes->size() > text.width || (text.width == 14 && bytes->find(' ') != std::string::npos))
+        if (text.into->size() > text.width || (text.width == 14 && text.into->find(' ') != std::string::npos))
             return Skipped(std::move(contact), AdifSkip::TooLong, text.field, text.value);
-        *text.into = std::move(*bytes);
     }
     for (std::string* call : {&entry.callReceived, &entry.usedCall})
         std::transform(call->begin(), call->end(), call->begin(), Upper);
