@@ -110,6 +110,12 @@ TEST(AdifImport, BadFilesAreReadSafely) {
         EXPECT_EQ(reading.problem, zevo::AdifReading::Problem::CutShort);
         EXPECT_EQ(reading.Count(), 1U);
     }
+    // A '<' in the header's free text or between records that opens no tag is text like any other.
+    const zevo::AdifReading reading =
+        zevo::ReadAdif("Made by <Our Logger> 1 < 2\n<EOH><CALL:2>QQ<EOR> <- <CALL:2>QR<EOR>");
+    EXPECT_EQ(reading.problem, zevo::AdifReading::Problem::None);
+    ASSERT_EQ(reading.Count(), 2U);
+    EXPECT_EQ(reading.Record(1).front().value, "QR");
 }
 
 } // namespace
