@@ -23,8 +23,17 @@ bool SameName(std::string_view name, std::string_view upper) {
            std::equal(name.begin(), name.end(), upper.begin(), [](char a, char b) { return Upper(a) == b; });
 }
 
+// The characters of a field's name, looked up by byte: the reader asks for every character of a name.
+constexpr std::array<bool, 256> NameChars = [] {
+    std::array<bool, 256> chars{};
+    for (int c = 0; c < 256; ++c)
+        chars[static_cast<std::size_t>(c)] =
+            (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    return chars;
+}();
+
 bool IsNameChar(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    return NameChars[static_cast<unsigned char>(c)];
 }
 
 bool IsDigit(char c) {
