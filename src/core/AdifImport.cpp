@@ -242,8 +242,10 @@ void WalkAdif(std::string_view bytes, AdifReading& problem, Record record, Heade
         std::size_t length = 0;
         // A length of more digits than any file can hold stays past its end, without overflowing.
         constexpr std::size_t Beyond = std::size_t{1} << 40U;
-        while (digitsEnd < size && IsDigit(bytes[digitsEnd]))
-            length = std::min(Beyond, length * 10 + static_cast<std::size_t>(bytes[digitsEnd++] - '0'));
+        for (; digitsEnd < size && IsDigit(bytes[digitsEnd]); ++digitsEnd)
+            if (length < Beyond)
+                length = length * 10 + static_cast<std::size_t>(bytes[digitsEnd] - '0');
+        length = std::min(length, Beyond);
         std::size_t close = digitsEnd;
         if (close < size && bytes[close] == ':')
             while (++close < size && close - digitsEnd < 16 && IsNameChar(bytes[close])) {
