@@ -6,6 +6,8 @@ namespace {
 
 const QString Group = QStringLiteral("Radio/");
 const QString Loopback = QStringLiteral("127.0.0.1");
+// How long an ended rigctld rests before it is started again.
+constexpr int RestartPause = 3000;
 
 } // namespace
 
@@ -33,6 +35,12 @@ void RadioSettings::Save(Desktop& desktop) const {
 
 RadioLink::RadioLink(QObject* parent) : QObject(parent) {
     connect(&m_client, &RigClient::changed, this, &RadioLink::changed);
+    m_restart.setSingleShot(true);
+    m_restart.setInterval(RestartPause);
+    connect(&m_restart, &QTimer::timeout, this, [this] {
+        if (m_settings.way == RadioSettings::Way::Start)
+            StartRigctld();
+    });
 }
 
 RadioLink::~RadioLink() {
@@ -40,8 +48,11 @@ RadioLink::~RadioLink() {
 }
 
 void RadioLink::EndStarted() {
+    m_restart.stop();
     if (!m_started)
         return;
+    // Its end is asked for, not one to recover from.
+    m_started->disconnect(this);
     m_started->terminate();
     if (!m_started->waitForFinished(1000)) {
         m_started->kill();
@@ -56,26 +67,37 @@ std::optional<QString> RadioLink::Use(const RadioSettings& settings) {
     m_settings = settings;
     std::optional<QString> failure;
     if (settings.way == RadioSettings::Way::Start) {
-        m_started = std::make_unique<QProcess>();
-        // Only this machine may talk to the radio through the daemon the program started.
-        QStringList arguments{QStringLiteral("-m"), QString::number(settings.model),
-                              QStringLiteral("-T"), Loopback,
-                              QStringLiteral("-t"), QString::number(settings.port)};
-        // A radio without a serial line (Hamlib's dummy, a network radio) is given none.
-        if (!settings.device.isEmpty())
-            arguments << QStringLiteral("-r") << settings.device;
-        m_started->start(QStringLiteral("rigctld"), arguments);
-        if (!m_started->waitForStarted(3000)) {
-            failure = tr("rigctld could not be started: %1").arg(m_started->errorString());
-            m_started.reset();
+        failure = StartRigctld();
+        if (failure)
             m_settings.way = RadioSettings::Way::None;
-        }
     }
     if (m_settings.way != RadioSettings::Way::None)
         m_client.Start(m_settings.way == RadioSettings::Way::Start ? Loopback : m_settings.host,
                        static_cast<quint16>(m_settings.port));
     emit changed();
     return failure;
+}
+
+std::optional<QString> RadioLink::StartRigctld() {
+    m_started = std::make_unique<QProcess>();
+    // Only this machine may talk to the radio through the daemon the program started.
+    QStringList arguments{QStringLiteral("-m"), QString::number(m_settings.model),
+                          QStringLiteral("-T"), Loopback,
+                          QStringLiteral("-t"), QString::number(m_settings.port)};
+    // A radio without a serial line (Hamlib's dummy, a network radio) is given none.
+    if (!m_settings.device.isEmpty())
+        arguments << QStringLiteral("-r") << m_settings.device;
+    m_started->start(QStringLiteral("rigctld"), arguments);
+    if (!m_started->waitForStarted(3000)) {
+        const QString failure = tr("rigctld could not be started: %1").arg(m_started->errorString());
+        m_started.reset();
+        return failure;
+    }
+    // A rigctld that ends on its own (the radio was off or unplugged as it opened the serial line, or
+    // it failed) is started again after a pause, for as long as it is the way to the radio; meanwhile
+    // the status bar says the radio is not connected.
+    connect(m_started.get(), &QProcess::finished, this, [this] { m_restart.start(); });
+    return std::nullopt;
 }
 
 QString RadioLink::StatusText() const {

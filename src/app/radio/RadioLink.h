@@ -5,6 +5,7 @@
 
 #include <QProcess>
 #include <QString>
+#include <QTimer>
 #include <memory>
 
 // How the program reaches the radio, kept between runs.
@@ -45,8 +46,11 @@ signals:
 
 private:
     void EndStarted();
+    // Starts the rigctld the settings name; the text of the failure when it cannot be.
+    std::optional<QString> StartRigctld();
 
     RadioSettings m_settings;
     RigClient m_client;
     std::unique_ptr<QProcess> m_started;
+    QTimer m_restart; // of a started rigctld that ended on its own
 };

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -66,6 +67,7 @@ private slots:
     void clientRidesOutAFaultyRadio();
     void radioDialogChangesTheRadioOnlyWhenTaken_data();
     void radioDialogChangesTheRadioOnlyWhenTaken();
+    void anEndedRigctldIsStartedAgain();
     void fieldsFollowARealRigctld();
 };
 
@@ -182,6 +184,43 @@ void TestLive::radioDialogChangesTheRadioOnlyWhenTaken() {
     QCOMPARE(saved.way, kept);
     if (kept != RadioSettings::Way::None)
         QCOMPARE(saved.port, int(rigctld.Port()));
+    VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+// A rigctld started for a radio that is still off ends at once; it is started again until the radio is
+// there, and no more once the operator chose another way.
+void TestLive::anEndedRigctldIsStartedAgain() {
+    const QTemporaryDir bin;
+    QFile rigctld(bin.filePath(QStringLiteral("rigctld")));
+    QVERIFY(rigctld.open(QIODevice::WriteOnly));
+    rigctld.write(QStringLiteral("#!/bin/sh\necho \"$*\" >> '%1'\nexit 1\n")
+                      .arg(bin.filePath(QStringLiteral("starts")))
+                      .toLocal8Bit());
+    rigctld.close();
+    rigctld.setPermissions(rigctld.permissions() | QFile::ExeOwner);
+    const auto starts = [&bin] {
+        QFile file(bin.filePath(QStringLiteral("starts")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') : 0;
+    };
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit());
+    ScriptedDesktop desktop;
+    RadioSettings{.way = RadioSettings::Way::Start, .port = 4599, .model = 3073, .device = "/dev/ttyUSB7"}
+        .Save(desktop);
+    {
+        Program program(desktop, QString());
+        QTRY_COMPARE_WITH_TIMEOUT(starts(), 2, 10000);
+        QCOMPARE(Find<QLabel>(&program.form1, "RadioStatus")->text(), QStringLiteral("Radio: not connected"));
+        RadioSettings none;
+        none.way = RadioSettings::Way::None;
+        program.form1.findChild<RadioLink*>()->Use(none);
+        QTest::qWait(4000);
+    }
+    qputenv("PATH", path);
+    QCOMPARE(starts(), 2);
+    QFile file(bin.filePath(QStringLiteral("starts")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readLine(), QByteArray("-m 3073 -T 127.0.0.1 -t 4599 -r /dev/ttyUSB7\n"));
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 
