@@ -180,10 +180,7 @@ void TestLive::radioDialogChangesTheRadioOnlyWhenTaken() {
         QCOMPARE(desktop.Boxes().front().caption, QStringLiteral("Radio"));
         QVERIFY2(desktop.Boxes().front().text.startsWith(box), qPrintable(desktop.Boxes().front().text));
     }
-    const RadioSettings saved = RadioSettings::Load(desktop);
-    QCOMPARE(saved.way, kept);
-    if (kept != RadioSettings::Way::None)
-        QCOMPARE(saved.port, int(rigctld.Port()));
+    QCOMPARE(RadioSettings::Load(desktop).way, kept);
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 
@@ -200,7 +197,7 @@ void TestLive::anEndedRigctldIsStartedAgain() {
     rigctld.setPermissions(rigctld.permissions() | QFile::ExeOwner);
     const auto starts = [&bin] {
         QFile file(bin.filePath(QStringLiteral("starts")));
-        return file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') : 0;
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     };
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", bin.path().toLocal8Bit());
@@ -209,18 +206,15 @@ void TestLive::anEndedRigctldIsStartedAgain() {
         .Save(desktop);
     {
         Program program(desktop, QString());
-        QTRY_COMPARE_WITH_TIMEOUT(starts(), 2, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(starts().count('\n'), 2, 10000);
         QCOMPARE(Find<QLabel>(&program.form1, "RadioStatus")->text(), QStringLiteral("Radio: not connected"));
-        RadioSettings none;
-        none.way = RadioSettings::Way::None;
-        program.form1.findChild<RadioLink*>()->Use(none);
+        program.form1.findChild<RadioLink*>()->Use(RadioSettings{}); // no radio
         QTest::qWait(4000);
     }
     qputenv("PATH", path);
-    QCOMPARE(starts(), 2);
-    QFile file(bin.filePath(QStringLiteral("starts")));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readLine(), QByteArray("-m 3073 -T 127.0.0.1 -t 4599 -r /dev/ttyUSB7\n"));
+    // Started again as it was, and no more.
+    const QByteArray once = "-m 3073 -T 127.0.0.1 -t 4599 -r /dev/ttyUSB7\n";
+    QCOMPARE(starts(), once + once);
     VERIFY_SCRIPT_PLAYED(desktop);
 }
 
