@@ -25,6 +25,11 @@ template <typename Items> std::uint32_t TakeNumber(Items& items, std::vector<std
 
 constexpr std::uint32_t NoRow = std::numeric_limits<std::uint32_t>::max();
 constexpr std::uint32_t NoList = std::numeric_limits<std::uint32_t>::max();
+// A list number with this bit is that of a list kept in chunks.
+constexpr std::uint32_t Chunked = 0x80000000U;
+// A list that reaches this size is kept in chunks of ChunkSize calls; a chunk splits past twice that.
+constexpr std::size_t ChunkedFrom = 4096;
+constexpr std::size_t ChunkSize = 2048;
 constexpr std::uint64_t EmptySlot = std::numeric_limits<std::uint64_t>::max();
 
 // Each character of a call as a code of six bits: letters, digits and the stroke have their own, any
@@ -287,12 +292,32 @@ void CallIndex::Build(LinesView lines) {
                 ++size;
             }
         });
-    m_postings.resize(sizes.size());
-    for (std::size_t list = 0; list < sizes.size(); ++list)
-        m_postings[list].reserve(sizes[list].first);
+    // Each long list is given a number of its own among the chunked ones, and its piece that number.
+    std::vector<std::uint32_t> numbers(sizes.size());
+    for (std::size_t list = 0; list < sizes.size(); ++list) {
+        const std::size_t size = sizes[list].first;
+        if (size >= ChunkedFrom) {
+            numbers[list] = Chunked | static_cast<std::uint32_t>(m_longLists.size());
+            m_longLists.emplace_back();
+        } else {
+            numbers[list] = static_cast<std::uint32_t>(m_postings.size());
+            m_postings.emplace_back().reserve(size);
+        }
+    }
+    for (std::vector<std::uint32_t>* table : {&m_pairLists, &m_tripleLists})
+        for (std::uint32_t& list : *table)
+            if (list != NoList)
+                list = numbers[list];
     for (std::uint32_t number = 0; number < m_calls.size(); ++number)
         ForEachPiece(Text(number), [&](std::uint32_t piece) {
-            std::vector<std::uint32_t>& posting = m_postings[FindList(piece)];
+            const std::uint32_t list = FindList(piece);
+            if ((list & Chunked) != 0) {
+                ChunkedList& chunked = m_longLists[list & ~Chunked];
+                if (chunked.size() == 0 || chunked.Chunks().back().back() != number)
+                    chunked.Append(number);
+                return;
+            }
+            std::vector<std::uint32_t>& posting = m_postings[list];
             if (posting.empty() || posting.back() != number)
                 posting.push_back(number);
         });
@@ -422,31 +447,34 @@ CallMatches CallIndex::Containing(std::string_view fragment, std::size_t limit) 
     fragment = key;
     if (fragment.size() < 2)
         return matches;
-    const std::vector<std::uint32_t>* rarest = nullptr;
+    std::uint32_t rarest = NoList;
     for (const std::uint32_t piece : PiecesOf(fragment)) {
-        const std::vector<std::uint32_t>* posting = Posting(piece);
-        if (!posting)
+        const std::uint32_t list = Posting(piece);
+        if (list == NoList)
             return matches;
-        if (!rarest || posting->size() < rarest->size())
-            rarest = posting;
+        if (rarest == NoList || ListSize(list) < ListSize(rarest))
+            rarest = list;
     }
-    if (!rarest)
+    if (rarest == NoList)
         return matches;
     // A fragment of two or three characters of their own is a piece itself: its calls are exactly the
     // matches.
     if (fragment.size() <= 3 && OwnPieces(fragment)) {
-        matches.total = rarest->size();
-        for (std::size_t i = 0; i < std::min(limit, rarest->size()); ++i)
-            matches.calls.emplace_back(Text((*rarest)[i]));
+        matches.total = ListSize(rarest);
+        ForEachCall(rarest, [&](std::uint32_t number) {
+            if (matches.calls.size() == limit)
+                return false;
+            matches.calls.emplace_back(Text(number));
+            return true;
+        });
         return matches;
     }
-    for (const std::uint32_t number : *rarest) {
+    ForEachCall(rarest, [&](std::uint32_t number) {
         const std::string_view call = Text(number);
-        if (call.find(fragment) == std::string_view::npos)
-            continue;
-        if (++matches.total <= limit)
+        if (call.find(fragment) != std::string_view::npos && ++matches.total <= limit)
             matches.calls.emplace_back(call);
-    }
+        return true;
+    });
     return matches;
 }
 
@@ -475,37 +503,102 @@ std::uint32_t& CallIndex::MakeList(std::uint32_t piece) {
     return m_tripleLists[std::size_t{block} * 64 + ((piece - PairPieces) & 63U)];
 }
 
-const std::vector<std::uint32_t>* CallIndex::Posting(std::uint32_t piece) const {
+std::uint32_t CallIndex::Posting(std::uint32_t piece) const {
     const std::uint32_t list = FindList(piece);
-    if (list == NoList)
-        return nullptr;
-    const std::vector<std::uint32_t>& posting = m_postings[list];
-    return posting.empty() ? nullptr : &posting;
+    return list == NoList || ListSize(list) == 0 ? NoList : list;
 }
 
-std::vector<std::uint32_t>& CallIndex::PostingToFill(std::uint32_t piece) {
-    std::uint32_t& list = MakeList(piece);
-    if (list == NoList) {
-        list = static_cast<std::uint32_t>(m_postings.size());
-        m_postings.emplace_back();
+std::size_t CallIndex::ListSize(std::uint32_t list) const {
+    return (list & Chunked) != 0 ? m_longLists[list & ~Chunked].size() : m_postings[list].size();
+}
+
+template <typename Visit> void CallIndex::ForEachCall(std::uint32_t list, Visit visit) const {
+    if ((list & Chunked) == 0) {
+        for (const std::uint32_t call : m_postings[list])
+            if (!visit(call))
+                return;
+        return;
     }
-    return m_postings[list];
+    for (const std::vector<std::uint32_t>& chunk : m_longLists[list & ~Chunked].Chunks())
+        for (const std::uint32_t call : chunk)
+            if (!visit(call))
+                return;
 }
 
 void CallIndex::AddPieces(std::uint32_t call) {
     const auto before = [this](std::uint32_t a, std::uint32_t b) { return Before(a, b); };
     for (const std::uint32_t piece : PiecesOf(Text(call))) {
-        std::vector<std::uint32_t>& posting = PostingToFill(piece);
+        std::uint32_t& list = MakeList(piece);
+        if (list == NoList) {
+            list = static_cast<std::uint32_t>(m_postings.size());
+            m_postings.emplace_back();
+        }
+        if ((list & Chunked) != 0) {
+            m_longLists[list & ~Chunked].Insert(call, before);
+            continue;
+        }
+        std::vector<std::uint32_t>& posting = m_postings[list];
         posting.insert(std::lower_bound(posting.begin(), posting.end(), call, before), call);
+        if (posting.size() < ChunkedFrom)
+            continue;
+        // Grown long: its calls move into chunks, and its flat place stays empty.
+        ChunkedList& chunked = m_longLists.emplace_back();
+        for (const std::uint32_t held : posting)
+            chunked.Append(held);
+        std::vector<std::uint32_t>().swap(posting);
+        list = Chunked | static_cast<std::uint32_t>(m_longLists.size() - 1);
     }
 }
 
 void CallIndex::RemovePieces(std::uint32_t call) {
     const auto before = [this](std::uint32_t a, std::uint32_t b) { return Before(a, b); };
     for (const std::uint32_t piece : PiecesOf(Text(call))) {
-        std::vector<std::uint32_t>& posting = m_postings[FindList(piece)];
+        const std::uint32_t list = FindList(piece);
+        if ((list & Chunked) != 0) {
+            m_longLists[list & ~Chunked].Erase(call, before);
+            continue;
+        }
+        std::vector<std::uint32_t>& posting = m_postings[list];
         posting.erase(std::lower_bound(posting.begin(), posting.end(), call, before));
     }
+}
+
+void CallIndex::ChunkedList::Append(std::uint32_t call) {
+    if (m_chunks.empty() || m_chunks.back().size() >= ChunkSize)
+        m_chunks.emplace_back().reserve(ChunkSize);
+    m_chunks.back().push_back(call);
+    ++m_size;
+}
+
+template <typename Less>
+std::vector<std::vector<std::uint32_t>>::iterator CallIndex::ChunkedList::ChunkOf(std::uint32_t call,
+                                                                                  Less before) {
+    return std::partition_point(
+        m_chunks.begin(), m_chunks.end(),
+        [&](const std::vector<std::uint32_t>& chunk) { return before(chunk.back(), call); });
+}
+
+template <typename Less> void CallIndex::ChunkedList::Insert(std::uint32_t call, Less before) {
+    auto chunk = ChunkOf(call, before);
+    if (chunk == m_chunks.end()) {
+        Append(call);
+        return;
+    }
+    chunk->insert(std::lower_bound(chunk->begin(), chunk->end(), call, before), call);
+    ++m_size;
+    if (chunk->size() > 2 * ChunkSize) {
+        std::vector<std::uint32_t> second(chunk->begin() + ChunkSize, chunk->end());
+        chunk->resize(ChunkSize);
+        m_chunks.insert(chunk + 1, std::move(second));
+    }
+}
+
+template <typename Less> void CallIndex::ChunkedList::Erase(std::uint32_t call, Less before) {
+    const auto chunk = ChunkOf(call, before);
+    chunk->erase(std::lower_bound(chunk->begin(), chunk->end(), call, before));
+    --m_size;
+    if (chunk->empty())
+        m_chunks.erase(chunk);
 }
 
 } // namespace zevo

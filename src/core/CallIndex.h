@@ -112,8 +112,11 @@ private:
     void AddPieces(std::uint32_t call);
     void RemovePieces(std::uint32_t call);
     bool Before(std::uint32_t a, std::uint32_t b) const { return Text(a) < Text(b); }
-    const std::vector<std::uint32_t>* Posting(std::uint32_t piece) const;
-    std::vector<std::uint32_t>& PostingToFill(std::uint32_t piece);
+    // A piece's list that holds calls, NoList for none: read through ListSize and ForEachCall.
+    std::uint32_t Posting(std::uint32_t piece) const;
+    std::size_t ListSize(std::uint32_t list) const;
+    // `visit` takes the calls of `list` in order for as long as it answers true.
+    template <typename Visit> void ForEachCall(std::uint32_t list, Visit visit) const;
     // The place in m_postings of the list of `piece`: NoList for none, or made a place for it.
     std::uint32_t FindList(std::uint32_t piece) const;
     std::uint32_t& MakeList(std::uint32_t piece);
@@ -143,6 +146,27 @@ private:
     std::vector<std::uint32_t> m_tripleBlocks;
     std::vector<std::uint32_t> m_tripleLists;
     std::vector<std::vector<std::uint32_t>> m_postings;
+    // A list that has grown long is kept in chunks instead (its place in m_longLists, marked by a high
+    // bit), so that a call put in or taken out moves only the numbers of its chunk: pieces such as a
+    // country's prefix are held by most calls of a log.
+    class ChunkedList {
+    public:
+        std::size_t size() const { return m_size; }
+        const std::vector<std::vector<std::uint32_t>>& Chunks() const { return m_chunks; }
+        // A call after every one in the list.
+        void Append(std::uint32_t call);
+        template <typename Less> void Insert(std::uint32_t call, Less before);
+        template <typename Less> void Erase(std::uint32_t call, Less before);
+
+    private:
+        // The chunk a call belongs in: the first whose last call does not come before it.
+        template <typename Less>
+        std::vector<std::vector<std::uint32_t>>::iterator ChunkOf(std::uint32_t call, Less before);
+
+        std::vector<std::vector<std::uint32_t>> m_chunks; // none empty
+        std::size_t m_size = 0;
+    };
+    std::vector<ChunkedList> m_longLists;
 };
 
 } // namespace zevo
