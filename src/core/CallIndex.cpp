@@ -27,9 +27,8 @@ constexpr std::uint32_t NoRow = std::numeric_limits<std::uint32_t>::max();
 constexpr std::uint32_t NoList = std::numeric_limits<std::uint32_t>::max();
 // A list number with this bit is that of a list kept in chunks.
 constexpr std::uint32_t Chunked = 0x80000000U;
-// A list that reaches this size is kept in chunks of ChunkSize calls; a chunk splits past twice that.
+// A list that reaches this size is kept in chunks.
 constexpr std::size_t ChunkedFrom = 4096;
-constexpr std::size_t ChunkSize = 2048;
 constexpr std::uint64_t EmptySlot = std::numeric_limits<std::uint64_t>::max();
 
 // Each character of a call as a code of six bits: letters, digits and the stroke have their own, any
@@ -292,29 +291,28 @@ void CallIndex::Build(LinesView lines) {
                 ++size;
             }
         });
-    // Each long list is given a number of its own among the chunked ones, and its piece that number.
-    std::vector<std::uint32_t> numbers(sizes.size());
-    for (std::size_t list = 0; list < sizes.size(); ++list) {
-        const std::size_t size = sizes[list].first;
+    // Each list is given its place, among the chunked ones when it is long, kept where its last call
+    // was counted; its piece is given that place.
+    for (auto& [size, place] : sizes) {
         if (size >= ChunkedFrom) {
-            numbers[list] = Chunked | static_cast<std::uint32_t>(m_longLists.size());
-            m_longLists.emplace_back();
+            place = Chunked | static_cast<std::uint32_t>(m_longLists.size());
+            m_longLists.emplace_back().Reserve(size);
         } else {
-            numbers[list] = static_cast<std::uint32_t>(m_postings.size());
+            place = static_cast<std::uint32_t>(m_postings.size());
             m_postings.emplace_back().reserve(size);
         }
     }
     for (std::vector<std::uint32_t>* table : {&m_pairLists, &m_tripleLists})
         for (std::uint32_t& list : *table)
             if (list != NoList)
-                list = numbers[list];
+                list = sizes[list].second;
     for (std::uint32_t number = 0; number < m_calls.size(); ++number)
         ForEachPiece(Text(number), [&](std::uint32_t piece) {
             const std::uint32_t list = FindList(piece);
             if ((list & Chunked) != 0) {
                 ChunkedList& chunked = m_longLists[list & ~Chunked];
-                if (chunked.size() == 0 || chunked.Chunks().back().back() != number)
-                    chunked.Append(number);
+                if (chunked.size() == 0 || chunked.Last() != number)
+                    chunked.Fill(number);
                 return;
             }
             std::vector<std::uint32_t>& posting = m_postings[list];
@@ -543,8 +541,9 @@ void CallIndex::AddPieces(std::uint32_t call) {
             continue;
         // Grown long: its calls move into chunks, and its flat place stays empty.
         ChunkedList& chunked = m_longLists.emplace_back();
+        chunked.Reserve(posting.size());
         for (const std::uint32_t held : posting)
-            chunked.Append(held);
+            chunked.Fill(held);
         std::vector<std::uint32_t>().swap(posting);
         list = Chunked | static_cast<std::uint32_t>(m_longLists.size() - 1);
     }
@@ -563,11 +562,9 @@ void CallIndex::RemovePieces(std::uint32_t call) {
     }
 }
 
-void CallIndex::ChunkedList::Append(std::uint32_t call) {
-    if (m_chunks.empty() || m_chunks.back().size() >= ChunkSize)
-        m_chunks.emplace_back().reserve(ChunkSize);
-    m_chunks.back().push_back(call);
-    ++m_size;
+void CallIndex::ChunkedList::Reserve(std::size_t calls) {
+    for (std::size_t at = 0; at < calls; at += ChunkSize)
+        m_chunks.emplace_back().reserve(std::min(ChunkSize, calls - at));
 }
 
 template <typename Less>
@@ -579,13 +576,15 @@ std::vector<std::vector<std::uint32_t>>::iterator CallIndex::ChunkedList::ChunkO
 }
 
 template <typename Less> void CallIndex::ChunkedList::Insert(std::uint32_t call, Less before) {
-    auto chunk = ChunkOf(call, before);
-    if (chunk == m_chunks.end()) {
-        Append(call);
+    ++m_size;
+    if (m_chunks.empty()) {
+        m_chunks.push_back({call});
         return;
     }
+    auto chunk = ChunkOf(call, before);
+    if (chunk == m_chunks.end())
+        --chunk;
     chunk->insert(std::lower_bound(chunk->begin(), chunk->end(), call, before), call);
-    ++m_size;
     if (chunk->size() > 2 * ChunkSize) {
         std::vector<std::uint32_t> second(chunk->begin() + ChunkSize, chunk->end());
         chunk->resize(ChunkSize);

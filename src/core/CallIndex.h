@@ -153,8 +153,11 @@ private:
     public:
         std::size_t size() const { return m_size; }
         const std::vector<std::vector<std::uint32_t>>& Chunks() const { return m_chunks; }
-        // A call after every one in the list.
-        void Append(std::uint32_t call);
+        // Room for `calls` calls in an empty list, then given one by one in order by Fill: how a list is
+        // made whole. Last is the last call filled in.
+        void Reserve(std::size_t calls);
+        void Fill(std::uint32_t call) { m_chunks[m_size++ / ChunkSize].push_back(call); }
+        std::uint32_t Last() const { return m_chunks[(m_size - 1) / ChunkSize].back(); }
         template <typename Less> void Insert(std::uint32_t call, Less before);
         template <typename Less> void Erase(std::uint32_t call, Less before);
 
@@ -163,7 +166,8 @@ private:
         template <typename Less>
         std::vector<std::vector<std::uint32_t>>::iterator ChunkOf(std::uint32_t call, Less before);
 
-        std::vector<std::vector<std::uint32_t>> m_chunks; // none empty
+        static constexpr std::size_t ChunkSize = 2048;    // a chunk splits in two past twice this
+        std::vector<std::vector<std::uint32_t>> m_chunks; // none empty once filled
         std::size_t m_size = 0;
     };
     std::vector<ChunkedList> m_longLists;
