@@ -40,8 +40,16 @@
         <translation>Plik kontrolny, znaków: %1</translation>
     </message>
     <message>
-        <source>Check file: %1 calls (%2 lines that are no call skipped)</source>
-        <translation>Plik kontrolny, znaków: %1 (pominięte wiersze bez znaku: %2)</translation>
+        <source>Check file: 1 call</source>
+        <translation>Plik kontrolny, znaków: 1</translation>
+    </message>
+    <message>
+        <source> (1 line that is no call skipped)</source>
+        <translation> (pominięte wiersze bez znaku: 1)</translation>
+    </message>
+    <message>
+        <source> (%1 lines that are no call skipped)</source>
+        <translation> (pominięte wiersze bez znaku: %1)</translation>
     </message>
 </context>
 <context>

@@ -114,9 +114,10 @@ void CheckFileCommands::Retranslate() {
     m_remove->setEnabled(m_calls.Size() > 0);
     QString text;
     if (m_calls.Size() > 0)
-        text = m_skipped == 0 ? tr("Check file: %1 calls").arg(m_calls.Size())
-                              : tr("Check file: %1 calls (%2 lines that are no call skipped)")
-                                    .arg(m_calls.Size())
-                                    .arg(m_skipped);
+        text =
+            m_calls.Size() == 1 ? tr("Check file: 1 call") : tr("Check file: %1 calls").arg(m_calls.Size());
+    if (m_calls.Size() > 0 && m_skipped > 0)
+        text += m_skipped == 1 ? tr(" (1 line that is no call skipped)")
+                               : tr(" (%1 lines that are no call skipped)").arg(m_skipped);
     m_status->setText(text);
 }

@@ -18,6 +18,8 @@ private slots:
     void theTypedCallAgainstTheLog();
     void contactsTypedAtFullSpeedAreAllLogged();
     void aCallOfTheCheckFilePickedFromThePanel();
+    void theCheckFileStatusCountsItsCallsAndSkippedLines_data();
+    void theCheckFileStatusCountsItsCallsAndSkippedLines();
 };
 
 void TestDupeCheck::theTypedCallAgainstTheLog_data() {
@@ -184,6 +186,39 @@ void TestDupeCheck::aCallOfTheCheckFilePickedFromThePanel() {
     QCOMPARE(Find<QLabel>(&form, "CheckFileStatus")->text(), "");
     QVERIFY(QDir(data).entryList({"*.scp"}).isEmpty());
     VERIFY_SCRIPT_PLAYED(desktop);
+}
+
+void TestDupeCheck::theCheckFileStatusCountsItsCallsAndSkippedLines_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("polish");
+    QTest::newRow("one call") << QByteArray("QQ2BBB\r\n") << "Check file: 1 call"
+                              << "Plik kontrolny, znaków: 1";
+    QTest::newRow("one line skipped") << QByteArray("QQ2BBB\r\nQQ3CCC\r\nnot a call\r\n")
+                                      << "Check file: 2 calls (1 line that is no call skipped)"
+                                      << "Plik kontrolny, znaków: 2 (pominięte wiersze bez znaku: 1)";
+    QTest::newRow("lines skipped") << QByteArray("QQ2BBB\r\n12345\r\nABCDE\r\n")
+                                   << "Check file: 1 call (2 lines that are no call skipped)"
+                                   << "Plik kontrolny, znaków: 1 (pominięte wiersze bez znaku: 2)";
+}
+
+void TestDupeCheck::theCheckFileStatusCountsItsCallsAndSkippedLines() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, english);
+    QFETCH(QString, polish);
+    QTemporaryDir folder;
+    QFile calls(folder.filePath("calls.scp"));
+    QVERIFY(calls.open(QIODevice::WriteOnly) && calls.write(file) == file.size());
+    calls.close();
+    ScriptedDesktop desktop;
+    Program program(desktop, folder.filePath("data"));
+    ShowActive(&program.form1);
+    desktop.ChooseFile(calls.fileName());
+    Find<QAction>(&program.form1, "ActionLoadCheckFile")->trigger();
+    const auto* status = Find<QLabel>(&program.form1, "CheckFileStatus");
+    QCOMPARE(status->text(), english);
+    QTest::mouseClick(Find<QRadioButton>(&program.form1, "RadioButton1"), Qt::LeftButton);
+    QCOMPARE(status->text(), polish);
 }
 
 QTEST_MAIN(TestDupeCheck)
