@@ -156,7 +156,8 @@ TEST(CallIndex, FindsFragmentsHeldByThousandsOfCallsThroughChanges) {
 }
 TEST(CallIndex, FindsTheCallsThatHoldAFragmentAnywhereSortedAndCounted) {
     std::vector<std::string> lines;
-    for (const char* call : {"QQ2BBB", "QQ3CCC/P", "QQ3CCC", "SQ9ABC", "QQ2BBB", "AB1CD", "QQ-A1", "QQ.A1"})
+    for (const char* call :
+         {"QQ2BBB", "QQ3CCC/P", "QQ3CCC", "SQ9ABC", "QQ2BBB", "AB1CD", "QQ-A1", "QQ.A1", "ZA9AB", "AZ1AB"})
         lines.push_back(Qso(call));
     const struct {
         const char* fragment;
@@ -168,7 +169,7 @@ TEST(CallIndex, FindsTheCallsThatHoldAFragmentAnywhereSortedAndCounted) {
         {"QQ", 2, {"QQ-A1", "QQ.A1"}, 5},
         {"CC/", 20, {"QQ3CCC/P"}, 1},
         {"3CCC", 20, {"QQ3CCC", "QQ3CCC/P"}, 2},
-        {"AB", 20, {"AB1CD", "SQ9ABC"}, 2},
+        {"AB", 20, {"AB1CD", "AZ1AB", "SQ9ABC", "ZA9AB"}, 4},
         {"BBB", 20, {"QQ2BBB"}, 1},
         {"Q2BB", 20, {"QQ2BBB"}, 1},
         {"QQ3CCC/P", 20, {"QQ3CCC/P"}, 1},
