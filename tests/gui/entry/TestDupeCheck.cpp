@@ -192,8 +192,6 @@ void TestDupeCheck::theCheckFileStatusCountsItsCallsAndSkippedLines_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("english");
     QTest::addColumn<QString>("polish");
-    QTest::newRow("one call") << QByteArray("QQ2BBB\r\n") << "Check file: 1 call"
-                              << "Plik kontrolny, znaków: 1";
     QTest::newRow("one line skipped") << QByteArray("QQ2BBB\r\nQQ3CCC\r\nnot a call\r\n")
                                       << "Check file: 2 calls (1 line that is no call skipped)"
                                       << "Plik kontrolny, znaków: 2 (pominięte wiersze bez znaku: 1)";
