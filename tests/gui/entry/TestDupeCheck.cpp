@@ -18,8 +18,6 @@ private slots:
     void theTypedCallAgainstTheLog();
     void contactsTypedAtFullSpeedAreAllLogged();
     void aCallOfTheCheckFilePickedFromThePanel();
-    void theCheckFileStatusCountsItsCallsAndSkippedLines_data();
-    void theCheckFileStatusCountsItsCallsAndSkippedLines();
 };
 
 void TestDupeCheck::theTypedCallAgainstTheLog_data() {
@@ -128,14 +126,14 @@ void TestDupeCheck::contactsTypedAtFullSpeedAreAllLogged() {
 }
 
 // The check file's calls follow the log's in the panel; one picked is checked as a typed one, a call
-// neither knows is flagged, a file that is no list of calls leaves the loaded one, and the copy kept in
-// the data folder comes back at the next start.
+// neither knows is flagged, a file that is no list of calls leaves the loaded one, the copy kept in the
+// data folder comes back at the next start, and the status counts the calls and the lines skipped.
 void TestDupeCheck::aCallOfTheCheckFilePickedFromThePanel() {
     QTemporaryDir folder;
     const QString data = folder.filePath("data");
     for (const auto& [name, bytes] :
-         {std::pair{"calls.scp", "!!Order,1,1\r\n# 2026\r\nqq2bbd\r\nQQ2BBB\r\nSP/QQ2BBX\r\n"},
-          std::pair{"empty.scp", "# nothing\r\n"}}) {
+         {std::pair{"calls.scp", "!!Order,1,1\r\n# 2026\r\nqq2bbd\r\nQQ2BBB\r\nSP/QQ2BBX\r\nnot a call\r\n"},
+          std::pair{"empty.scp", "# nothing\r\n"}, std::pair{"one.scp", "QQ2BBB\r\n12345\r\nABCDE\r\n"}}) {
         QFile file(folder.filePath(QLatin1String(name)));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) > 0);
     }
@@ -154,7 +152,8 @@ void TestDupeCheck::aCallOfTheCheckFilePickedFromThePanel() {
     desktop.Expect("Check file", "The file empty.scp holds no calls.", Desktop::Icon::Warning,
                    Desktop::Buttons::Ok, Desktop::Answer::Ok);
     Find<QAction>(&form, "ActionLoadCheckFile")->trigger();
-    QCOMPARE(Find<QLabel>(&form, "CheckFileStatus")->text(), "Check file: 3 calls");
+    QCOMPARE(Find<QLabel>(&form, "CheckFileStatus")->text(),
+             "Check file: 3 calls (1 line that is no call skipped)");
     QTest::keyClick(&form, Qt::Key_F9);
 
     auto* edit = Find<QLineEdit>(&form, "Edit4");
@@ -185,38 +184,11 @@ void TestDupeCheck::aCallOfTheCheckFilePickedFromThePanel() {
     Find<QAction>(&form, "ActionRemoveCheckFile")->trigger();
     QCOMPARE(Find<QLabel>(&form, "CheckFileStatus")->text(), "");
     QVERIFY(QDir(data).entryList({"*.scp"}).isEmpty());
+    desktop.ChooseFile(folder.filePath("one.scp"));
+    Find<QAction>(&form, "ActionLoadCheckFile")->trigger();
+    QCOMPARE(Find<QLabel>(&form, "CheckFileStatus")->text(),
+             "Check file: 1 call (2 lines that are no call skipped)");
     VERIFY_SCRIPT_PLAYED(desktop);
-}
-
-void TestDupeCheck::theCheckFileStatusCountsItsCallsAndSkippedLines_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("english");
-    QTest::addColumn<QString>("polish");
-    QTest::newRow("one line skipped") << QByteArray("QQ2BBB\r\nQQ3CCC\r\nnot a call\r\n")
-                                      << "Check file: 2 calls (1 line that is no call skipped)"
-                                      << "Plik kontrolny, znaków: 2 (pominięte wiersze bez znaku: 1)";
-    QTest::newRow("lines skipped") << QByteArray("QQ2BBB\r\n12345\r\nABCDE\r\n")
-                                   << "Check file: 1 call (2 lines that are no call skipped)"
-                                   << "Plik kontrolny, znaków: 1 (pominięte wiersze bez znaku: 2)";
-}
-
-void TestDupeCheck::theCheckFileStatusCountsItsCallsAndSkippedLines() {
-    QFETCH(QByteArray, file);
-    QFETCH(QString, english);
-    QFETCH(QString, polish);
-    QTemporaryDir folder;
-    QFile calls(folder.filePath("calls.scp"));
-    QVERIFY(calls.open(QIODevice::WriteOnly) && calls.write(file) == file.size());
-    calls.close();
-    ScriptedDesktop desktop;
-    Program program(desktop, folder.filePath("data"));
-    ShowActive(&program.form1);
-    desktop.ChooseFile(calls.fileName());
-    Find<QAction>(&program.form1, "ActionLoadCheckFile")->trigger();
-    const auto* status = Find<QLabel>(&program.form1, "CheckFileStatus");
-    QCOMPARE(status->text(), english);
-    QTest::mouseClick(Find<QRadioButton>(&program.form1, "RadioButton1"), Qt::LeftButton);
-    QCOMPARE(status->text(), polish);
 }
 
 QTEST_MAIN(TestDupeCheck)
